@@ -1,0 +1,32 @@
+#include "startup.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSettings>
+
+QString configPath()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini");
+}
+
+int languageSetting(const QString &iniPath)
+{
+    const QSettings settings(iniPath, QSettings::IniFormat);
+    const QString text = settings.value(QStringLiteral("/language/en"), QString()).toString();
+    qDebug() << "language=" << text;
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+bool loadCatalogue(QTranslator *translator, int language, const CatalogueRule &rule)
+{
+    if (language != rule.loadWhen)
+        return false;
+    return translator->load(rule.resource);
+}
+
+void initShellResources()
+{
+    Q_INIT_RESOURCE(shell);
+}
