@@ -75,8 +75,12 @@ void Title::setupUi()
                 "\tborder-image: url(:/lumo_icons/50.png);\n}\n"
                 "QPushButton:hover{\n\tborder-image: url(:/lumo_icons/58.png);\n}"));
     } else {
-        for (QPushButton *button : { btnMin, btnMax, btnClose })
+        // Flat, so that styles which paint a bevel from the button colour leave the bar
+        // showing through instead of a dark box.
+        for (QPushButton *button : { btnMin, btnMax, btnClose }) {
             button->setStyleSheet(QStringLiteral("background-color:transparent"));
+            button->setFlat(true);
+        }
     }
 
     retranslateUi();
