@@ -100,6 +100,8 @@ KpxPages::KpxPages(const QByteArray &touch, const QByteArray &variables)
     // A counting sort by page keeps each page's records in file order.
     QVector<Record> inFileOrder;
     QVector<int> pages;
+    inFileOrder.reserve(touch.size() / touchBlockSize + 1);
+    pages.reserve(touch.size() / touchBlockSize + 1);
     for (int position = 0; position < touch.size() - 2;) {
         const int length = recordLength(touch, position);
         const int page = recordPage(touch, position);
@@ -117,6 +119,13 @@ KpxPages::KpxPages(const QByteArray &touch, const QByteArray &variables)
 }
 
 QByteArray KpxPages::pageBlock(int page) const
+{
+    QByteArray block;
+    appendPageBlock(page, &block);
+    return block;
+}
+
+int KpxPages::appendPageBlock(int page, QByteArray *out) const
 {
     int variableCount = 0;
     int variableStart = 0;
@@ -141,32 +150,34 @@ QByteArray KpxPages::pageBlock(int page) const
     }
 
     if (variableCount == 0 && touchCount == 0)
-        return QByteArray();
+        return 0;
 
-    QByteArray block;
-    block.reserve(qMin(blockHeaderSize + variableBytes + touchBytes, kpxBlockLimit));
-    block.append(QByteArrayLiteral("\x5A\xA5"));
-    block.append(intToBytes(page, 2, 0));
-    block.append(intToBytes(variableCount, 2, 0));
-    block.append(intToBytes(blockHeaderSize, 2, 0));
-    block.append(intToBytes(variableBytes, 2, 0));
-    block.append(intToBytes(touchCount, 2, 0));
-    block.append(intToBytes(variableBytes + blockHeaderSize, 2, 0));
-    block.append(intToBytes(touchBytes, 2, 0));
-    block.append(6, '\0');
-    block.append(10, '\xFF');
+    const int start = out->size();
+    const int length = qMin(blockHeaderSize + variableBytes + touchBytes, kpxBlockLimit);
+    out->reserve(start + length);
+    out->append(QByteArrayLiteral("\x5A\xA5"));
+    out->append(intToBytes(page, 2, 0));
+    out->append(intToBytes(variableCount, 2, 0));
+    out->append(intToBytes(blockHeaderSize, 2, 0));
+    out->append(intToBytes(variableBytes, 2, 0));
+    out->append(intToBytes(touchCount, 2, 0));
+    out->append(intToBytes(variableBytes + blockHeaderSize, 2, 0));
+    out->append(intToBytes(touchBytes, 2, 0));
+    out->append(6, '\0');
+    out->append(10, '\xFF');
 
     // Only the first 16384 bytes are kept, so stop copying once they are there.
-    auto appendCut = [&block](const char *data, int length) {
-        block.append(data, qMin(length, kpxBlockLimit - block.size()));
+    const int end = start + length;
+    auto appendCut = [out, end](const char *data, int count) {
+        out->append(data, qMin(count, end - out->size()));
     };
     if (variableBytes > 0)
         appendCut(m_variables.constData() + variableStart, variableBytes);
-    for (int i = firstRecord; i < endRecord && block.size() < kpxBlockLimit; ++i) {
+    for (int i = firstRecord; i < endRecord && out->size() < end; ++i) {
         qCDebug(kpxLog) << "touch record length" << m_records[i].length;
         appendCut(m_touch.constData() + m_records[i].position, m_records[i].length);
     }
-    return block;
+    return length;
 }
 
 KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
@@ -190,16 +201,18 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
     qCDebug(kpxLog) << "highest page" << build.highestPage << "highest touch page"
              << build.highestTouchPage;
 
-    QByteArray index;
-    QByteArray blocks;
-    qint64 offset = kpxHeaderSize;
+    // Header first as a placeholder: the total length is known only at the end.
+    QByteArray bytes(kpxHeaderSize, '\xFF');
     if (sources.touchIncluded || sources.variablesIncluded) {
-        index = QByteArray(indexLength(build.highestPage), '\xFF');
-        offset += index.size();
+        const int indexStart = bytes.size();
+        bytes.append(indexLength(build.highestPage), '\xFF');
+        bytes.reserve(bytes.size() + touch.size() + variables.size()
+                      + blockHeaderSize * (build.highestPage + 1));
         const KpxPages pages(touch, variables);
         for (int page = 0; page <= build.highestPage; ++page) {
-            const QByteArray block = pages.pageBlock(page);
-            if (block.isEmpty())
+            const int offset = bytes.size();
+            const int length = pages.appendPageBlock(page, &bytes);
+            if (length == 0)
                 continue;
             if (offset > kpxLargestBlockOffset) {
                 build.refusal = KpxRefusal::LayoutTooLarge;
@@ -208,17 +221,14 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
                 return build;
             }
             QByteArray entry = QByteArrayLiteral("\x5A");
-            entry += intToBytes(block.size(), 2, 0);
-            entry += intToBytes(static_cast<int>(offset), 3, 0);
+            entry += intToBytes(length, 2, 0);
+            entry += intToBytes(offset, 3, 0);
             entry += QByteArrayLiteral("\xFF\xFF");
-            index.replace(8 * page, 8, entry);
-            offset += block.size();
-            blocks += block;
+            bytes.replace(indexStart + 8 * page, 8, entry);
         }
     }
-
-    build.bytes = header(settings, stamp, static_cast<quint32>(offset), build.highestPage);
-    build.bytes += index;
-    build.bytes += blocks;
+    bytes.replace(0, kpxHeaderSize,
+                  header(settings, stamp, static_cast<quint32>(bytes.size()), build.highestPage));
+    build.bytes = bytes;
     return build;
 }

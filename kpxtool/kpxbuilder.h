@@ -59,6 +59,8 @@ public:
 
     // The block of page `page`, cut to 16384 bytes; empty when the page has no records.
     QByteArray pageBlock(int page) const;
+    // Appends the same block to `out` and returns its length (0 for no block).
+    int appendPageBlock(int page, QByteArray *out) const;
 
 private:
     struct Record
@@ -67,8 +69,8 @@ private:
         int length;
     };
 
-    const QByteArray &m_touch;
-    const QByteArray &m_variables;
+    const QByteArray m_touch; // implicitly shared with the caller's data, not copied
+    const QByteArray m_variables;
     QVector<Record> m_records;  // grouped by page, each group in file order
     QVector<int> m_firstRecord; // page -> index of its first record; one extra at the end
 };

@@ -1,0 +1,60 @@
+#include "commandline.h"
+
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+void printError(const QString &command, const QString &message)
+{
+    std::fputs(qPrintable(command + QStringLiteral(": ") + message + QLatin1Char('\n')), stderr);
+}
+
+int usageError(const QString &command, const QString &message)
+{
+    printError(command, message);
+    std::fputs(
+        qPrintable(QStringLiteral("Try '%1 --help' for more information.\n").arg(command)), stderr);
+    return ExitUsage;
+}
+
+void printHelp(const QCommandLineParser &parser, const QString &usage)
+{
+    // The parser names the program as it was started; a subcommand wants its own name.
+    QString text = parser.helpText();
+    text.replace(0, text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: ") + usage);
+    std::fputs(qPrintable(text), stdout);
+}
+
+QCommandLineOption addHelp(QCommandLineParser *parser)
+{
+    const QCommandLineOption help(
+        { QStringLiteral("h"), QStringLiteral("help") }, QStringLiteral("Displays this help."));
+    parser->addOption(help);
+    return help;
+}
+
+int parseSubcommand(QCommandLineParser &parser, const QString &command,
+    const QStringList &arguments, const QString &usage)
+{
+    const QCommandLineOption help = addHelp(&parser);
+    if (!parser.parse(QStringList(command) + arguments))
+        return usageError(command, parser.errorText());
+    if (parser.isSet(help)) {
+        printHelp(parser, usage);
+        return ExitOk;
+    }
+    return -1;
+}
+
+bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *value)
+{
+    static const QRegularExpression decimal(QStringLiteral("\\A-?[0-9]{1,18}\\z"));
+    if (!decimal.match(text).hasMatch())
+        return false;
+    const qint64 number = text.toLongLong();
+    if (number < minimum || number > maximum)
+        return false;
+    *value = number;
+    return true;
+}

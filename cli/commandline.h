@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QCommandLineOption;
+class QCommandLineParser;
+
+enum ExitStatus {
+    ExitOk = 0,
+    ExitRefused = 1, // the input was refused or a file could not be read or written
+    ExitUsage = 2,
+};
+
+// A subcommand gets its name as the user sees it ("lumo kpx") and the arguments after it.
+using SubcommandMain = int (*)(const QString &command, const QStringList &arguments);
+
+struct Subcommand
+{
+    const char *name;
+    const char *summary;
+    SubcommandMain run;
+};
+
+// "command: message" on standard error.
+void printError(const QString &command, const QString &message);
+
+// Prints the message and a hint at --help; returns ExitUsage.
+int usageError(const QString &command, const QString &message);
+
+// The parser's help with `usage` as its usage line, on standard output.
+void printHelp(const QCommandLineParser &parser, const QString &usage);
+
+// -h and --help. The parser's own help option also brings --help-all, which offers Qt's
+// options: they mean nothing to lumo.
+QCommandLineOption addHelp(QCommandLineParser *parser);
+
+// Parses `arguments` (without the program name) and answers --help. Returns -1 when the
+// subcommand should go on, otherwise the exit status to end with.
+int parseSubcommand(QCommandLineParser &parser, const QString &command,
+    const QStringList &arguments, const QString &usage);
+
+// A decimal integer from `minimum` to `maximum`, nothing else: no sign other than a
+// leading minus, no spaces, no other base.
+bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *value);

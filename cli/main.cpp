@@ -1,0 +1,83 @@
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "commandline.h"
+#include "kpxcommand.h"
+
+namespace {
+
+// Every subcommand of lumo; a new one is one more row here.
+const Subcommand subcommands[] = {
+    { "kpx", "Build a start-up configuration file (.KPX).", runKpx },
+};
+
+const Subcommand *findSubcommand(const QString &name)
+{
+    for (const Subcommand &subcommand : subcommands) {
+        if (name == QLatin1String(subcommand.name))
+            return &subcommand;
+    }
+    return nullptr;
+}
+
+QString description()
+{
+    QString text = QStringLiteral("The Lumo resource tools on the command line.\n\nSubcommands:\n");
+    for (const Subcommand &subcommand : subcommands)
+        text += QStringLiteral("  %1 %2\n")
+                    .arg(QLatin1String(subcommand.name), -8)
+                    .arg(QLatin1String(subcommand.summary));
+    text += QStringLiteral("\nRun 'lumo SUBCOMMAND --help' for the options of a subcommand.");
+    return text;
+}
+
+// Only the options of lumo itself: no subcommand word came first.
+int runWithoutSubcommand(const QStringList &arguments)
+{
+    const QString command = QStringLiteral("lumo");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const QCommandLineOption help = addHelp(&parser);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("subcommand"),
+        QStringLiteral("The subcommand to run, then its options."),
+        QStringLiteral("SUBCOMMAND [options]"));
+    if (!parser.parse(arguments))
+        return usageError(command, parser.errorText());
+    if (parser.isSet(help)) {
+        printHelp(parser, QStringLiteral("lumo [--help | --version] SUBCOMMAND [options]"));
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        std::fputs(
+            qPrintable(QStringLiteral("lumo %1\n").arg(QCoreApplication::applicationVersion())),
+            stdout);
+        return ExitOk;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(command,
+            QStringLiteral("unknown subcommand '%1'")
+                .arg(parser.positionalArguments().constFirst()));
+    return usageError(command, QStringLiteral("no subcommand given"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || arguments.at(1).startsWith(QLatin1Char('-')))
+        return runWithoutSubcommand(arguments);
+    const QString name = arguments.at(1);
+    const Subcommand *subcommand = findSubcommand(name);
+    if (!subcommand)
+        return usageError(
+            QStringLiteral("lumo"), QStringLiteral("unknown subcommand '%1'").arg(name));
+    return subcommand->run(QStringLiteral("lumo ") + name, arguments.mid(2));
+}
