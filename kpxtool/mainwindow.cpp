@@ -229,27 +229,25 @@ KpxSettings MainWindow::settings() const
     return settings;
 }
 
-// Steps 1 and 2 of a generation: the included files replace the builder state.
+// An included file replaces its builder data, a file left out clears it.
+bool MainWindow::readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
+                              const QString &missing)
+{
+    if (!include->isChecked()) {
+        data->clear();
+        return true;
+    }
+    QString error;
+    if (readWholeFile(path->text(), data, &error))
+        return true;
+    Prompt::current().information(this, tr("提示"), missing);
+    return false;
+}
+
 bool MainWindow::readInputs()
 {
-    QString error;
-    if (checkBox->isChecked()) {
-        if (!readWholeFile(label_7->text(), &m_touchData, &error)) {
-            Prompt::current().information(this, tr("提示"), tr("13文件未找到！"));
-            return false;
-        }
-    } else {
-        m_touchData.clear();
-    }
-    if (checkBox_2->isChecked()) {
-        if (!readWholeFile(label_8->text(), &m_variableData, &error)) {
-            Prompt::current().information(this, tr("提示"), tr("14文件未找到！"));
-            return false;
-        }
-    } else {
-        m_variableData.clear();
-    }
-    return true;
+    return readIncluded(checkBox, label_7, &m_touchData, tr("13文件未找到！"))
+            && readIncluded(checkBox_2, label_8, &m_variableData, tr("14文件未找到！"));
 }
 
 QString MainWindow::refusalMessage(const KpxBuild &build) const

@@ -66,6 +66,8 @@ private:
     void setSpeakerFieldsVisible(bool visible);
     KpxSettings settings() const;
     bool readInputs();
+    bool readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
+                      const QString &missing);
     QString refusalMessage(const KpxBuild &build) const;
 
     int m_offsetX = 0;
