@@ -154,7 +154,6 @@ int KpxPages::appendPageBlock(int page, QByteArray *out) const
 
     const int start = out->size();
     const int length = qMin(blockHeaderSize + variableBytes + touchBytes, kpxBlockLimit);
-    out->reserve(start + length);
     out->append(QByteArrayLiteral("\x5A\xA5"));
     out->append(intToBytes(page, 2, 0));
     out->append(intToBytes(variableCount, 2, 0));
