@@ -1,0 +1,99 @@
+#include "graphicsitem.h"
+
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+
+#include <cmath>
+
+GraphicsItem::GraphicsItem(QGraphicsItem *parent) : AbstractShapeType<QGraphicsItem>(parent)
+{
+    setFlag(ItemIsMovable, true);
+    setFlag(ItemIsSelectable, true);
+    setFlag(ItemSendsGeometryChanges, true);
+    setAcceptHoverEvents(true);
+}
+
+void GraphicsItem::setBrushColor(const QColor &colour)
+{
+    m_brush.setColor(colour);
+    update();
+}
+
+QPixmap GraphicsItem::previewPixmap()
+{
+    QPixmap pixmap(64, 64);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    setPen(QPen(Qt::black));
+    setBrush(QBrush(Qt::white));
+    QStyleOptionGraphicsItem option;
+    paint(&painter, &option, nullptr);
+    return pixmap;
+}
+
+void GraphicsItem::copyShapeTo(GraphicsItem *copy) const
+{
+    copy->m_width = m_width;
+    copy->m_height = m_height;
+    copy->setPos(pos());
+    copy->setPen(pen());
+    copy->setBrush(brush());
+    copy->setTransform(transform());
+    copy->setTransformOriginPoint(transformOriginPoint());
+    copy->setRotation(rotation());
+    copy->setScale(scale());
+    copy->setZValue(zValue() + 0.1);
+}
+
+QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
+{
+    if (change == ItemSelectedChange)
+        return shapeItemChange(change, value);
+    if (change == ItemSelectedHasChanged)
+        emit selectedChange(this);
+    return QGraphicsItem::itemChange(change, value);
+}
+
+void GraphicsItem::contextMenuEvent(QGraphicsSceneContextMenuEvent *) { }
+
+void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
+                           const QStyleOptionGraphicsItem *option, qreal pad)
+{
+    const QRectF unit = painter->transform().mapRect(QRectF(0, 0, 1, 1));
+    if (qMax(unit.width(), unit.height()) <= 1e-12)
+        return;
+    const QRectF box = item->boundingRect();
+    const QRectF onDevice = painter->transform().mapRect(box);
+    if (qMin(onDevice.width(), onDevice.height()) < 1)
+        return;
+
+    const QColor text = option->palette.windowText().color();
+    const QColor inverse(text.red() < 128 ? 255 : 0, text.green() < 128 ? 255 : 0,
+                         text.blue() < 128 ? 255 : 0);
+    const QRectF outline = box.adjusted(pad, pad, -pad, -pad);
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(inverse, 0, Qt::SolidLine));
+    painter->drawRect(outline);
+    painter->setPen(QPen(QColor(QStringLiteral("lightskyblue")), 0, Qt::SolidLine));
+    painter->drawRect(outline);
+}
+
+QRect roundedAway(const QRectF &box)
+{
+    auto away = [](qreal value) { return static_cast<int>(std::round(value)); };
+    return QRect(away(box.x()), away(box.y()), away(box.width()), away(box.height()));
+}
+
+QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen)
+{
+    if (path == QPainterPath() || pen.style() == Qt::NoPen)
+        return path;
+    QPainterPathStroker stroker;
+    stroker.setCapStyle(pen.capStyle());
+    stroker.setWidth(pen.widthF() <= 0.0 ? 0.00000001 : pen.widthF());
+    stroker.setJoinStyle(pen.joinStyle());
+    stroker.setMiterLimit(pen.miterLimit());
+    QPainterPath shape = stroker.createStroke(path);
+    shape.addPath(path);
+    return shape;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "abstractshapetype.h"
+
+#include <QObject>
+#include <QPixmap>
+
+class QStyleOptionGraphicsItem;
+
+// Base of every shape that is not a group: a QObject, so that its colours, size and
+// position can be edited as properties.
+class GraphicsItem : public QObject, public AbstractShapeType<QGraphicsItem>
+{
+    Q_OBJECT
+    Q_PROPERTY(QColor pen READ penColor WRITE setPenColor)
+    Q_PROPERTY(QColor brush READ brushColor WRITE setBrushColor)
+    Q_PROPERTY(qreal width READ width WRITE setWidth)
+    Q_PROPERTY(qreal height READ height WRITE setHeight)
+    Q_PROPERTY(QPointF position READ pos WRITE setPos)
+
+public:
+    enum { Type = ShapeType };
+
+    explicit GraphicsItem(QGraphicsItem *parent = nullptr);
+
+    int type() const override { return Type; }
+
+    QColor penColor() const { return m_pen.color(); }
+    void setPenColor(const QColor &colour) { setPen(QPen(colour)); }
+    QColor brushColor() const { return m_brush.color(); }
+    void setBrushColor(const QColor &colour);
+
+    // A 64 x 64 picture of the shape in black on white, for lists of shapes.
+    QPixmap previewPixmap();
+
+signals:
+    void selectedChange(QGraphicsItem *item);
+
+protected:
+    // What every clone takes over: size, placement, pen, brush, transform; z raised by 0.1.
+    void copyShapeTo(GraphicsItem *copy) const;
+    QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+    void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
+};
+
+
+// Draws the selection outline of a shape: the box shrunk by `pad`, in the inverse of the
+// window-text colour and then in light sky blue.
+void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
+                           const QStyleOptionGraphicsItem *option, qreal pad = 0.5);
+
+// `box` with x, y, width and height each rounded half away from zero (-2.5 gives -3).
+QRect roundedAway(const QRectF &box);
+
+// The shape of `path` as stroked by `pen`, plus the path itself.
+QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen);

@@ -1,0 +1,269 @@
+#include "graphicsrectitem.h"
+
+#ifdef DRAWING_TOUCH
+#include "previewstate.h"
+#endif
+
+#include <QDebug>
+#include <QGraphicsScene>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+
+#include <cmath>
+
+namespace {
+
+// A cross of 12-pixel arms around the point, on whole pixels.
+void drawCross(QPainter *painter, const QPointF &point, const QColor &colour)
+{
+    const int x = static_cast<int>(point.x());
+    const int y = static_cast<int>(point.y());
+    painter->setPen(QPen(colour));
+    painter->drawLine(x - 6, y, x + 6, y);
+    painter->drawLine(x, y - 6, x, y + 6);
+}
+
+// Stretching about `origin` by total factors; edge handles scale one axis only.
+QTransform stretchTransform(int dir, double sx, double sy, const QPointF &origin)
+{
+    if (dir == Dir_Top || dir == Dir_Bottom)
+        sx = 1;
+    if (dir == Dir_Right || dir == Dir_Left)
+        sy = 1;
+    QTransform transform;
+    transform.translate(origin.x(), origin.y());
+    transform.scale(sx, sy);
+    transform.translate(-origin.x(), -origin.y());
+    return transform;
+}
+
+int wholeOrOne(qreal size)
+{
+    const int whole = static_cast<int>(size);
+    return whole == 0 ? 1 : whole;
+}
+
+} // namespace
+
+GraphicsRectItem::GraphicsRectItem(const QRect &rect, bool isRound, QGraphicsItem *parent)
+    : GraphicsItem(parent), m_isRound(isRound)
+{
+    m_width = rect.width();
+    m_height = rect.height();
+    m_localRect = QRectF(rect.left(), rect.top(), m_width, m_height);
+    m_initialRect = m_localRect;
+#ifdef DRAWING_ZAF
+    rc_x = m_width / 2;
+    rc_y = m_height / 2;
+    m_savedCentre = QPointF(rc_x, rc_y);
+#endif
+    placeHandles();
+}
+
+QString GraphicsRectItem::shapeName() const
+{
+    return GraphicsItem::tr("rectangle");
+}
+
+void GraphicsRectItem::makeHandles()
+{
+    GraphicsItem::makeHandles();
+    if (m_isRound) {
+        addHandle(Dir_Control, true);
+        addHandle(Dir_Control + 1, true);
+    }
+}
+
+void GraphicsRectItem::setRatios(double xRatio, double yRatio)
+{
+    prepareGeometryChange();
+    m_xRatio = xRatio;
+    m_yRatio = yRatio;
+    placeHandles();
+}
+
+double GraphicsRectItem::radiusX() const
+{
+    return m_xRatio > 0 ? m_xRatio * m_width + 0.5 : 0;
+}
+
+double GraphicsRectItem::radiusY() const
+{
+    return m_yRatio > 0 ? m_yRatio * m_height + 0.5 : 0;
+}
+
+void GraphicsRectItem::controlTo(int dir, const QPointF &scenePos)
+{
+    const QPointF p = mapFromParent(scenePos);
+    const QRectF box = localRect();
+    if (dir == Dir_Control + 1) {
+        const double x = qBound(box.center().x(), double(static_cast<int>(p.x())), box.right());
+        m_xRatio = std::abs(box.right() - x) / wholeOrOne(m_width);
+    } else if (dir == Dir_Control) {
+        const double y = qBound(box.top(), double(static_cast<int>(p.y())), box.center().y());
+        m_yRatio = std::abs(y - box.top()) / wholeOrOne(m_height);
+    }
+    prepareGeometryChange();
+    placeHandles();
+}
+
+void GraphicsRectItem::stretchBy(int dir, double sx, double sy, const QPointF &origin)
+{
+    const QTransform transform = stretchTransform(dir, sx, sy, origin);
+    prepareGeometryChange();
+    m_originMark = origin;
+    m_localRect = transform.mapRect(m_initialRect);
+    m_width = m_localRect.width();
+    m_height = m_localRect.height();
+#ifdef DRAWING_ZAF
+    const QPointF centre = transform.map(m_savedCentre);
+    rc_x = std::abs(centre.x());
+    rc_y = std::abs(centre.y());
+#endif
+    placeHandles();
+}
+
+void GraphicsRectItem::normalizeGeometry()
+{
+    if (!parentItem()) {
+        const QPointF origin = mapToScene(transformOriginPoint());
+        const QPointF topLeft = mapToScene(localRect().topLeft());
+        const QPointF delta = origin - topLeft;
+        prepareGeometryChange();
+        m_localRect = QRectF(0, 0, m_width, m_height);
+        setTransform(transform().translate(delta.x(), delta.y()));
+        setTransformOriginPoint(0, 0);
+        setPos(pos() - delta);
+        setTransform(transform().translate(-delta.x(), -delta.y()));
+        m_originMark = QPointF();
+        placeHandles();
+    }
+    m_initialRect = localRect();
+#ifdef DRAWING_ZAF
+    m_savedCentre = QPointF(rc_x, rc_y);
+#endif
+}
+
+void GraphicsRectItem::translateBy(const QPointF &delta)
+{
+    setPos(pos() + delta);
+}
+
+void GraphicsRectItem::copyRectFieldsTo(GraphicsRectItem *copy) const
+{
+    copyShapeTo(copy);
+    copy->m_isRound = m_isRound;
+    copy->m_xRatio = m_xRatio;
+    copy->m_yRatio = m_yRatio;
+#ifdef DRAWING_ZAF
+    copy->asc = asc;
+    copy->rc_x = rc_x;
+    copy->rc_y = rc_y;
+#endif
+#ifdef DRAWING_TOUCH
+    copy->picNum = picNum;
+    copy->catoonNum = catoonNum;
+    copy->commond = commond;
+#endif
+}
+
+QGraphicsItem *GraphicsRectItem::clone() const
+{
+    const QRectF box = localRect();
+    auto *copy = new GraphicsRectItem(
+            roundedAway(box),
+            m_isRound);
+    copyRectFieldsTo(copy);
+    copy->normalizeGeometry();
+    return copy;
+}
+
+void GraphicsRectItem::placeHandles()
+{
+    if (!m_handlesMade)
+        return;
+    const QRectF box = boundingRect();
+    placeBoxHandles(box);
+    if (m_isRound && m_handles.size() >= 10) {
+        m_handles[8]->move(QPointF(box.x() + box.width(), box.y() + box.height() * m_yRatio));
+        m_handles[9]->move(QPointF(box.x() + box.width() - box.width() * m_xRatio, box.y()));
+    }
+}
+
+QRectF GraphicsRectItem::boundingRect() const
+{
+    return m_localRect;
+}
+
+QPainterPath GraphicsRectItem::shape() const
+{
+    QPainterPath path;
+    if (m_isRound)
+        path.addRoundedRect(localRect(), radiusX(), radiusY());
+    else
+        path.addRect(localRect());
+    return path;
+}
+
+void GraphicsRectItem::paintRect(QPainter *painter, bool withCentre)
+{
+    painter->setPen(pen());
+    painter->setBrush(brush());
+    const QRectF box = localRect();
+    if (m_isRound)
+        painter->drawRoundedRect(box, radiusX(), radiusY());
+    else
+        painter->drawRect(QRect(qRound(box.x()), qRound(box.y()), qRound(box.width()),
+                                qRound(box.height())));
+    drawCross(painter, m_originMark, Qt::blue);
+#ifdef DRAWING_ZAF
+    if (withCentre)
+        drawCross(painter, QPointF(rc_x, rc_y), Qt::red);
+#else
+    Q_UNUSED(withCentre)
+#endif
+}
+
+void GraphicsRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+                             QWidget *)
+{
+#ifdef DRAWING_TOUCH
+    const PreviewState *preview = PreviewState::current();
+    if (preview && preview->animationPressed() && catoonNum >= 0) {
+        // The pressed look: the same region of the animation page's picture.
+        const QPixmap picture = preview->pagePicture(catoonNum);
+        if (!picture.isNull()) {
+            const QPointF at = scenePos();
+            painter->drawPixmap(0, 0,
+                                picture.copy(static_cast<int>(at.x()), static_cast<int>(at.y()),
+                                             qRound(m_width), qRound(m_height)));
+        }
+        return;
+    }
+    if (preview && preview->previewRunning()) {
+        qDebug() << "preview run =" << true;
+        return;
+    }
+    paintRect(painter, false);
+#else
+    paintRect(painter, true);
+#endif
+    if (option->state & QStyle::State_Selected)
+        paintSelectionOutline(this, painter, option);
+}
+
+#ifdef DRAWING_TOUCH
+void GraphicsRectItem::mousePressEvent(QGraphicsSceneMouseEvent *)
+{
+    // Only the preview reacts to a press on a touch area; it is never handed on.
+    PreviewState *preview = PreviewState::current();
+    if (!preview || !preview->previewRunning())
+        return;
+    if (picNum != -1)
+        preview->requestJump(picNum);
+    if (catoonNum != -1)
+        preview->setAnimationPressed(true);
+    if (scene())
+        scene()->update();
+}
+#endif

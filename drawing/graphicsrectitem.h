@@ -1,0 +1,61 @@
+#pragma once
+
+#include "graphicsitem.h"
+
+// A rectangle, plain or rounded: a character in the icon-font tool, a touch area in the
+// touch tool.
+class GraphicsRectItem : public GraphicsItem
+{
+    Q_OBJECT
+
+public:
+    // Size from the integer corners (right - left + 1); rotation centre in the middle.
+    GraphicsRectItem(const QRect &rect, bool isRound, QGraphicsItem *parent = nullptr);
+
+    QString shapeName() const override;
+    void controlTo(int dir, const QPointF &scenePos) override;
+    void stretchBy(int dir, double sx, double sy, const QPointF &origin) override;
+    void normalizeGeometry() override;
+    void translateBy(const QPointF &delta) override;
+    QGraphicsItem *clone() const override;
+    bool readXml(QXmlStreamReader *xml) override;
+    bool writeXml(QXmlStreamWriter *xml) override;
+    void placeHandles() override;
+
+    QRectF boundingRect() const override;
+    QPainterPath shape() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
+               QWidget *widget) override;
+
+    bool isRound() const { return m_isRound; }
+    double xRatio() const { return m_xRatio; }
+    double yRatio() const { return m_yRatio; }
+    void setRatios(double xRatio, double yRatio);
+    QRectF initialRect() const { return m_initialRect; }
+    QPointF originMark() const { return m_originMark; }
+#ifdef DRAWING_ZAF
+    QPointF savedCentre() const { return m_savedCentre; }
+#endif
+
+protected:
+    void makeHandles() override;
+    // The corner radii of a rounded rectangle, absolute; 0 for a ratio that is not positive.
+    double radiusX() const;
+    double radiusY() const;
+    void copyRectFieldsTo(GraphicsRectItem *copy) const;
+#ifdef DRAWING_TOUCH
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
+#endif
+
+    bool m_isRound;
+    double m_yRatio = 1 / 3.0;
+    double m_xRatio = 0.1;
+    QRectF m_initialRect;
+    QPointF m_originMark;
+#ifdef DRAWING_ZAF
+    QPointF m_savedCentre;
+#endif
+
+private:
+    void paintRect(QPainter *painter, bool withCentre);
+};

@@ -1,0 +1,17 @@
+#include "previewstate.h"
+
+namespace {
+PreviewState *installedState = nullptr;
+}
+
+PreviewState::~PreviewState() = default;
+
+PreviewState *PreviewState::current()
+{
+    return installedState;
+}
+
+void PreviewState::install(PreviewState *state)
+{
+    installedState = state;
+}
