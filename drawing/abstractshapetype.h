@@ -6,6 +6,7 @@
 #include <QBrush>
 #include <QGraphicsItem>
 #include <QPen>
+#include <QTransform>
 #include <QVector>
 
 class QXmlStreamReader;
@@ -17,6 +18,20 @@ class QXmlStreamWriter;
 // Handles are made on first use, not at construction: a shape with its handles costs
 // about nine times the memory of one without, and a project may hold a quarter of a
 // million characters of which only the selected ones ever show handles.
+// Stretching about `origin` by total factors; edge handles scale one axis only.
+inline QTransform stretchTransform(int dir, double sx, double sy, const QPointF &origin)
+{
+    if (dir == Dir_Top || dir == Dir_Bottom)
+        sx = 1;
+    if (dir == Dir_Right || dir == Dir_Left)
+        sy = 1;
+    QTransform transform;
+    transform.translate(origin.x(), origin.y());
+    transform.scale(sx, sy);
+    transform.translate(-origin.x(), -origin.y());
+    return transform;
+}
+
 template <typename BaseType>
 class AbstractShapeType : public BaseType
 {
@@ -112,6 +127,20 @@ protected:
         auto *handle = new SizeHandleRect(this, dir, isControl);
         m_handles.append(handle);
         return handle;
+    }
+    // What every clone takes over: size, placement, pen, brush, transform; z raised by 0.1.
+    void copyShapeTo(AbstractShapeType *copy) const
+    {
+        copy->m_width = m_width;
+        copy->m_height = m_height;
+        copy->setPos(this->pos());
+        copy->setPen(m_pen);
+        copy->setBrush(m_brush);
+        copy->setTransform(this->transform());
+        copy->setTransformOriginPoint(this->transformOriginPoint());
+        copy->setRotation(this->rotation());
+        copy->setScale(this->scale());
+        copy->setZValue(this->zValue() + 0.1);
     }
     void setHandleStates(int state)
     {

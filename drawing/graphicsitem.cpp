@@ -31,20 +31,6 @@ QPixmap GraphicsItem::previewPixmap()
     return pixmap;
 }
 
-void GraphicsItem::copyShapeTo(GraphicsItem *copy) const
-{
-    copy->m_width = m_width;
-    copy->m_height = m_height;
-    copy->setPos(pos());
-    copy->setPen(pen());
-    copy->setBrush(brush());
-    copy->setTransform(transform());
-    copy->setTransformOriginPoint(transformOriginPoint());
-    copy->setRotation(rotation());
-    copy->setScale(scale());
-    copy->setZValue(zValue() + 0.1);
-}
-
 QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &value)
 {
     if (change == ItemSelectedChange)

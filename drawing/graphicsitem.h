@@ -37,8 +37,6 @@ signals:
     void selectedChange(QGraphicsItem *item);
 
 protected:
-    // What every clone takes over: size, placement, pen, brush, transform; z raised by 0.1.
-    void copyShapeTo(GraphicsItem *copy) const;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
 };

@@ -43,19 +43,12 @@ void GraphicsItemGroup::controlTo(int dir, const QPointF &)
 
 void GraphicsItemGroup::stretchBy(int dir, double sx, double sy, const QPointF &origin)
 {
-    if (dir == Dir_Top || dir == Dir_Bottom)
-        sx = 1;
-    if (dir == Dir_Right || dir == Dir_Left)
-        sy = 1;
+    const QTransform transform = stretchTransform(dir, sx, sy, origin);
     prepareGeometryChange();
     for (QGraphicsItem *member : members()) {
         const QPointF memberOrigin = member->mapFromParent(origin);
         visitShape(member, [&](auto *shape) { shape->stretchBy(dir, sx, sy, memberOrigin); });
     }
-    QTransform transform;
-    transform.translate(origin.x(), origin.y());
-    transform.scale(sx, sy);
-    transform.translate(-origin.x(), -origin.y());
     m_itemsRect = transform.mapRect(m_initialRect);
     m_width = m_itemsRect.width();
     m_height = m_itemsRect.height();
@@ -97,16 +90,7 @@ QGraphicsItem *GraphicsItemGroup::clone() const
             copy->addToGroup(memberCopy);
     }
     copy->m_itemsRect = m_itemsRect;
-    copy->m_width = m_width;
-    copy->m_height = m_height;
-    copy->setPos(pos());
-    copy->setPen(pen());
-    copy->setBrush(brush());
-    copy->setTransform(transform());
-    copy->setTransformOriginPoint(transformOriginPoint());
-    copy->setRotation(rotation());
-    copy->setScale(scale());
-    copy->setZValue(zValue() + 0.1);
+    copyShapeTo(copy);
     copy->normalizeGeometry();
     return copy;
 }

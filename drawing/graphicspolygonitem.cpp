@@ -4,23 +4,6 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-namespace {
-
-QTransform stretchTransform(int dir, double sx, double sy, const QPointF &origin)
-{
-    if (dir == Dir_Top || dir == Dir_Bottom)
-        sx = 1;
-    if (dir == Dir_Right || dir == Dir_Left)
-        sy = 1;
-    QTransform transform;
-    transform.translate(origin.x(), origin.y());
-    transform.scale(sx, sy);
-    transform.translate(-origin.x(), -origin.y());
-    return transform;
-}
-
-} // namespace
-
 GraphicsPolygonItem::GraphicsPolygonItem(QGraphicsItem *parent) : GraphicsItem(parent)
 {
     m_pen = QPen(Qt::black);

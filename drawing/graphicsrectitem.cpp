@@ -23,19 +23,6 @@ void drawCross(QPainter *painter, const QPointF &point, const QColor &colour)
     painter->drawLine(x, y - 6, x, y + 6);
 }
 
-// Stretching about `origin` by total factors; edge handles scale one axis only.
-QTransform stretchTransform(int dir, double sx, double sy, const QPointF &origin)
-{
-    if (dir == Dir_Top || dir == Dir_Bottom)
-        sx = 1;
-    if (dir == Dir_Right || dir == Dir_Left)
-        sy = 1;
-    QTransform transform;
-    transform.translate(origin.x(), origin.y());
-    transform.scale(sx, sy);
-    transform.translate(-origin.x(), -origin.y());
-    return transform;
-}
 
 int wholeOrOne(qreal size)
 {
