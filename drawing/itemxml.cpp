@@ -1,18 +1,358 @@
-// Reading and writing shapes as XML elements: filled in with the item XML.
+#include "itemxml.h"
+
+#include "drawscene.h"
 #include "graphicsellipseitem.h"
 #include "graphicsitemgroup.h"
 #include "graphicspolygonitem.h"
 #include "graphicsrectitem.h"
+#include "shapevisit.h"
 
-bool GraphicsRectItem::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsRectItem::writeXml(QXmlStreamWriter *) { return false; }
-bool GraphicsEllipseItem::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsEllipseItem::writeXml(QXmlStreamWriter *) { return false; }
-bool GraphicsPolygonItem::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsPolygonItem::writeXml(QXmlStreamWriter *) { return false; }
-bool GraphicsBezier::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsBezier::writeXml(QXmlStreamWriter *) { return false; }
-bool GraphicsLineItem::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsLineItem::writeXml(QXmlStreamWriter *) { return false; }
-bool GraphicsItemGroup::readXml(QXmlStreamReader *) { return false; }
-bool GraphicsItemGroup::writeXml(QXmlStreamWriter *) { return false; }
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <cmath>
+
+namespace {
+
+using Shape = AbstractShapeType<QGraphicsItem>;
+
+// Damaged text reads as 0; NaN and infinities would poison every later geometry step.
+double readReal(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    bool ok = false;
+    const double value = attributes.value(name).toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+int readInt(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    bool ok = false;
+    const int value = attributes.value(name).toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+void writeReal(QXmlStreamWriter *xml, QLatin1String name, double value)
+{
+    xml->writeAttribute(name, QString::number(value));
+}
+
+void writeInt(QXmlStreamWriter *xml, QLatin1String name, int value)
+{
+    xml->writeAttribute(name, QString::number(value));
+}
+
+struct CommonAttributes
+{
+    double rotate = 0;
+    double x = 0;
+    double y = 0;
+    double z = 0;
+    double width = 0;
+    double height = 0;
+#ifdef DRAWING_ZAF
+    int asc = 0;
+    double rcX = 0;
+    double rcY = 0;
+#endif
+#ifdef DRAWING_TOUCH
+    int picNum = 0;
+    int catoonNum = 0;
+    int commond = 0;
+#endif
+};
+
+CommonAttributes readCommon(const QXmlStreamAttributes &attributes)
+{
+    CommonAttributes common;
+    common.rotate = readReal(attributes, QLatin1String("rotate"));
+    common.x = readReal(attributes, QLatin1String("x"));
+    common.y = readReal(attributes, QLatin1String("y"));
+    common.z = readReal(attributes, QLatin1String("z"));
+    common.width = readReal(attributes, QLatin1String("width"));
+    common.height = readReal(attributes, QLatin1String("height"));
+#ifdef DRAWING_ZAF
+    common.asc = readInt(attributes, QLatin1String("asc"));
+    common.rcX = readReal(attributes, QLatin1String("rc_x"));
+    common.rcY = readReal(attributes, QLatin1String("rc_y"));
+#endif
+#ifdef DRAWING_TOUCH
+    common.picNum = readInt(attributes, QLatin1String("picNum"));
+    common.catoonNum = readInt(attributes, QLatin1String("catoonNum"));
+    common.commond = readInt(attributes, QLatin1String("commond"));
+#endif
+    return common;
+}
+
+// Everything but the size, which only the shape itself may set; the position goes last.
+void applyCommon(Shape *shape, const CommonAttributes &common)
+{
+#ifdef DRAWING_ZAF
+    shape->asc = common.asc;
+    shape->rc_x = common.rcX;
+    shape->rc_y = common.rcY;
+#endif
+#ifdef DRAWING_TOUCH
+    shape->picNum = common.picNum;
+    shape->catoonNum = common.catoonNum;
+    shape->commond = common.commond;
+#endif
+    shape->setZValue(common.z);
+    shape->setRotation(common.rotate);
+    shape->setPos(common.x, common.y);
+}
+
+void writeCommon(QXmlStreamWriter *xml, const Shape *shape)
+{
+    writeReal(xml, QLatin1String("rotate"), shape->rotation());
+    writeReal(xml, QLatin1String("x"), shape->pos().x());
+    writeReal(xml, QLatin1String("y"), shape->pos().y());
+    writeReal(xml, QLatin1String("z"), shape->zValue());
+    writeReal(xml, QLatin1String("width"), shape->width());
+    writeReal(xml, QLatin1String("height"), shape->height());
+#ifdef DRAWING_ZAF
+    writeInt(xml, QLatin1String("asc"), shape->asc);
+    writeReal(xml, QLatin1String("rc_x"), shape->rc_x);
+    writeReal(xml, QLatin1String("rc_y"), shape->rc_y);
+#endif
+#ifdef DRAWING_TOUCH
+    writeInt(xml, QLatin1String("picNum"), shape->picNum);
+    writeInt(xml, QLatin1String("catoonNum"), shape->catoonNum);
+    writeInt(xml, QLatin1String("commond"), shape->commond);
+#endif
+}
+
+// The "point" children up to the shape's end element; every child is consumed whole.
+QPolygonF readPoints(QXmlStreamReader *xml)
+{
+    QPolygonF points;
+    while (xml->readNextStartElement()) {
+        if (xml->name() == QLatin1String("point")) {
+            const QXmlStreamAttributes attributes = xml->attributes();
+            points.append(QPointF(readReal(attributes, QLatin1String("x")),
+                                  readReal(attributes, QLatin1String("y"))));
+        }
+        xml->skipCurrentElement();
+    }
+    return points;
+}
+
+void writePoints(QXmlStreamWriter *xml, const QPolygonF &points)
+{
+    for (const QPointF &point : points) {
+        xml->writeStartElement(QStringLiteral("point"));
+        writeReal(xml, QLatin1String("x"), point.x());
+        writeReal(xml, QLatin1String("y"), point.y());
+        xml->writeEndElement();
+    }
+}
+
+// A new, unread shape for the element name; null for names that are not shapes.
+GraphicsItem *newShape(const QStringRef &name)
+{
+    const QRect placeholder(0, 0, 1, 1);
+    if (name == QLatin1String("rect"))
+        return new GraphicsRectItem(placeholder, false);
+    if (name == QLatin1String("roundrect"))
+        return new GraphicsRectItem(placeholder, true);
+    if (name == QLatin1String("ellipse"))
+        return new GraphicsEllipseItem(placeholder, false);
+    if (name == QLatin1String("polygon"))
+        return new GraphicsPolygonItem();
+    if (name == QLatin1String("bezier"))
+        return new GraphicsBezier(true);
+    if (name == QLatin1String("polyline"))
+        return new GraphicsBezier(false);
+    if (name == QLatin1String("line"))
+        return new GraphicsLineItem();
+    return nullptr;
+}
+
+// Reads the current element into the scene; `depth` counts the groups around it.
+QGraphicsItem *readItem(QXmlStreamReader *xml, DrawScene *scene, int depth)
+{
+    if (xml->name() == QLatin1String("group"))
+        return readGroup(xml, scene, depth);
+    GraphicsItem *shape = newShape(xml->name());
+    if (!shape) {
+        xml->skipCurrentElement();
+        return nullptr;
+    }
+    if (!shape->readXml(xml)) {
+        delete shape;
+        return nullptr;
+    }
+    scene->addItem(shape);
+    return shape;
+}
+
+} // namespace
+
+bool readShapes(QXmlStreamReader *xml, DrawScene *scene)
+{
+    while (xml->readNextStartElement())
+        readItem(xml, scene, 0);
+    return !xml->hasError();
+}
+
+GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
+{
+    if (depth >= MaxGroupDepth) {
+        xml->skipCurrentElement();
+        return nullptr;
+    }
+    const double rotate = readReal(xml->attributes(), QLatin1String("rotate"));
+    QList<QGraphicsItem *> members;
+    while (xml->readNextStartElement()) {
+        if (QGraphicsItem *item = readItem(xml, scene, depth + 1))
+            members.append(item);
+    }
+    if (members.isEmpty())
+        return nullptr;
+    GraphicsItemGroup *group = scene->createGroup(members);
+    group->setRotation(rotate);
+    group->normalizeGeometry();
+    return group;
+}
+
+void writeShapes(QXmlStreamWriter *xml, const QList<QGraphicsItem *> &items)
+{
+    for (QGraphicsItem *item : items)
+        visitShape(item, [xml](auto *shape) { shape->writeXml(xml); });
+}
+
+bool GraphicsRectItem::readXml(QXmlStreamReader *xml)
+{
+    const bool round = xml->name() == QLatin1String("roundrect");
+    if (round != m_isRound) {
+        m_isRound = round;
+        // The radius handles come and go with the kind.
+        if (m_handlesMade) {
+            qDeleteAll(m_handles);
+            m_handles.clear();
+            makeHandles();
+            setHandleStates(isSelected() ? 2 : 0);
+        }
+    }
+    const QXmlStreamAttributes attributes = xml->attributes();
+    if (m_isRound) {
+        m_xRatio = readReal(attributes, QLatin1String("rx"));
+        m_yRatio = readReal(attributes, QLatin1String("ry"));
+    }
+    const CommonAttributes common = readCommon(attributes);
+    prepareGeometryChange();
+    m_width = common.width;
+    m_height = common.height;
+    applyCommon(this, common);
+    xml->skipCurrentElement();
+    normalizeGeometry();
+    return true;
+}
+
+bool GraphicsRectItem::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(m_isRound ? QStringLiteral("roundrect") : QStringLiteral("rect"));
+    if (m_isRound) {
+        writeReal(xml, QLatin1String("rx"), m_xRatio);
+        writeReal(xml, QLatin1String("ry"), m_yRatio);
+    }
+    writeCommon(xml, this);
+    xml->writeEndElement();
+    return true;
+}
+
+bool GraphicsEllipseItem::readXml(QXmlStreamReader *xml)
+{
+    const QXmlStreamAttributes attributes = xml->attributes();
+    m_startAngle = readInt(attributes, QLatin1String("startAngle"));
+    m_spanAngle = readInt(attributes, QLatin1String("spanAngle"));
+    const CommonAttributes common = readCommon(attributes);
+    prepareGeometryChange();
+    m_width = common.width;
+    m_height = common.height;
+    applyCommon(this, common);
+    xml->skipCurrentElement();
+    normalizeGeometry();
+    return true;
+}
+
+bool GraphicsEllipseItem::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(QStringLiteral("ellipse"));
+    writeInt(xml, QLatin1String("startAngle"), m_startAngle);
+    writeInt(xml, QLatin1String("spanAngle"), m_spanAngle);
+    writeCommon(xml, this);
+    xml->writeEndElement();
+    return true;
+}
+
+bool GraphicsPolygonItem::readXml(QXmlStreamReader *xml)
+{
+    const CommonAttributes common = readCommon(xml->attributes());
+    m_width = common.width;
+    m_height = common.height;
+    applyCommon(this, common);
+    // All points at once: the vertex handles follow the points when they are first needed.
+    setPoints(readPoints(xml));
+    normalizeGeometry();
+    return true;
+}
+
+bool GraphicsPolygonItem::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(QStringLiteral("polygon"));
+    writeCommon(xml, this);
+    writePoints(xml, m_points);
+    xml->writeEndElement();
+    return true;
+}
+
+bool GraphicsBezier::readXml(QXmlStreamReader *xml)
+{
+    m_isBezier = xml->name() == QLatin1String("bezier");
+    return GraphicsPolygonItem::readXml(xml);
+}
+
+bool GraphicsBezier::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(m_isBezier ? QStringLiteral("bezier") : QStringLiteral("polyline"));
+    writeCommon(xml, this);
+    writePoints(xml, m_points);
+    xml->writeEndElement();
+    return true;
+}
+
+bool GraphicsLineItem::readXml(QXmlStreamReader *xml)
+{
+    return GraphicsPolygonItem::readXml(xml);
+}
+
+bool GraphicsLineItem::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(QStringLiteral("line"));
+    writeCommon(xml, this);
+    writePoints(xml, m_points);
+    xml->writeEndElement();
+    return true;
+}
+
+// Groups are read by readGroup, which needs the scene.
+bool GraphicsItemGroup::readXml(QXmlStreamReader *)
+{
+    return true;
+}
+
+bool GraphicsItemGroup::writeXml(QXmlStreamWriter *xml)
+{
+    xml->writeStartElement(QStringLiteral("group"));
+    writeReal(xml, QLatin1String("x"), pos().x());
+    writeReal(xml, QLatin1String("y"), pos().y());
+    writeReal(xml, QLatin1String("rotate"), rotation());
+    for (QGraphicsItem *member : members()) {
+        visitShape(member, [xml](auto *shape) {
+            shape->normalizeGeometry();
+            shape->writeXml(xml);
+        });
+    }
+    xml->writeEndElement();
+    return true;
+}
