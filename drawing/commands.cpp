@@ -4,6 +4,9 @@
 #include <QGraphicsScene>
 
 #include "drawtypes.h"
+#include "graphicsitemgroup.h"
+#include "graphicspolygonitem.h"
+#include "graphicsrectitem.h"
 #include "shapevisit.h"
 
 namespace {
@@ -56,6 +59,19 @@ void control(QGraphicsItem *item, int dir, const QPointF &scenePos)
         shape->normalizeGeometry();
     });
     item->update();
+}
+
+// The geometry a resize stretches from; it changes only when a drag ends (normalised), so
+// two resize steps with the same base belong to the same drag.
+QPolygonF resizeBase(QGraphicsItem *item)
+{
+    if (auto *rect = dynamic_cast<GraphicsRectItem *>(item))
+        return QPolygonF(rect->initialRect());
+    if (auto *polygon = dynamic_cast<GraphicsPolygonItem *>(item))
+        return polygon->initialPoints();
+    if (auto *group = dynamic_cast<GraphicsItemGroup *>(item))
+        return QPolygonF(group->initialRect());
+    return QPolygonF();
 }
 
 QList<QGraphicsItem *> membersOf(const QGraphicsItemGroup *group)
@@ -241,7 +257,8 @@ void MoveShapeCommand::redo()
 ResizeShapeCommand::ResizeShapeCommand(QGraphicsItem *item, int handle, const QPointF &scale,
                                        QUndoCommand *parent)
     : QUndoCommand(parent), m_item(item), m_handle(handle),
-      m_flippedHandle(mirroredHandle(handle, scale.x(), scale.y())), m_scale(scale)
+      m_flippedHandle(mirroredHandle(handle, scale.x(), scale.y())), m_scale(scale),
+      m_base(resizeBase(item))
 {
 }
 
@@ -269,7 +286,9 @@ bool ResizeShapeCommand::mergeWith(const QUndoCommand *other)
     if (other->id() != Id)
         return false;
     const auto *resize = static_cast<const ResizeShapeCommand *>(other);
-    if (resize->m_item != m_item || resize->m_handle != m_handle)
+    // Each drag reports total factors since its own press: a later drag is a new command,
+    // or undo would only take back the last one.
+    if (resize->m_item != m_item || resize->m_handle != m_handle || resize->m_base != m_base)
         return false;
     m_scale = resize->m_scale;
     m_flippedHandle = mirroredHandle(m_handle, m_scale.x(), m_scale.y());
@@ -305,7 +324,10 @@ bool ControlShapeCommand::mergeWith(const QUndoCommand *other)
     if (other->id() != Id)
         return false;
     const auto *controlled = static_cast<const ControlShapeCommand *>(other);
-    if (controlled->m_item != m_item || controlled->m_handle != m_handle)
+    // Steps of one drag share its press position; a later drag is a new command, so that
+    // undo returns to where each drag began.
+    if (controlled->m_item != m_item || controlled->m_handle != m_handle
+        || controlled->m_lastPos != m_lastPos)
         return false;
     m_lastPos = controlled->m_lastPos;
     m_newPos = controlled->m_newPos;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QPolygonF>
 #include <QPointer>
 #include <QUndoCommand>
 
@@ -102,6 +103,7 @@ private:
     int m_handle;
     int m_flippedHandle = 0;
     QPointF m_scale;
+    QPolygonF m_base; // the geometry the drag stretches from
     bool m_resized = true;
 };
 

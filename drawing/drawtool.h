@@ -2,10 +2,16 @@
 
 #include "drawtypes.h"
 
+#include <QCursor>
+#include <QGraphicsView>
 #include <QList>
+#include <QPointer>
 #include <QPointF>
 
 class DrawScene;
+class QGraphicsItem;
+class QGraphicsPathItem;
+class QGraphicsScene;
 class QGraphicsSceneMouseEvent;
 
 // An interactive tool: turns the scene's mouse events into edits. Exactly one tool is
@@ -37,4 +43,36 @@ public:
                                   // 5 control point, 6 rotation point
     static int sceneWidth;        // bounds for c_last and for moves, from the shown scene
     static int sceneHeight;
+
+protected:
+    // The one selected item; null when none or several are selected.
+    static QGraphicsItem *singleSelectedItem(QGraphicsScene *scene);
+    // Dir of the handle of `item` under the scene point, trying the handles from the last
+    // to the first; 0 when none is hit or the item is not a shape.
+    static int handleAt(QGraphicsItem *item, const QPointF &scenePos);
+    // The two points are the same within 1e-12 in both coordinates.
+    static bool samePoint(const QPointF &a, const QPointF &b);
+    static void setViewCursor(QGraphicsScene *scene, const QCursor &cursor);
+    static void setViewDragMode(QGraphicsScene *scene, QGraphicsView::DragMode mode);
+};
+
+// The dashed preview of an item being moved or rotated. It lives in the item's scene; a
+// scene that is destroyed first takes the preview with it.
+class DashedOutline
+{
+public:
+    DashedOutline() = default;
+    DashedOutline(const DashedOutline &) = delete;
+    DashedOutline &operator=(const DashedOutline &) = delete;
+    ~DashedOutline();
+
+    // Replaces any previous preview by one of `item`'s shape and placement.
+    void show(QGraphicsItem *item, QGraphicsScene *scene);
+    void clear();
+    // The preview in its scene, or null.
+    QGraphicsPathItem *item() const;
+
+private:
+    QGraphicsPathItem *m_item = nullptr;
+    QPointer<QGraphicsScene> m_scene;
 };

@@ -200,7 +200,13 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
         xml->skipCurrentElement();
         return nullptr;
     }
-    const double rotate = readReal(xml->attributes(), QLatin1String("rotate"));
+    const QXmlStreamAttributes attributes = xml->attributes();
+    const double rotate = readReal(attributes, QLatin1String("rotate"));
+    // Members are written relative to the group, so a top-level group's own position puts
+    // them back where they were after the group was moved. A nested group's position comes
+    // from joining its enclosing group, which rebuilding repeats; it cannot be moved alone.
+    const QPointF position(readReal(attributes, QLatin1String("x")),
+                           readReal(attributes, QLatin1String("y")));
     QList<QGraphicsItem *> members;
     while (xml->readNextStartElement()) {
         if (QGraphicsItem *item = readItem(xml, scene, depth + 1))
@@ -211,6 +217,8 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
     GraphicsItemGroup *group = scene->createGroup(members);
     group->setRotation(rotate);
     group->normalizeGeometry();
+    if (depth == 0)
+        group->setPos(position);
     return group;
 }
 
@@ -263,8 +271,11 @@ bool GraphicsRectItem::writeXml(QXmlStreamWriter *xml)
 bool GraphicsEllipseItem::readXml(QXmlStreamReader *xml)
 {
     const QXmlStreamAttributes attributes = xml->attributes();
-    m_startAngle = readInt(attributes, QLatin1String("startAngle"));
-    m_spanAngle = readInt(attributes, QLatin1String("spanAngle"));
+    // Bounded so that the pie arithmetic (differences, sixteenths of a degree) cannot
+    // overflow on a damaged file; drawn angles never come near the bound.
+    constexpr int angleBound = 1000000;
+    m_startAngle = qBound(-angleBound, readInt(attributes, QLatin1String("startAngle")), angleBound);
+    m_spanAngle = qBound(-angleBound, readInt(attributes, QLatin1String("spanAngle")), angleBound);
     const CommonAttributes common = readCommon(attributes);
     prepareGeometryChange();
     m_width = common.width;

@@ -65,6 +65,7 @@ private slots:
     void resize_data();
     void resize();
     void resizeMerge();
+    void separateDragsUndoToTheirStart();
     void mirroredHandle_data();
     void mirroredHandle();
     void controlRadius();
@@ -213,6 +214,46 @@ void TestCommands::resizeMerge()
     QCOMPARE(stack.count(), 4);
     stack.push(new ControlShapeCommand(other, 10, QPointF(), QPointF()));
     QCOMPARE(stack.count(), 5);
+}
+
+void TestCommands::separateDragsUndoToTheirStart()
+{
+    DrawScene scene;
+    QUndoStack stack;
+    auto *item = addRect(&scene, 10, 20, 100, 50);
+    const QRectF start = item->sceneBoundingRect();
+    // Two drags of the right edge; each step reports the total factor since its own press.
+    for (const QVector<double> &drag : { QVector<double> { 1.5, 2.0 }, { 1.25, 1.5 } }) {
+        for (double total : drag) {
+            item->stretchBy(4, total, 1, item->oppositeHandlePosition(4));
+            stack.push(new ResizeShapeCommand(item, 4, QPointF(total, 1)));
+        }
+        item->normalizeGeometry();
+    }
+    QCOMPARE(stack.count(), 2);
+    QCOMPARE(item->width(), 300.0);
+    stack.undo();
+    QCOMPARE(item->width(), 200.0);
+    stack.undo();
+    QCOMPARE(item->sceneBoundingRect(), start);
+
+    QUndoStack controls;
+    auto *round = new GraphicsRectItem(QRect(0, 0, 100, 60), true);
+    scene.addItem(round);
+    round->normalizeGeometry();
+    const double startRatio = round->xRatio();
+    const QPointF firstPress(90, 0);
+    for (const QPointF &to : { QPointF(70, 0), QPointF(60, 0) }) {
+        round->controlTo(10, to);
+        controls.push(new ControlShapeCommand(round, 10, to, firstPress));
+    }
+    round->controlTo(10, QPointF(80, 0));
+    controls.push(new ControlShapeCommand(round, 10, QPointF(80, 0), QPointF(60, 0)));
+    QCOMPARE(controls.count(), 2);
+    controls.undo();
+    QCOMPARE(round->xRatio(), 0.4);
+    controls.undo();
+    QCOMPARE(round->xRatio(), startRatio);
 }
 
 void TestCommands::mirroredHandle_data()

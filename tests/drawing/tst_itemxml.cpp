@@ -202,7 +202,8 @@ private slots:
     void largePointList();
     void brokenXmlKeepsWhatWasRead();
     void groupRoundTripKeepsScenePositions();
-    void groupOwnPositionIsNotApplied();
+    void groupPositionPlacesMembers();
+    void movedRotatedGroupRoundTrip();
     void groupWriterNormalisesMembers();
     void nestedGroupsRoundTrip();
     void emptyGroupReadsAsNothing_data();
@@ -847,7 +848,7 @@ void TestItemXml::groupRoundTripKeepsScenePositions()
     QCOMPARE(topLevel(&target).size(), 1);
 }
 
-void TestItemXml::groupOwnPositionIsNotApplied()
+void TestItemXml::groupPositionPlacesMembers()
 {
     DrawScene scene;
     auto *group = loadOne<GraphicsItemGroup>(
@@ -857,9 +858,37 @@ void TestItemXml::groupOwnPositionIsNotApplied()
             &scene);
     QVERIFY(group);
     QCOMPARE(group->members().size(), 2);
-    QCOMPARE(group->members().at(0)->mapToScene(QPointF(0, 0)), QPointF(12, 40));
-    QCOMPARE(group->members().at(1)->mapToScene(QPointF(0, 0)), QPointF(100, 40));
-    QCOMPARE(group->pos(), QPointF());
+    QCOMPARE(group->pos(), QPointF(500, -300));
+    QCOMPARE(group->members().at(0)->pos(), QPointF(12, 40));
+    QCOMPARE(group->members().at(0)->mapToScene(QPointF(0, 0)), QPointF(512, -260));
+    QCOMPARE(group->members().at(1)->mapToScene(QPointF(0, 0)), QPointF(600, -260));
+}
+
+void TestItemXml::movedRotatedGroupRoundTrip()
+{
+    DrawScene source;
+    auto *a = new GraphicsRectItem(QRect(0, 0, 40, 20), false);
+    auto *b = new GraphicsRectItem(QRect(0, 0, 10, 30), false);
+    source.addItem(a);
+    source.addItem(b);
+    a->setPos(10, 20);
+    b->setPos(100, 60);
+    GraphicsItemGroup *group = source.createGroup({ a, b });
+    group->setRotation(30);
+    group->setPos(group->pos() + QPointF(70, -15)); // dragged by the user
+    const QPolygonF aScene = a->mapToScene(a->localRect());
+    const QPolygonF bScene = b->mapToScene(b->localRect());
+
+    DrawScene target;
+    auto *loaded = loadOne<GraphicsItemGroup>(written(group), &target);
+    QVERIFY(loaded);
+    QCOMPARE(loaded->members().size(), 2);
+    const QGraphicsItem *la = loaded->members().at(0);
+    const QGraphicsItem *lb = loaded->members().at(1);
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(QLineF(la->mapToScene(la->boundingRect()).at(i), aScene.at(i)).length() < 1e-3);
+        QVERIFY(QLineF(lb->mapToScene(lb->boundingRect()).at(i), bScene.at(i)).length() < 1e-3);
+    }
 }
 
 void TestItemXml::groupWriterNormalisesMembers()
@@ -891,6 +920,7 @@ void TestItemXml::nestedGroupsRoundTrip()
     GraphicsItemGroup *outer = source.createGroup({rects.at(0), inner});
     outer->setRotation(-35);
     outer->normalizeGeometry();
+    outer->setPos(outer->pos() + QPointF(40, 25)); // dragged by the user
     QList<QPointF> before;
     for (GraphicsRectItem *rect : rects)
         before.append(rect->mapToScene(QPointF(5, 5)));
