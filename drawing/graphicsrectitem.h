@@ -2,6 +2,8 @@
 
 #include "graphicsitem.h"
 
+class QXmlStreamAttributes;
+
 // A rectangle, plain or rounded: a character in the icon-font tool, a touch area in the
 // touch tool.
 class GraphicsRectItem : public GraphicsItem
@@ -43,6 +45,8 @@ protected:
     double radiusX() const;
     double radiusY() const;
     void copyRectFieldsTo(GraphicsRectItem *copy) const;
+    // Reads the common attributes and the size, ends the element and re-anchors the box.
+    bool readBox(const QXmlStreamAttributes &attributes, QXmlStreamReader *xml);
 #ifdef DRAWING_TOUCH
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
 #endif

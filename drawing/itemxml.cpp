@@ -246,6 +246,11 @@ bool GraphicsRectItem::readXml(QXmlStreamReader *xml)
         m_xRatio = readReal(attributes, QLatin1String("rx"));
         m_yRatio = readReal(attributes, QLatin1String("ry"));
     }
+    return readBox(attributes, xml);
+}
+
+bool GraphicsRectItem::readBox(const QXmlStreamAttributes &attributes, QXmlStreamReader *xml)
+{
     const CommonAttributes common = readCommon(attributes);
     prepareGeometryChange();
     m_width = common.width;
@@ -276,14 +281,7 @@ bool GraphicsEllipseItem::readXml(QXmlStreamReader *xml)
     constexpr int angleBound = 1000000;
     m_startAngle = qBound(-angleBound, readInt(attributes, QLatin1String("startAngle")), angleBound);
     m_spanAngle = qBound(-angleBound, readInt(attributes, QLatin1String("spanAngle")), angleBound);
-    const CommonAttributes common = readCommon(attributes);
-    prepareGeometryChange();
-    m_width = common.width;
-    m_height = common.height;
-    applyCommon(this, common);
-    xml->skipCurrentElement();
-    normalizeGeometry();
-    return true;
+    return readBox(attributes, xml);
 }
 
 bool GraphicsEllipseItem::writeXml(QXmlStreamWriter *xml)
