@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "commandline.h"
+#include "jpegcommand.h"
 #include "kpxcommand.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 // Every subcommand of lumo; a new one is one more row here.
 const Subcommand subcommands[] = {
     { "kpx", "Build a start-up configuration file (.KPX).", runKpx },
+    { "jpeg", "Encode one picture as the icon-font tool stores it.", runJpeg },
 };
 
 const Subcommand *findSubcommand(const QString &name)

@@ -1,0 +1,106 @@
+#include "jpegcommand.h"
+
+#include <cstdio>
+
+#include <QCommandLineParser>
+#include <QTemporaryDir>
+
+#include "commandline.h"
+#include "filebytes.h"
+#include "glyphencoder.h"
+
+namespace {
+
+const char usageLine[] = "lumo jpeg PICTURE -o OUT.jpg";
+
+void addOptions(QCommandLineParser *parser)
+{
+    parser->setApplicationDescription(QStringLiteral(
+        "Encodes one picture as the icon-font tool stores it. A jpg or jpeg picture is copied "
+        "unchanged; a bmp, gif, png or ico picture is flattened onto white and encoded as a "
+        "baseline JPEG, lowering the quality from 100 until the file is at most 255999 bytes "
+        "or the quality is 50. Prints the quality used, or 'copied'."));
+    parser->addPositionalArgument(QStringLiteral("picture"),
+        QStringLiteral("The picture (bmp, gif, png, ico, jpg or jpeg)."),
+        QStringLiteral("PICTURE"));
+    parser->addOption({ { QStringLiteral("o"), QStringLiteral("output") },
+        QStringLiteral("Write the JPEG to <file> (required)."), QStringLiteral("file") });
+}
+
+// The quality loop's progress lines are for the windowed tool's debug output, not for a
+// script reading this program's output.
+void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+}
+
+int copyJpeg(const QString &command, const QString &source, const QString &output)
+{
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(source, &bytes, &error)) {
+        printError(command, QStringLiteral("cannot read '%1': %2").arg(source, error));
+        return ExitRefused;
+    }
+    if (!writeWholeFile(output, bytes, &error)) {
+        printError(command, QStringLiteral("cannot write '%1': %2").arg(output, error));
+        return ExitRefused;
+    }
+    std::fputs("copied\n", stdout);
+    return ExitOk;
+}
+
+int convert(const QString &command, const QString &source, const QString &output)
+{
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        printError(command,
+            QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
+        return ExitRefused;
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(dropDebugMessages);
+    const GlyphResult result
+        = convertPicture(source, folder.filePath(QStringLiteral("temp.bmp")), output);
+    qInstallMessageHandler(previous);
+    if (!result.stored()) {
+        printError(command, result.error);
+        return ExitRefused;
+    }
+    std::fputs(qPrintable(result.qualityText() + QLatin1Char('\n')), stdout);
+    return ExitOk;
+}
+
+} // namespace
+
+int runJpeg(const QString &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(&parser);
+    const int parsed = parseSubcommand(parser, command, arguments, QLatin1String(usageLine));
+    if (parsed >= 0)
+        return parsed;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(command, QStringLiteral("no picture given"));
+    if (positional.size() > 1)
+        return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+    const QString output = parser.value(QStringLiteral("o"));
+    if (output.isEmpty())
+        return usageError(command, QStringLiteral("no output file given (-o OUT.jpg)"));
+
+    const QString source = positional.constFirst();
+    switch (pictureKind(source)) {
+    case PictureKind::Copied:
+        return copyJpeg(command, source, output);
+    case PictureKind::Converted:
+        return convert(command, source, output);
+    case PictureKind::Refused:
+        break;
+    }
+    printError(command,
+        QStringLiteral("'%1' is refused: only bmp, gif, png, ico, jpg and jpeg pictures are "
+                       "accepted")
+            .arg(source));
+    return ExitRefused;
+}

@@ -1,0 +1,228 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "filebytes.h"
+#include "glyphencoder.h"
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QImage noise(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    QRandomGenerator random(21);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, 0xFF000000u | (random.generate() & 0xFFFFFFu));
+    return image;
+}
+
+QImage halfTransparent()
+{
+    QImage image(24, 12, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 12; x < 24; ++x)
+            image.setPixel(x, y, qRgba(200, 30, 30, 255));
+    return image;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QByteArray bytes;
+    QString error;
+    readWholeFile(path, &bytes, &error);
+    return bytes;
+}
+
+} // namespace
+
+class TestLumoJpeg : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void converted_data();
+    void converted();
+    void copied();
+    void refused_data();
+    void refused();
+    void usage_data();
+    void usage();
+    void help();
+
+private:
+    Run run(const QStringList &arguments);
+    QStringList expand(QStringList texts) const;
+    QString inputPath(const QString &name) const { return m_dir->filePath("in/" + name); }
+    QString outputPath() const { return m_dir->filePath("out/out.jpg"); }
+    QStringList outputEntries() const
+    {
+        return QDir(m_dir->filePath("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QScopedPointer<QTemporaryDir> m_dir;
+};
+
+void TestLumoJpeg::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath("in"));
+    QVERIFY(QDir(m_dir->path()).mkpath("out"));
+    QVERIFY(halfTransparent().save(inputPath("clear.PNG"), "png"));
+    QVERIFY(halfTransparent().save(inputPath("clear.bmp"), "bmp"));
+    QVERIFY(noise(400, 300).save(inputPath("noise.png"), "png"));
+    QVERIFY(noise(40, 30).save(inputPath("photo.jpeg"), "jpg"));
+    QString error;
+    QVERIFY(writeWholeFile(inputPath("random.png"), QByteArray(3000, '\x5A'), &error));
+    QVERIFY(writeWholeFile(inputPath("picture.tif"), QByteArray(100, '\0'), &error));
+}
+
+Run TestLumoJpeg::run(const QStringList &arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(m_dir->path());
+    process.start(LUMO_BINARY, arguments);
+    Run result;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return result;
+    }
+    if (process.exitStatus() == QProcess::NormalExit)
+        result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+// "@in" and "@out" stand for the test's input and output folders.
+QStringList TestLumoJpeg::expand(QStringList texts) const
+{
+    for (QString &text : texts) {
+        text.replace("@in", m_dir->filePath("in"));
+        text.replace("@out", m_dir->filePath("out"));
+    }
+    return texts;
+}
+
+void TestLumoJpeg::converted_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("transparent PNG") << "clear.PNG";
+    QTest::newRow("BMP") << "clear.bmp";
+    QTest::newRow("noise: quality loop") << "noise.png";
+}
+
+void TestLumoJpeg::converted()
+{
+    QFETCH(QString, picture);
+    const Run result = run({ "jpeg", inputPath(picture), "-o", outputPath() });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QByteArray());
+
+    QTemporaryDir reference;
+    const GlyphResult expected = convertPicture(
+        inputPath(picture), reference.filePath("temp.bmp"), reference.filePath("expected.jpg"));
+    QCOMPARE(expected.status, GlyphStatus::Converted);
+    QCOMPARE(result.out, QByteArray::number(expected.quality) + "\n");
+    QCOMPARE(fileBytes(outputPath()), fileBytes(expected.storedPath));
+    QCOMPARE(outputEntries(), QStringList { "out.jpg" });
+    if (picture == "noise.png")
+        QVERIFY(expected.quality < 100);
+}
+
+void TestLumoJpeg::copied()
+{
+    const Run result = run({ "jpeg", inputPath("photo.jpeg"), "-o", outputPath() });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, QByteArray("copied\n"));
+    QCOMPARE(fileBytes(outputPath()), fileBytes(inputPath("photo.jpeg")));
+}
+
+void TestLumoJpeg::refused_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("refused suffix") << QStringList { "jpeg", "@in/picture.tif", "-o", "@out/out.jpg" }
+                                    << "refused";
+    QTest::newRow("undecodable") << QStringList { "jpeg", "@in/random.png", "-o", "@out/out.jpg" }
+                                 << "cannot be decoded";
+    QTest::newRow("missing png") << QStringList { "jpeg", "@in/none.png", "-o", "@out/out.jpg" }
+                                 << "cannot read";
+    QTest::newRow("missing jpg") << QStringList { "jpeg", "@in/none.jpg", "-o", "@out/out.jpg" }
+                                 << "cannot read";
+    QTest::newRow("unwritable converted")
+        << QStringList { "jpeg", "@in/clear.PNG", "-o", "@out/no/out.jpg" } << "cannot write";
+    QTest::newRow("unwritable copied")
+        << QStringList { "jpeg", "@in/photo.jpeg", "-o", "@out/no/out.jpg" } << "cannot write";
+}
+
+void TestLumoJpeg::refused()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    // A refusal leaves an existing output as it was.
+    QString error;
+    QVERIFY(writeWholeFile(outputPath(), "old", &error));
+    const Run result = run(expand(arguments));
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.startsWith("lumo jpeg: ") && result.err.contains(message.toUtf8()),
+        result.err.constData());
+    QCOMPARE(fileBytes(outputPath()), QByteArray("old"));
+    QCOMPARE(outputEntries(), QStringList { "out.jpg" });
+}
+
+void TestLumoJpeg::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList { "jpeg" };
+    QTest::newRow("no output") << QStringList { "jpeg", "@in/clear.PNG" };
+    QTest::newRow("empty output") << QStringList { "jpeg", "@in/clear.PNG", "-o", "" };
+    QTest::newRow("no picture") << QStringList { "jpeg", "-o", "@out/out.jpg" };
+    QTest::newRow("two pictures")
+        << QStringList { "jpeg", "@in/clear.PNG", "@in/clear.bmp", "-o", "@out/out.jpg" };
+    QTest::newRow("unknown option")
+        << QStringList { "jpeg", "--quality", "80", "@in/clear.PNG", "-o", "@out/out.jpg" };
+}
+
+void TestLumoJpeg::usage()
+{
+    QFETCH(QStringList, arguments);
+    const Run result = run(expand(arguments));
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY(result.err.contains("lumo jpeg --help"));
+    QCOMPARE(outputEntries(), QStringList());
+}
+
+void TestLumoJpeg::help()
+{
+    const Run result = run({ "jpeg", "--help" });
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.startsWith("Usage: lumo jpeg PICTURE -o OUT.jpg\n"));
+    QVERIFY(result.out.contains("--output <file>"));
+    QVERIFY(result.out.contains("copied"));
+
+    const Run overview = run({ "--help" });
+    QCOMPARE(overview.exitCode, 0);
+    QVERIFY(overview.out.contains("  jpeg "));
+}
+
+QTEST_MAIN(TestLumoJpeg)
+#include "tst_lumojpeg.moc"
