@@ -1,3 +1,5 @@
+#include "programrun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -10,13 +12,6 @@
 #include "glyphencoder.h"
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 QImage noise(int width, int height)
 {
@@ -65,7 +60,7 @@ private slots:
     void help();
 
 private:
-    Run run(const QStringList &arguments);
+    ProgramRun run(const QStringList &arguments);
     QStringList expand(QStringList texts) const;
     QString inputPath(const QString &name) const { return m_dir->filePath("in/" + name); }
     QString outputPath() const { return m_dir->filePath("out/out.jpg"); }
@@ -92,32 +87,14 @@ void TestLumoJpeg::init()
     QVERIFY(writeWholeFile(inputPath("picture.tif"), QByteArray(100, '\0'), &error));
 }
 
-Run TestLumoJpeg::run(const QStringList &arguments)
+ProgramRun TestLumoJpeg::run(const QStringList &arguments)
 {
-    QProcess process;
-    process.setWorkingDirectory(m_dir->path());
-    process.start(LUMO_BINARY, arguments);
-    Run result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runProgram(QStringLiteral(LUMO_BINARY), arguments, m_dir->path());
 }
 
-// "@in" and "@out" stand for the test's input and output folders.
 QStringList TestLumoJpeg::expand(QStringList texts) const
 {
-    for (QString &text : texts) {
-        text.replace("@in", m_dir->filePath("in"));
-        text.replace("@out", m_dir->filePath("out"));
-    }
-    return texts;
+    return expandFolders(texts, *m_dir);
 }
 
 void TestLumoJpeg::converted_data()
@@ -131,7 +108,7 @@ void TestLumoJpeg::converted_data()
 void TestLumoJpeg::converted()
 {
     QFETCH(QString, picture);
-    const Run result = run({ "jpeg", inputPath(picture), "-o", outputPath() });
+    const ProgramRun result = run({ "jpeg", inputPath(picture), "-o", outputPath() });
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.err, QByteArray());
 
@@ -148,7 +125,7 @@ void TestLumoJpeg::converted()
 
 void TestLumoJpeg::copied()
 {
-    const Run result = run({ "jpeg", inputPath("photo.jpeg"), "-o", outputPath() });
+    const ProgramRun result = run({ "jpeg", inputPath("photo.jpeg"), "-o", outputPath() });
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("copied\n"));
     QCOMPARE(fileBytes(outputPath()), fileBytes(inputPath("photo.jpeg")));
@@ -179,7 +156,7 @@ void TestLumoJpeg::refused()
     // A refusal leaves an existing output as it was.
     QString error;
     QVERIFY(writeWholeFile(outputPath(), "old", &error));
-    const Run result = run(expand(arguments));
+    const ProgramRun result = run(expand(arguments));
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());
     QVERIFY2(result.err.startsWith("lumo jpeg: ") && result.err.contains(message.toUtf8()),
@@ -204,7 +181,7 @@ void TestLumoJpeg::usage_data()
 void TestLumoJpeg::usage()
 {
     QFETCH(QStringList, arguments);
-    const Run result = run(expand(arguments));
+    const ProgramRun result = run(expand(arguments));
     QCOMPARE(result.exitCode, 2);
     QCOMPARE(result.out, QByteArray());
     QVERIFY(result.err.contains("lumo jpeg --help"));
@@ -213,13 +190,13 @@ void TestLumoJpeg::usage()
 
 void TestLumoJpeg::help()
 {
-    const Run result = run({ "jpeg", "--help" });
+    const ProgramRun result = run({ "jpeg", "--help" });
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.startsWith("Usage: lumo jpeg PICTURE -o OUT.jpg\n"));
     QVERIFY(result.out.contains("--output <file>"));
     QVERIFY(result.out.contains("copied"));
 
-    const Run overview = run({ "--help" });
+    const ProgramRun overview = run({ "--help" });
     QCOMPARE(overview.exitCode, 0);
     QVERIFY(overview.out.contains("  jpeg "));
 }

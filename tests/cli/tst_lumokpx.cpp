@@ -1,3 +1,5 @@
+#include "programrun.h"
+
 #include <initializer_list>
 
 #include <QDir>
@@ -64,13 +66,6 @@ QByteArray oversizedVariables()
     return data;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 } // namespace
 
 class TestLumoKpx : public QObject
@@ -94,7 +89,7 @@ private slots:
 
 private:
     // Runs lumo in a clean environment: SOURCE_DATE_EPOCH only when `epoch` is not null.
-    Run run(const QStringList &arguments, const QString &epoch = QString(),
+    ProgramRun run(const QStringList &arguments, const QString &epoch = QString(),
         const QString &zone = QString());
     QStringList expand(QStringList texts) const;
     QString inputPath(const QString &name) const { return m_dir->filePath("in/" + name); }
@@ -118,7 +113,7 @@ void TestLumoKpx::init()
     writeInput("oversized.bin", oversizedVariables());
 }
 
-Run TestLumoKpx::run(const QStringList &arguments, const QString &epoch, const QString &zone)
+ProgramRun TestLumoKpx::run(const QStringList &arguments, const QString &epoch, const QString &zone)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("SOURCE_DATE_EPOCH");
@@ -126,31 +121,12 @@ Run TestLumoKpx::run(const QStringList &arguments, const QString &epoch, const Q
         environment.insert("SOURCE_DATE_EPOCH", epoch);
     if (!zone.isNull())
         environment.insert("TZ", zone);
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setWorkingDirectory(m_dir->path());
-    process.start(LUMO_BINARY, arguments);
-    Run result;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return result;
-    }
-    if (process.exitStatus() == QProcess::NormalExit)
-        result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return runProgram(QStringLiteral(LUMO_BINARY), arguments, m_dir->path(), environment);
 }
 
-// "@in" and "@out" stand for the test's input and output folders.
 QStringList TestLumoKpx::expand(QStringList texts) const
 {
-    for (QString &text : texts) {
-        text.replace("@in", m_dir->filePath("in"));
-        text.replace("@out", m_dir->filePath("out"));
-    }
-    return texts;
+    return expandFolders(texts, *m_dir);
 }
 
 QStringList TestLumoKpx::outputEntries() const
@@ -188,7 +164,7 @@ void TestLumoKpx::workedExample()
     const QByteArray expected = exampleFile();
     QCOMPARE(expected.size(), 560);
 
-    const Run result = run(expand(arguments));
+    const ProgramRun result = run(expand(arguments));
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray());
     QCOMPARE(result.err, QByteArray());
@@ -225,7 +201,7 @@ void TestLumoKpx::settingsReachHeader()
     QFETCH(int, offset);
     QFETCH(QByteArray, expected);
 
-    const Run result = run(expand(
+    const ProgramRun result = run(expand(
         QStringList { "kpx", "--time", "2026-03-01T09:05:07", "-o", "@out/out.KPX" } + options));
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.err, QByteArray());
@@ -263,7 +239,7 @@ void TestLumoKpx::timeStamp()
     QFETCH(QString, zone);
     QFETCH(QByteArray, expected);
 
-    const Run result
+    const ProgramRun result
         = run(expand(QStringList { "kpx", "-o", "@out/out.KPX" } + options), epoch, zone);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.err, QByteArray());
@@ -274,7 +250,7 @@ void TestLumoKpx::stampDefaultsToLocalTimeNow()
 {
     QDateTime before = QDateTime::currentDateTime();
     before = before.addMSecs(-before.time().msec());
-    const Run result = run(expand({ "kpx", "-o", "@out/out.KPX" }));
+    const ProgramRun result = run(expand({ "kpx", "-o", "@out/out.KPX" }));
     const QDateTime after = QDateTime::currentDateTime();
     QCOMPARE(result.exitCode, 0);
 
@@ -367,7 +343,7 @@ void TestLumoKpx::refused()
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(previous);
         }
-        const Run result = run(expand(arguments), epoch);
+        const ProgramRun result = run(expand(arguments), epoch);
         QCOMPARE(result.exitCode, exitCode);
         QCOMPARE(result.out, QByteArray());
         QVERIFY(!result.err.isEmpty());
@@ -399,7 +375,7 @@ void TestLumoKpx::help()
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, parts);
 
-    const Run result = run(arguments);
+    const ProgramRun result = run(arguments);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.err, QByteArray());
     for (const QString &part : parts)
