@@ -1,0 +1,330 @@
+#include "zafwriter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+#include "filebytes.h"
+#include "inttobytes.h"
+
+namespace {
+
+constexpr int kMaxFonts = 1020;
+constexpr int kBlock = 4096;
+constexpr int kEntrySize = 12;
+constexpr int kLutSize = 256 * kEntrySize;
+constexpr qint64 kPictureLimit = qint64(1) << 24;
+constexpr int kHeaderLimit = 1 << 16;
+constexpr qint64 kFileLimit = qint64(1) << 32;
+// Qt 5 byte arrays hold at most about 2 GiB, counting their own header.
+constexpr qint64 kLargestArray = std::numeric_limits<int>::max() - 64;
+
+// Big-endian field of `count` bytes; values up to 4 GiB keep their low 32 bits.
+QByteArray field(qint64 value, int count)
+{
+    return intToBytes(static_cast<int>(static_cast<quint32>(value)), count, 0);
+}
+
+// Where the preparation of one JPEG inserts and appends bytes. Positions refer to the
+// source extended by `narrowPad` zero bytes, as the preparation sees it.
+struct JpegPlan
+{
+    ZafProblem problem = ZafProblem::None;
+    int narrowPad = 0;
+    int scanStart = 0;
+    int scanPad = 0;
+    int tailPad = 0;
+    qint64 length = 0;
+    int headLength() const { return scanStart + scanPad; }
+};
+
+JpegPlan planJpeg(const QByteArray &jpeg)
+{
+    JpegPlan plan;
+    const int frame = jpeg.indexOf(QByteArrayLiteral("\xFF\xC0"));
+    if (frame < 0) {
+        plan.problem = ZafProblem::NoFrameMarker;
+        return plan;
+    }
+    if (frame + 8 >= jpeg.size()) {
+        plan.problem = ZafProblem::TruncatedMarker;
+        return plan;
+    }
+    const auto byteAt = [&jpeg](int at) {
+        return at < jpeg.size() ? static_cast<unsigned char>(jpeg.at(at)) : 0;
+    };
+    const int width = byteAt(frame + 7) << 8 | byteAt(frame + 8);
+    plan.narrowPad = width <= 47 ? 8 : 0;
+    const int size = jpeg.size() + plan.narrowPad;
+
+    const int scan = jpeg.indexOf(QByteArrayLiteral("\xFF\xDA"));
+    if (scan < 0) {
+        plan.problem = ZafProblem::NoScanMarker;
+        return plan;
+    }
+    if (scan + 3 >= size) {
+        plan.problem = ZafProblem::TruncatedMarker;
+        return plan;
+    }
+    plan.scanStart = scan + 2 + (byteAt(scan + 2) << 8 | byteAt(scan + 3));
+    if (plan.scanStart > size) {
+        plan.problem = ZafProblem::TruncatedMarker;
+        return plan;
+    }
+    plan.scanPad = (4 - plan.scanStart % 4) % 4;
+    const qint64 aligned = qint64(size) + plan.scanPad;
+    plan.tailPad = static_cast<int>((4 - aligned % 4) % 4);
+    plan.length = aligned + plan.tailPad;
+    return plan;
+}
+
+// The search resumes one byte after each table start over the bytes already rewritten,
+// so a rewritten body that happens to contain FF C4 is taken up again.
+void scrambleTables(QByteArray *bytes, int key)
+{
+    const QByteArray dht = QByteArrayLiteral("\xFF\xC4");
+    const int size = bytes->size();
+    char *data = bytes->data();
+    int from = 0;
+    for (;;) {
+        const int table = bytes->indexOf(dht, from);
+        if (table < 0 || table + 3 >= size)
+            return;
+        from = table + 1;
+        const int length = static_cast<unsigned char>(data[table + 2]) << 8
+            | static_cast<unsigned char>(data[table + 3]);
+        const int end = std::min(table + 2 + length, size);
+        int previous = 0;
+        for (int at = table + 4; at < end; ++at) {
+            int c = static_cast<unsigned char>(data[at]);
+            if (c == 0)
+                c = 0xFF;
+            const int t = (c * 19 + key) & 0xFF;
+            previous = at == table + 4 ? t : t ^ previous;
+            data[at] = static_cast<char>(previous);
+        }
+    }
+}
+
+// Truncated toward zero, then the low 16 bits; values that are not finite store 0.
+int low16(qreal value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    return static_cast<int>(std::fmod(std::trunc(value), 65536.0));
+}
+
+QByteArray header(qint64 total, int count)
+{
+    QByteArray bytes = QByteArrayLiteral("ORBI_3\x17ZAF");
+    bytes += field(total, 4);
+    bytes += field(count, 2);
+    return bytes;
+}
+
+QByteArray fontIndex(int count)
+{
+    QByteArray bytes;
+    bytes.reserve(kMaxFonts * 4);
+    for (int i = 0; i < kMaxFonts; ++i) {
+        if (i < count)
+            bytes += '\x5A' + field(qint64(kBlock) * (i + 1), 3);
+        else
+            bytes += QByteArray(4, '\0');
+    }
+    return bytes;
+}
+
+QByteArray descriptor(const ZafFontInput &font, qint64 filePt, const JpegPlan &plan)
+{
+    QByteArray bytes(kBlock, '\xFF');
+    bytes[0] = '\x5A';
+    bytes[1] = static_cast<char>(font.secury & 0xFF);
+    bytes[2] = static_cast<char>(font.filter & 0xFF);
+    bytes.replace(3, 4, field(filePt, 4));
+    bytes.replace(7, 3, field(plan.length, 3));
+    bytes.replace(10, 2, field(plan.headLength(), 2));
+    bytes.replace(16, kLutSize, getLut(font.chars));
+    return bytes;
+}
+
+ZafRefusal refusal(ZafProblem problem, const ZafFontInput &font, qint64 value = 0)
+{
+    ZafRefusal result;
+    result.problem = problem;
+    result.number = font.number;
+    result.file = font.file;
+    result.value = value;
+    return result;
+}
+
+// The first problem of `font` once it is placed after `*running` bytes, which it advances.
+ZafRefusal checkFont(const ZafFontInput &font, const JpegPlan &plan, qint64 *running)
+{
+    if (font.readFailed) {
+        ZafRefusal result = refusal(ZafProblem::Unreadable, font);
+        result.detail = font.readError;
+        return result;
+    }
+    if (plan.problem != ZafProblem::None)
+        return refusal(plan.problem, font);
+    if (plan.length >= kPictureLimit)
+        return refusal(ZafProblem::PictureTooLarge, font, plan.length);
+    if (plan.headLength() >= kHeaderLimit)
+        return refusal(ZafProblem::HeaderTooLarge, font, plan.headLength());
+    *running += plan.length;
+    if (*running >= kFileLimit)
+        return refusal(ZafProblem::FileTooLarge, font, *running);
+    return {};
+}
+
+QVector<int> fontOrder(const QVector<ZafFontInput> &fonts)
+{
+    QVector<int> order(fonts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+        [&fonts](int a, int b) { return fonts[a].number < fonts[b].number; });
+    return order;
+}
+
+} // namespace
+
+QString zafRefusalText(const ZafRefusal &refusal)
+{
+    const QString font
+        = QStringLiteral("font image %1 (%2): ").arg(refusal.number).arg(refusal.file);
+    switch (refusal.problem) {
+    case ZafProblem::None:
+        return QString();
+    case ZafProblem::NoFontImages:
+        return QStringLiteral("no font image in the project");
+    case ZafProblem::TooManyFontImages:
+        return QStringLiteral("%1 font images, the icon-font file holds at most 1020 (font image "
+                              "%2 is the first that does not fit)")
+            .arg(refusal.value)
+            .arg(refusal.number);
+    case ZafProblem::Unreadable:
+        return font + QStringLiteral("cannot read the picture: %1").arg(refusal.detail);
+    case ZafProblem::NoFrameMarker:
+        return font
+            + QStringLiteral(
+                "no baseline start-of-frame marker FF C0 (progressive or damaged JPEG)");
+    case ZafProblem::NoScanMarker:
+        return font + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
+    case ZafProblem::TruncatedMarker:
+        return font + QStringLiteral("a marker runs past the end of the picture (damaged JPEG)");
+    case ZafProblem::PictureTooLarge:
+        return font
+            + QStringLiteral("the prepared picture has %1 bytes, it must be below 16 MiB")
+                  .arg(refusal.value);
+    case ZafProblem::HeaderTooLarge:
+        return font
+            + QStringLiteral("the scan data starts at byte %1, it must start below 64 KiB")
+                  .arg(refusal.value);
+    case ZafProblem::FileTooLarge:
+        return font
+            + QStringLiteral("the file reaches %1 bytes, it must stay below 4 GiB")
+                  .arg(refusal.value);
+    case ZafProblem::TooLargeForMemory:
+        return QStringLiteral("the file would have %1 bytes, more than can be built in memory")
+            .arg(refusal.value);
+    }
+    return QString();
+}
+
+PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
+{
+    PreparedJpeg prepared;
+    prepared.filePt = nStart;
+    const JpegPlan plan = planJpeg(jpeg);
+    prepared.problem = plan.problem;
+    if (plan.problem != ZafProblem::None)
+        return prepared;
+
+    QByteArray bytes;
+    bytes.reserve(static_cast<int>(plan.length));
+    bytes += jpeg;
+    bytes += QByteArray(plan.narrowPad, '\0');
+    const int key = nJiamiType & 0xFF;
+    if (key != 0)
+        scrambleTables(&bytes, key);
+    bytes.insert(plan.scanStart, QByteArray(plan.scanPad, '\xFF'));
+    bytes += QByteArray(plan.tailPad, '\0');
+
+    prepared.bytes = bytes;
+    prepared.fileLen = bytes.size();
+    prepared.fileHeadLen = plan.headLength();
+    return prepared;
+}
+
+QByteArray getLut(const QVector<ZafChar> &chars)
+{
+    QByteArray table(kLutSize, '\xFF');
+    for (const ZafChar &c : chars) {
+        if (c.asc < 0 || c.asc > 255)
+            continue;
+        const qreal fields[] = { c.x, c.y, c.width, c.height, c.rcX, c.rcY };
+        int at = c.asc * kEntrySize;
+        for (qreal value : fields) {
+            table.replace(at, 2, intToBytes(low16(value), 2, 0));
+            at += 2;
+        }
+    }
+    return table;
+}
+
+bool readZafPicture(ZafFontInput *input)
+{
+    input->readFailed = !readWholeFile(input->file, &input->jpeg, &input->readError);
+    if (input->readFailed)
+        input->jpeg.clear();
+    return !input->readFailed;
+}
+
+ZafResult buildZaf(const QVector<ZafFontInput> &fonts)
+{
+    ZafResult result;
+    const QVector<int> order = fontOrder(fonts);
+    if (fonts.isEmpty()) {
+        result.refusal.problem = ZafProblem::NoFontImages;
+        return result;
+    }
+    if (fonts.size() > kMaxFonts) {
+        result.refusal
+            = refusal(ZafProblem::TooManyFontImages, fonts[order[kMaxFonts]], fonts.size());
+        return result;
+    }
+
+    const int count = fonts.size();
+    QVector<JpegPlan> plans;
+    plans.reserve(count);
+    qint64 total = qint64(count + 1) * kBlock;
+    for (int index : order) {
+        plans.append(planJpeg(fonts[index].jpeg));
+        result.refusal = checkFont(fonts[index], plans.last(), &total);
+        if (!result.ok())
+            return result;
+    }
+    if (total > kLargestArray) {
+        result.refusal.problem = ZafProblem::TooLargeForMemory;
+        result.refusal.value = total;
+        return result;
+    }
+
+    QByteArray bytes;
+    bytes.reserve(static_cast<int>(total));
+    bytes += header(total, count);
+    bytes += fontIndex(count);
+    qint64 filePt = qint64(count + 1) * kBlock;
+    for (int i = 0; i < count; ++i) {
+        bytes += descriptor(fonts[order[i]], filePt, plans[i]);
+        filePt += plans[i].length;
+    }
+    for (int index : order) {
+        const ZafFontInput &font = fonts[index];
+        bytes += getJpg(font.jpeg, bytes.size(), font.secury).bytes;
+    }
+    result.bytes = bytes;
+    return result;
+}
