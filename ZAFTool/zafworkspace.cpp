@@ -1,0 +1,387 @@
+#include "zafworkspace.h"
+
+#include "drawtypes.h"
+#include "filebytes.h"
+#include "glyphencoder.h"
+#include "graphicsrectitem.h"
+#include "picturenumber.h"
+#include "prompt.h"
+#include "validation.h"
+
+#include <set>
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsPixmapItem>
+#include <QPixmap>
+
+namespace {
+
+constexpr int kMaxPicturesPerAdd = 255;
+
+QString twoHexDigits(int value)
+{
+    return QStringLiteral("%1").arg(value & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+bool isInFolder(const QString &file, const QString &folder)
+{
+    return QDir::cleanPath(QFileInfo(file).absolutePath())
+        == QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+}
+
+bool isGroupMember(const QGraphicsItem *item)
+{
+    const QGraphicsItem *parent = item->parentItem();
+    return parent && parent->type() == GroupType;
+}
+
+} // namespace
+
+ZafWorkspace::ZafWorkspace(QObject *parent)
+    : QObject(parent)
+{
+}
+
+ZafWorkspace::~ZafWorkspace() = default;
+
+bool ZafWorkspace::newpro()
+{
+    const QString path = Prompt::current().getExistingDirectory(m_dialogParent,
+        QCoreApplication::translate("MainWindow", "选择工程目录"), QStringLiteral("../"));
+    // A cancelled dialog keeps the open project as it was.
+    if (path.isEmpty())
+        return false;
+    clearFontImages();
+    emit tableChanged();
+    emit propertiesCleared();
+    loadProPath(path);
+    return true;
+}
+
+void ZafWorkspace::loadProPath(const QString &path)
+{
+    projectPath = path;
+    imagePath = path + QStringLiteral("/images");
+    QDir().mkpath(imagePath);
+    projectFile = path + QStringLiteral("/lumo.prozaf");
+
+    // An existing project file is the user's work; only an explicit save replaces it.
+    QFile file(projectFile);
+    if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
+        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "提示"),
+            QCoreApplication::translate("MainWindow", "未能创建工程 %1:\n%2.")
+                .arg(projectFile, file.errorString()));
+        projectFile.clear();
+        return;
+    }
+    file.close();
+    emit projectLabelChanged(QStringLiteral("      ") + projectFile);
+    qDebug().noquote() << "path=" + projectPath;
+    qDebug().noquote() << "file=" + projectFile;
+}
+
+void ZafWorkspace::btnAddPicClicked()
+{
+    if (projectPath.isEmpty() && !newpro())
+        return;
+    openPic();
+}
+
+void ZafWorkspace::openPic()
+{
+    qDebug().noquote() << QStringLiteral("打开图片");
+    const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent,
+        QCoreApplication::translate("MainWindow", "请选择图片文件"), QString(),
+        QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
+    if (files.isEmpty())
+        return;
+    if (files.size() > kMaxPicturesPerAdd) {
+        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
+            QCoreApplication::translate("MainWindow", "文件数量错误"));
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
+    int wrongFileCount = 0;
+    QStringList undecodable;
+    addPic(files, &wrongFileCount, false, &undecodable);
+    emit tableChanged();
+    if (wrongFileCount > 0) {
+        Prompt::current().information(m_dialogParent,
+            QCoreApplication::translate("MainWindow", "图片命名错误"),
+            QString::number(wrongFileCount)
+                + QCoreApplication::translate("MainWindow", "张图片因文件命名错误未打开"));
+    }
+    if (!undecodable.isEmpty()) {
+        Prompt::current().information(m_dialogParent,
+            QCoreApplication::translate("MainWindow", "图片解码错误"),
+            QCoreApplication::translate("MainWindow", "%1张图片无法解码，未添加：\n%2")
+                .arg(undecodable.size())
+                .arg(undecodable.join(QLatin1Char('\n'))));
+    }
+    if (fontImages.empty())
+        qDebug().noquote() << QStringLiteral("未选择图片");
+    else
+        addScene(fontImages.begin()->first);
+}
+
+void ZafWorkspace::addPic(
+    const QStringList &files, int *wrongFileCount, bool isStdFont, QStringList *undecodable)
+{
+    const GlyphFolders folders = GlyphFolders::forProject(projectPath);
+    for (const QString &source : files) {
+        const int number = pictureNumber(QFileInfo(source).fileName());
+        if (number < 0) {
+            ++*wrongFileCount;
+            continue;
+        }
+        QString file = source;
+        const GlyphResult stored = checkFile(folders, &file);
+        if (!stored.accepted())
+            continue;
+        // Adding what cannot be decoded would make an empty font image and a broken file.
+        if (!stored.decoded()) {
+            if (undecodable)
+                undecodable->append(QDir::toNativeSeparators(source));
+            continue;
+        }
+        qDebug().noquote() << QStringLiteral("复制图片后的文件：") + file;
+        if (fontImages.count(number)) {
+            ++*wrongFileCount;
+            continue;
+        }
+        auto image = std::make_unique<FontImage>();
+        image->number = number;
+        image->isStdFont = isStdFont;
+        image->file = QFileInfo(file);
+        image->scene = createScene(number, 1, 32, image->file);
+        fontImages[number] = std::move(image);
+    }
+}
+
+DrawScene *ZafWorkspace::createScene(int index, int secury, int filter, const QFileInfo &finfo)
+{
+    auto *scene = new DrawScene;
+    const QPixmap picture(finfo.absoluteFilePath());
+    scene->file = finfo.absoluteFilePath();
+    scene->number = index;
+    scene->picWidth = picture.width();
+    scene->picHeight = picture.height();
+    scene->secury = secury;
+    scene->filter = filter;
+    scene->setSceneRect(0, 0, picture.width(), picture.height());
+    scene->background = scene->addPixmap(picture);
+    scene->background->setPos(0, 0);
+    emit sceneCreated(scene);
+    return scene;
+}
+
+void ZafWorkspace::addScene(int number)
+{
+    const auto it = fontImages.find(number);
+    if (it == fontImages.end())
+        return;
+    DrawScene *scene = it->second->scene;
+    emit sceneShown(scene);
+    canvasSize = scene->sceneRect().size().toSize();
+}
+
+void ZafWorkspace::delPic_2(const QList<int> &numbers)
+{
+    // The view lets go of a scene before the scene is deleted.
+    emit sceneShown(nullptr);
+    const std::set<int> unique(numbers.begin(), numbers.end());
+    for (int number : unique) {
+        const auto it = fontImages.find(number);
+        if (it == fontImages.end())
+            continue;
+        const QString file = it->second->file.absoluteFilePath();
+        // After a failed copy the font image refers to the user's own source file.
+        if (isInFolder(file, imagePath))
+            QFile::remove(file);
+        fontImages.erase(it);
+    }
+    emit tableChanged();
+}
+
+FontImageRow ZafWorkspace::tableRow(const FontImage &image)
+{
+    FontImageRow row;
+    row.number = QString::number(image.number);
+    row.fileName = image.file.fileName();
+    row.filter = twoHexDigits(image.scene ? image.scene->filter : 32);
+    row.secury = twoHexDigits(image.scene ? image.scene->secury : 1);
+    return row;
+}
+
+QVector<FontImageRow> ZafWorkspace::tableRows() const
+{
+    QVector<FontImageRow> rows;
+    rows.reserve(int(fontImages.size()));
+    for (const auto &entry : fontImages)
+        rows.append(tableRow(*entry.second));
+    return rows;
+}
+
+bool ZafWorkspace::checkAsc()
+{
+    const FontConflict conflict = findKeyConflict(fontImages);
+    if (!conflict.isValid())
+        return true;
+    emit sceneShown(conflict.fontImage->scene);
+    Prompt::current().information(m_dialogParent, conflict.title, conflict.text);
+    return false;
+}
+
+bool ZafWorkspace::checkCollide()
+{
+    const FontConflict conflict = findOverlapConflict(fontImages);
+    if (!conflict.isValid())
+        return false;
+    emit sceneShown(conflict.fontImage->scene);
+    Prompt::current().information(m_dialogParent, conflict.title, conflict.text);
+    return true;
+}
+
+QVector<ZafChar> ZafWorkspace::sceneChars(DrawScene *scene)
+{
+    QVector<ZafChar> chars;
+    for (QGraphicsItem *item : scene->items()) {
+        if (item == scene->background || item->type() != ShapeType || isGroupMember(item))
+            continue;
+        const auto *rect = dynamic_cast<const GraphicsRectItem *>(item);
+        if (!rect)
+            continue;
+        ZafChar c;
+        c.asc = rect->asc;
+        c.x = rect->scenePos().x();
+        c.y = rect->scenePos().y();
+        c.width = rect->width();
+        c.height = rect->height();
+        c.rcX = rect->rc_x;
+        c.rcY = rect->rc_y;
+        chars.append(c);
+    }
+    return chars;
+}
+
+QByteArray ZafWorkspace::getLut(DrawScene *scene)
+{
+    return ::getLut(sceneChars(scene));
+}
+
+QVector<ZafFontInput> ZafWorkspace::writerInputs() const
+{
+    QVector<ZafFontInput> inputs;
+    inputs.reserve(int(fontImages.size()));
+    for (const auto &entry : fontImages) {
+        const FontImage &image = *entry.second;
+        ZafFontInput input;
+        input.number = image.number;
+        input.secury = image.scene->secury;
+        input.filter = image.scene->filter;
+        input.file = image.file.absoluteFilePath();
+        readZafPicture(&input);
+        input.chars = sceneChars(image.scene);
+        inputs.append(input);
+        // Reading many pictures takes a while; the window stays responsive.
+        QCoreApplication::processEvents();
+    }
+    return inputs;
+}
+
+bool ZafWorkspace::writeOutput(const QByteArray &bytes)
+{
+    const QString fileName = Prompt::current().getSaveFileName(
+        m_dialogParent, QString(), QString(), QStringLiteral("*.ZAF"));
+    if (fileName.isEmpty())
+        return false;
+    QString error;
+    if (!writeWholeFile(fileName, bytes, &error)) {
+        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
+            QCoreApplication::translate("MainWindow", "无法写入文件 %1:\n%2.")
+                .arg(QDir::toNativeSeparators(fileName), error));
+        return false;
+    }
+    return true;
+}
+
+void ZafWorkspace::getZAF()
+{
+    if (fontImages.empty()) {
+        Prompt::current().information(m_dialogParent,
+            QCoreApplication::translate("MainWindow", "提示"),
+            QCoreApplication::translate("MainWindow", "未选择图片"));
+        return;
+    }
+    if (!checkAsc() || checkCollide())
+        return;
+    qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
+
+    const ZafResult result = buildZaf(writerInputs());
+    if (!result.ok()) {
+        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
+            refusalText(result.refusal));
+        return;
+    }
+    if (writeOutput(result.bytes))
+        Prompt::current().information(m_dialogParent,
+            QCoreApplication::translate("MainWindow", "提示"),
+            QCoreApplication::translate("MainWindow", "ZAF文件生成完成！"));
+}
+
+QString ZafWorkspace::refusalText(const ZafRefusal &refusal)
+{
+    const QString font = QCoreApplication::translate("MainWindow", "第%1张图片（%2）：")
+                             .arg(refusal.number)
+                             .arg(QDir::toNativeSeparators(refusal.file));
+    switch (refusal.problem) {
+    case ZafProblem::None:
+        return QString();
+    case ZafProblem::NoFontImages:
+        return QCoreApplication::translate("MainWindow", "未选择图片");
+    case ZafProblem::TooManyFontImages:
+        return QCoreApplication::translate(
+            "MainWindow", "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）")
+            .arg(refusal.value)
+            .arg(refusal.number);
+    case ZafProblem::Unreadable:
+        return font
+            + QCoreApplication::translate("MainWindow", "无法读取图片：%1").arg(refusal.detail);
+    case ZafProblem::NoFrameMarker:
+        return font
+            + QCoreApplication::translate(
+                "MainWindow", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
+    case ZafProblem::NoScanMarker:
+        return font
+            + QCoreApplication::translate("MainWindow", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
+    case ZafProblem::TruncatedMarker:
+        return font
+            + QCoreApplication::translate("MainWindow", "标记超出图片末尾（损坏的JPEG图片）");
+    case ZafProblem::PictureTooLarge:
+        return font
+            + QCoreApplication::translate("MainWindow", "处理后的图片有%1字节，必须小于16 MiB")
+                  .arg(refusal.value);
+    case ZafProblem::HeaderTooLarge:
+        return font
+            + QCoreApplication::translate("MainWindow", "扫描数据从第%1字节开始，必须小于64 KiB")
+                  .arg(refusal.value);
+    case ZafProblem::FileTooLarge:
+        return font
+            + QCoreApplication::translate("MainWindow", "文件达到%1字节，必须小于4 GiB")
+                  .arg(refusal.value);
+    case ZafProblem::TooLargeForMemory:
+        return QCoreApplication::translate("MainWindow", "文件将有%1字节，超出内存中能生成的大小")
+            .arg(refusal.value);
+    }
+    return QString();
+}
+
+void ZafWorkspace::clearFontImages()
+{
+    emit sceneShown(nullptr);
+    fontImages.clear();
+}

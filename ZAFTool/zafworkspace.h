@@ -1,0 +1,105 @@
+#pragma once
+
+#include "fontimage.h"
+#include "zafwriter.h"
+
+#include <QList>
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class QFileInfo;
+class QWidget;
+
+// What the font-image table shows for one font image: all four columns as text.
+struct FontImageRow
+{
+    QString number; // decimal
+    QString fileName; // the picture's file name
+    QString filter; // two upper-case hex digits
+    QString secury; // two upper-case hex digits
+};
+
+// The project of the icon-font tool: its folders, its font images and the commands on
+// them. It has no widgets; dialogs and messages go through the prompt seam, and what a
+// window must show is announced by signal.
+class ZafWorkspace : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ZafWorkspace(QObject *parent = nullptr);
+    ~ZafWorkspace() override;
+
+    // The window over which dialogs and message boxes open (not owned; may be null).
+    void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
+
+    QString projectPath; // the project folder; empty when no project is open
+    QString imagePath; // projectPath + "/images"
+    QString projectFile; // the project file; empty when it could not be created
+    FontImageList fontImages; // by ascending font number
+    QSize canvasSize; // size of the scene last shown by addScene()
+
+    // Asks for a project folder and makes it the current, empty project. Returns false
+    // when the dialog was cancelled; then nothing changes.
+    bool newpro();
+    // Sets the folders of project `path` and creates its picture folder; the project file
+    // is created when missing, an existing one is left untouched.
+    void loadProPath(const QString &path);
+
+    // The add-pictures command: asks for a project first when none is open.
+    void btnAddPicClicked();
+    // The picture dialog, the add operation and its reports.
+    void openPic();
+    // Stores and adds `files` in list order. Names without a font number and numbers
+    // already in the list are counted in `*wrongFileCount`; pictures that cannot be read
+    // or decoded are not added and are listed in `*undecodable` when given.
+    void addPic(const QStringList &files, int *wrongFileCount, bool isStdFont,
+        QStringList *undecodable = nullptr);
+    // A new scene for the picture `finfo` with font number `index`; the caller owns it.
+    DrawScene *createScene(int index, int secury, int filter, const QFileInfo &finfo);
+    // Shows the scene of font image `number` and takes its size as the canvas size.
+    void addScene(int number);
+    // Removes the font images `numbers` and their stored pictures (a picture outside the
+    // picture folder stays).
+    void delPic_2(const QList<int> &numbers);
+
+    static FontImageRow tableRow(const FontImage &image);
+    QVector<FontImageRow> tableRows() const;
+
+    // The key check over all font images with its message; true when no conflict.
+    bool checkAsc();
+    // The overlap check over all font images with its message; true when a conflict.
+    bool checkCollide();
+
+    // The characters of `scene`: its rectangles in stacking order, topmost first, without
+    // the background, handles and group members.
+    static QVector<ZafChar> sceneChars(DrawScene *scene);
+    // The 3072-byte character table of `scene`'s rectangles.
+    static QByteArray getLut(DrawScene *scene);
+    // The generate command: checks, builds, asks for the output file and writes it.
+    void getZAF();
+
+    // The message for a refusal of the writer, naming the font image.
+    static QString refusalText(const ZafRefusal &refusal);
+
+signals:
+    // The view should show `scene`; null detaches it.
+    void sceneShown(DrawScene *scene);
+    // A new font image's scene, for the window to connect its notifications.
+    void sceneCreated(DrawScene *scene);
+    // The font-image table must be refilled from tableRows().
+    void tableChanged();
+    // The character property fields must be cleared.
+    void propertiesCleared();
+    void projectLabelChanged(const QString &text);
+
+private:
+    void clearFontImages();
+    QVector<ZafFontInput> writerInputs() const;
+    bool writeOutput(const QByteArray &bytes);
+
+    QWidget *m_dialogParent = nullptr;
+};
