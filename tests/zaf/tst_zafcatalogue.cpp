@@ -1,0 +1,68 @@
+#include "zafresources.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTranslator>
+#include <QtTest>
+
+class TestZafCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initZafResources(); }
+    void loadsOnlyForEnglish_data();
+    void loadsOnlyForEnglish();
+    void translates_data();
+    void translates();
+};
+
+void TestZafCatalogue::loadsOnlyForEnglish_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("Chinese") << 0 << false;
+    QTest::newRow("English") << 1 << true;
+    QTest::newRow("other") << 2 << false;
+}
+
+void TestZafCatalogue::loadsOnlyForEnglish()
+{
+    QFETCH(int, language);
+    QFETCH(bool, loaded);
+    QVERIFY(QFile::exists(QStringLiteral(":/resources/tr_en.qm")));
+    QTranslator translator;
+    QCOMPARE(loadCatalogue(&translator, language, zafCatalogue), loaded);
+    QCOMPARE(translator.isEmpty(), !loaded);
+}
+
+void TestZafCatalogue::translates_data()
+{
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("count") << "MainWindow" << "文件数量错误" << "File number error";
+    QTest::newRow("done") << "MainWindow" << "ZAF文件生成完成！" << "ZAF File generation completed";
+    QTest::newRow("key conflict") << "MainWindow" << "第%1张图片 %2 键值冲突"
+                                  << "iamge %1 and %2 key value conflict";
+    QTest::newRow("line break kept") << "MainWindow" << "打开工程 %1:\n%2."
+                                     << "open project %1:\n%2.";
+    QTest::newRow("dialog") << "DlgNewPro" << "选择工程目录" << "select project folder";
+    QTest::newRow("new: undecodable") << "MainWindow" << "图片解码错误"
+                                      << "Picture decoding error";
+    QTest::newRow("new: write failure") << "MainWindow" << "无法写入文件 %1:\n%2."
+                                        << "Cannot write file %1:\n%2.";
+}
+
+void TestZafCatalogue::translates()
+{
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, english);
+    QTranslator translator;
+    QVERIFY(loadCatalogue(&translator, 1, zafCatalogue));
+    QCOMPARE(translator.translate(qPrintable(context), source.toUtf8().constData()), english);
+}
+
+QTEST_MAIN(TestZafCatalogue)
+#include "tst_zafcatalogue.moc"
