@@ -6,6 +6,7 @@
 #include "commandline.h"
 #include "jpegcommand.h"
 #include "kpxcommand.h"
+#include "scancommand.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ namespace {
 const Subcommand subcommands[] = {
     { "kpx", "Build a start-up configuration file (.KPX).", runKpx },
     { "jpeg", "Encode one picture as the icon-font tool stores it.", runJpeg },
+    { "scan", "Print the glyph rectangles found in one picture.", runScan },
 };
 
 const Subcommand *findSubcommand(const QString &name)
