@@ -58,3 +58,14 @@ bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *v
     *value = number;
     return true;
 }
+
+int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture)
+{
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return usageError(command, QStringLiteral("no picture given"));
+    if (positional.size() > 1)
+        return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+    *picture = positional.constFirst();
+    return -1;
+}

@@ -40,6 +40,10 @@ QCommandLineOption addHelp(QCommandLineParser *parser);
 int parseSubcommand(QCommandLineParser &parser, const QString &command,
     const QStringList &arguments, const QString &usage);
 
+// The one picture a subcommand takes as its argument, into `picture`. Returns -1 when
+// there is exactly one, otherwise the usage error's exit status.
+int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture);
+
 // A decimal integer from `minimum` to `maximum`, nothing else: no sign other than a
 // leading minus, no spaces, no other base.
 bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *value);

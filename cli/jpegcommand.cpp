@@ -80,16 +80,13 @@ int runJpeg(const QString &command, const QStringList &arguments)
     const int parsed = parseSubcommand(parser, command, arguments, QLatin1String(usageLine));
     if (parsed >= 0)
         return parsed;
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
-        return usageError(command, QStringLiteral("no picture given"));
-    if (positional.size() > 1)
-        return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+    QString source;
+    if (const int status = onePicture(parser, command, &source); status >= 0)
+        return status;
     const QString output = parser.value(QStringLiteral("o"));
     if (output.isEmpty())
         return usageError(command, QStringLiteral("no output file given (-o OUT.jpg)"));
 
-    const QString source = positional.constFirst();
     switch (pictureKind(source)) {
     case PictureKind::Copied:
         return copyJpeg(command, source, output);

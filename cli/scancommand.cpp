@@ -47,13 +47,10 @@ int runScan(const QString &command, const QStringList &arguments)
     const int parsed = parseSubcommand(parser, command, arguments, QLatin1String(usageLine));
     if (parsed >= 0)
         return parsed;
-    const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
-        return usageError(command, QStringLiteral("no picture given"));
-    if (positional.size() > 1)
-        return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+    QString source;
+    if (const int status = onePicture(parser, command, &source); status >= 0)
+        return status;
 
-    const QString source = positional.constFirst();
     QByteArray bytes;
     QString error;
     if (!readWholeFile(source, &bytes, &error)) {
