@@ -7,13 +7,6 @@
 
 namespace {
 
-void addCharacter(DrawScene *scene, const QRect &rect)
-{
-    auto *item = new GraphicsRectItem(rect, false);
-    scene->addItem(item);
-    item->normalizeGeometry();
-}
-
 // The items of `items` that no other item of the list contains: deleting those deletes
 // the rest with them, and nothing twice.
 QList<QGraphicsItem *> outermost(const QList<QGraphicsItem *> &items)
@@ -30,6 +23,14 @@ QList<QGraphicsItem *> outermost(const QList<QGraphicsItem *> &items)
 }
 
 } // namespace
+
+GraphicsRectItem *addCharacter(DrawScene *scene, const QRect &rect)
+{
+    auto *item = new GraphicsRectItem(rect, false);
+    scene->addItem(item);
+    item->normalizeGeometry();
+    return item;
+}
 
 void reDrawRect(DrawScene *scene, const QVector<QRect> &rects)
 {

@@ -4,6 +4,11 @@
 #include <QVector>
 
 class DrawScene;
+class GraphicsRectItem;
+
+// Adds a character with the geometry of `rect` to `scene`: key 0, rotation centre in the
+// middle, position the rectangle's top-left corner.
+GraphicsRectItem *addCharacter(DrawScene *scene, const QRect &rect);
 
 // Replaces every character of `scene` by one new rectangle per entry of `rects` (key 0,
 // rotation centre in the middle, position the rectangle's top-left corner). The picture

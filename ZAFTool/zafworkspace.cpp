@@ -2,6 +2,7 @@
 
 #include "drawtypes.h"
 #include "filebytes.h"
+#include "fontscene.h"
 #include "glyphencoder.h"
 #include "graphicsrectitem.h"
 #include "picturenumber.h"
@@ -15,8 +16,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGraphicsPixmapItem>
-#include <QPixmap>
 
 namespace {
 
@@ -164,17 +163,7 @@ void ZafWorkspace::addPic(
 
 DrawScene *ZafWorkspace::createScene(int index, int secury, int filter, const QFileInfo &finfo)
 {
-    auto *scene = new DrawScene;
-    const QPixmap picture(finfo.absoluteFilePath());
-    scene->file = finfo.absoluteFilePath();
-    scene->number = index;
-    scene->picWidth = picture.width();
-    scene->picHeight = picture.height();
-    scene->secury = secury;
-    scene->filter = filter;
-    scene->setSceneRect(0, 0, picture.width(), picture.height());
-    scene->background = scene->addPixmap(picture);
-    scene->background->setPos(0, 0);
+    DrawScene *scene = newFontScene(index, secury, filter, finfo);
     emit sceneCreated(scene);
     return scene;
 }
@@ -185,8 +174,14 @@ void ZafWorkspace::addScene(int number)
     if (it == fontImages.end())
         return;
     DrawScene *scene = it->second->scene;
-    emit sceneShown(scene);
+    showScene(scene);
     canvasSize = scene->sceneRect().size().toSize();
+}
+
+void ZafWorkspace::showScene(DrawScene *scene)
+{
+    loadBackground(scene);
+    emit sceneShown(scene);
 }
 
 void ZafWorkspace::delPic_2(const QList<int> &numbers)
@@ -231,7 +226,7 @@ bool ZafWorkspace::checkAsc()
     const FontConflict conflict = findKeyConflict(fontImages);
     if (!conflict.isValid())
         return true;
-    emit sceneShown(conflict.fontImage->scene);
+    showScene(conflict.fontImage->scene);
     Prompt::current().information(m_dialogParent, conflict.title, conflict.text);
     return false;
 }
@@ -241,7 +236,7 @@ bool ZafWorkspace::checkCollide()
     const FontConflict conflict = findOverlapConflict(fontImages);
     if (!conflict.isValid())
         return false;
-    emit sceneShown(conflict.fontImage->scene);
+    showScene(conflict.fontImage->scene);
     Prompt::current().information(m_dialogParent, conflict.title, conflict.text);
     return true;
 }
@@ -273,11 +268,11 @@ QByteArray ZafWorkspace::getLut(DrawScene *scene)
     return ::getLut(sceneChars(scene));
 }
 
-QVector<ZafFontInput> ZafWorkspace::writerInputs() const
+QVector<ZafFontInput> ZafWorkspace::writerInputs(const FontImageList &images)
 {
     QVector<ZafFontInput> inputs;
-    inputs.reserve(int(fontImages.size()));
-    for (const auto &entry : fontImages) {
+    inputs.reserve(int(images.size()));
+    for (const auto &entry : images) {
         const FontImage &image = *entry.second;
         ZafFontInput input;
         input.number = image.number;
@@ -321,7 +316,7 @@ void ZafWorkspace::getZAF()
         return;
     qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
-    const ZafResult result = buildZaf(writerInputs());
+    const ZafResult result = buildZaf(writerInputs(fontImages));
     if (!result.ok()) {
         Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
             refusalText(result.refusal));

@@ -62,6 +62,8 @@ public:
     DrawScene *createScene(int index, int secury, int filter, const QFileInfo &finfo);
     // Shows the scene of font image `number` and takes its size as the canvas size.
     void addScene(int number);
+    // Puts `scene` (null: none) into the view, its picture decoded first.
+    void showScene(DrawScene *scene);
     // Removes the font images `numbers` and their stored pictures (a picture outside the
     // picture folder stays).
     void delPic_2(const QList<int> &numbers);
@@ -74,11 +76,37 @@ public:
     // The overlap check over all font images with its message; true when a conflict.
     bool checkCollide();
 
+    // Writes the project to projectFile.
+    bool save();
+    // Asks for a file name and saves there.
+    bool saveAs();
+    // Writes the project document to `fileName`, whole or not at all. On success the file
+    // becomes the current project file.
+    bool saveFile(const QString &fileName);
+    void setCurrentFile(const QString &fileName);
+    // Asks for a project file and opens it.
+    void open();
+    // Replaces the project by the one in `fileName`. A file that cannot be opened leaves
+    // the current project open; a damaged one keeps what was read before the damage.
+    bool loadFile(const QString &fileName);
+
+    // Replaces the characters of `scene` by those found in its picture; null does nothing.
+    // The caller drops undo commands that refer to the old characters.
+    void scanImage(DrawScene *scene);
+
+    // The add-standard-font command: a font and a colour are asked for, the picture is
+    // rendered into the picture folder and becomes a new font image.
+    void getStandardFont();
+    // Adds the standard font image `key` for `file`, replacing one with that number.
+    void addFont(const QFont &font, int key, const QString &file);
+
     // The characters of `scene`: its rectangles in stacking order, topmost first, without
     // the background, handles and group members.
     static QVector<ZafChar> sceneChars(DrawScene *scene);
     // The 3072-byte character table of `scene`'s rectangles.
     static QByteArray getLut(DrawScene *scene);
+    // What the writer needs of every font image, pictures read from their files.
+    static QVector<ZafFontInput> writerInputs(const FontImageList &images);
     // The generate command: checks, builds, asks for the output file and writes it.
     void getZAF();
 
@@ -98,7 +126,7 @@ signals:
 
 private:
     void clearFontImages();
-    QVector<ZafFontInput> writerInputs() const;
+    bool renderStandardFont(const QFont &font, const QString &path);
     bool writeOutput(const QByteArray &bytes);
 
     QWidget *m_dialogParent = nullptr;

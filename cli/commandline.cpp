@@ -59,13 +59,20 @@ bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *v
     return true;
 }
 
-int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture)
+int oneArgument(const QCommandLineParser &parser, const QString &command, const QString &what,
+    QString *value)
 {
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return usageError(command, QStringLiteral("no picture given"));
+        return usageError(command, QStringLiteral("no %1 given").arg(what));
     if (positional.size() > 1)
         return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
-    *picture = positional.constFirst();
+    *value = positional.constFirst();
     return -1;
+}
+
+void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg)
+        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
 }

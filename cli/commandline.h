@@ -20,6 +20,8 @@ struct Subcommand
     const char *name;
     const char *summary;
     SubcommandMain run;
+    // The subcommand builds drawing scenes, which need a (window-less) GUI application.
+    bool needsScenes = false;
 };
 
 // "command: message" on standard error.
@@ -40,9 +42,19 @@ QCommandLineOption addHelp(QCommandLineParser *parser);
 int parseSubcommand(QCommandLineParser &parser, const QString &command,
     const QStringList &arguments, const QString &usage);
 
-// The one picture a subcommand takes as its argument, into `picture`. Returns -1 when
-// there is exactly one, otherwise the usage error's exit status.
-int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture);
+// The one file a subcommand takes as its argument, into `value`; `what` names it in the
+// usage error ("picture"). Returns -1 when there is exactly one, otherwise the usage
+// error's exit status.
+int oneArgument(const QCommandLineParser &parser, const QString &command, const QString &what,
+    QString *value);
+inline int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture)
+{
+    return oneArgument(parser, command, QStringLiteral("picture"), picture);
+}
+
+// A message handler that keeps the format code's debug lines, meant for the windowed
+// tools' debug output, away from a script reading lumo's output; the rest goes to stderr.
+void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
 // A decimal integer from `minimum` to `maximum`, nothing else: no sign other than a
 // leading minus, no spaces, no other base.

@@ -1,12 +1,15 @@
 #include <cstdio>
+#include <memory>
 
 #include <QCommandLineParser>
+#include <QApplication>
 #include <QCoreApplication>
 
 #include "commandline.h"
 #include "jpegcommand.h"
 #include "kpxcommand.h"
 #include "scancommand.h"
+#include "zafcommand.h"
 
 namespace {
 
@@ -15,6 +18,7 @@ const Subcommand subcommands[] = {
     { "kpx", "Build a start-up configuration file (.KPX).", runKpx },
     { "jpeg", "Encode one picture as the icon-font tool stores it.", runJpeg },
     { "scan", "Print the glyph rectangles found in one picture.", runScan },
+    { "zaf", "Build the icon-font file (.ZAF) of an icon-font project.", runZaf, true },
 };
 
 const Subcommand *findSubcommand(const QString &name)
@@ -67,11 +71,29 @@ int runWithoutSubcommand(const QStringList &arguments)
     return usageError(command, QStringLiteral("no subcommand given"));
 }
 
+// Scenes and pictures need a GUI application; lumo never shows a window, so it needs no
+// display either.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
+{
+    const Subcommand *subcommand = argc >= 2 ? findSubcommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    if (subcommand && subcommand->needsScenes) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's start-up remarks (a missing runtime folder, say) are not lumo's
+        // output.
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &) {});
+        auto application = std::make_unique<QApplication>(argc, argv);
+        qInstallMessageHandler(previous);
+        return application;
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication application(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
 

@@ -189,8 +189,16 @@ QGraphicsItem *readItem(QXmlStreamReader *xml, DrawScene *scene, int depth)
 
 bool readShapes(QXmlStreamReader *xml, DrawScene *scene)
 {
-    while (xml->readNextStartElement())
-        readItem(xml, scene, 0);
+    QList<QGraphicsItem *> items;
+    while (xml->readNextStartElement()) {
+        if (QGraphicsItem *item = readItem(xml, scene, 0))
+            items.append(item);
+    }
+    // Files list the topmost shape first, while a shape added later lies above the earlier
+    // ones; restacking keeps the order of the file, so that saving and reopening does not
+    // turn the stack upside down.
+    for (int i = 1; i < items.size(); ++i)
+        items[i]->stackBefore(items[i - 1]);
     return !xml->hasError();
 }
 

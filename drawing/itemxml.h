@@ -13,7 +13,8 @@ class QXmlStreamWriter;
 constexpr int MaxGroupDepth = 32;
 
 // Reads the shape elements inside the current element (the reader on its start element)
-// into the scene, up to and including its end element; unknown elements are skipped.
+// into the scene, up to and including its end element; unknown elements are skipped. The
+// first element becomes the topmost shape, as writeShapes() lists them.
 // Returns false when the XML itself is broken (the caller reports xml->errorString()).
 bool readShapes(QXmlStreamReader *xml, DrawScene *scene);
 

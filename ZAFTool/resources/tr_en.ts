@@ -490,5 +490,15 @@
         <source>文件将有%1字节，超出内存中能生成的大小</source>
         <translation>the file would have %1 bytes, more than can be built in memory</translation>
     </message>
+    <message>
+        <source>工程文件 %1 在第%2行第%3列损坏：%4
+只载入了损坏处之前的内容。</source>
+        <translation>The project file %1 is damaged at line %2, column %3: %4
+Only what comes before the damage was loaded.</translation>
+    </message>
+    <message>
+        <source>字体编号已用到65535，无法再添加标准字体</source>
+        <translation>The font numbers are used up to 65535; no further standard font can be added</translation>
+    </message>
 </context>
 </TS>

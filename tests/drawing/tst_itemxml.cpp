@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QXmlStreamReader>
+
 #include <QXmlStreamWriter>
 #include <QtTest>
 
@@ -44,11 +45,11 @@ bool load(const QString &body, DrawScene *scene)
     return readShapes(&xml, scene);
 }
 
-// Shapes and groups without a parent, lowest in the stack first.
+// Shapes and groups without a parent, topmost first: the order a file lists them in.
 QList<QGraphicsItem *> topLevel(DrawScene *scene)
 {
     QList<QGraphicsItem *> list;
-    for (QGraphicsItem *item : scene->items(Qt::AscendingOrder)) {
+    for (QGraphicsItem *item : scene->items(Qt::DescendingOrder)) {
         if (!item->parentItem() && (item->type() == ShapeType || item->type() == GroupType))
             list.append(item);
     }
@@ -201,6 +202,7 @@ private slots:
     void hugeValuesDoNotCrash();
     void largePointList();
     void brokenXmlKeepsWhatWasRead();
+    void stackingOrderSurvivesRoundTrip();
     void groupRoundTripKeepsScenePositions();
     void groupPositionPlacesMembers();
     void movedRotatedGroupRoundTrip();
@@ -799,6 +801,26 @@ void TestItemXml::brokenXmlKeepsWhatWasRead()
     QXmlStreamReader truncated(QStringLiteral("<canvas><group rotate=\"5\"><rect width=\"3\"/><gro"));
     QVERIFY(truncated.readNextStartElement());
     QVERIFY(!readShapes(&truncated, &groups));
+}
+
+void TestItemXml::stackingOrderSurvivesRoundTrip()
+{
+    DrawScene scene;
+    load(QStringLiteral("<rect width=\"1\"/><group><rect width=\"2\"/><rect width=\"3\"/></group>"
+                        "<rect width=\"4\"/><rect width=\"5\"/>"),
+        &scene);
+    const auto widths = [](const QList<QGraphicsItem *> &items) {
+        QList<double> list;
+        for (QGraphicsItem *item : items)
+            list.append(item->type() == GroupType ? 0 : dynamic_cast<GraphicsRectItem *>(item)->width());
+        return list;
+    };
+    const QList<QGraphicsItem *> topmostFirst = topLevel(&scene);
+    QCOMPARE(widths(topmostFirst), QList<double>({ 1, 0, 4, 5 }));
+
+    DrawScene reread;
+    load(written(topmostFirst), &reread);
+    QCOMPARE(written(topLevel(&reread)), written(topLevel(&scene)));
 }
 
 void TestItemXml::groupRoundTripKeepsScenePositions()

@@ -3,6 +3,8 @@
 
 #include "drawscene.h"
 #include "graphicsrectitem.h"
+#include "zaffixtures.h"
+#include "zafworkspace.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -149,14 +151,6 @@ DrawScene *makeScene()
     return scene;
 }
 
-GraphicsRectItem *addCharacter(QGraphicsScene *scene, const QRect &rect, int key)
-{
-    auto *item = new GraphicsRectItem(QRect(0, 0, rect.width(), rect.height()), false);
-    item->setPos(rect.topLeft());
-    item->asc = key;
-    scene->addItem(item);
-    return item;
-}
 
 QList<GraphicsRectItem *> characters(QGraphicsScene *scene)
 {
@@ -206,6 +200,8 @@ private slots:
     void merge_data();
     void merge();
     void mergeWithoutSelection();
+    void scanCommand_data();
+    void scanCommand();
 };
 
 void TestGlyphScanner::minMax_data()
@@ -377,9 +373,9 @@ void TestGlyphScanner::missingFile()
 void TestGlyphScanner::redrawReplacesCharacters()
 {
     QScopedPointer<DrawScene> scene(makeScene());
-    addCharacter(scene.data(), QRect(1, 1, 5, 5), 65)->setSelected(true);
-    addCharacter(scene.data(), QRect(30, 2, 8, 8), 66);
-    addCharacter(scene.data(), QRect(50, 50, 3, 3), 67);
+    addChar(scene.data(), QRect(1, 1, 5, 5), 65)->setSelected(true);
+    addChar(scene.data(), QRect(30, 2, 8, 8), 66);
+    addChar(scene.data(), QRect(50, 50, 3, 3), 67);
     QGraphicsPixmapItem *background = scene->background;
     QGraphicsRectItem *empty = scene->emptyItem();
 
@@ -419,9 +415,9 @@ void TestGlyphScanner::redrawExample()
 void TestGlyphScanner::redrawKeepsGroupsWhole()
 {
     QScopedPointer<DrawScene> scene(makeScene());
-    GraphicsRectItem *a = addCharacter(scene.data(), QRect(1, 1, 5, 5), 1);
-    GraphicsRectItem *b = addCharacter(scene.data(), QRect(10, 1, 5, 5), 2);
-    GraphicsRectItem *c = addCharacter(scene.data(), QRect(20, 1, 5, 5), 3);
+    GraphicsRectItem *a = addChar(scene.data(), QRect(1, 1, 5, 5), 1);
+    GraphicsRectItem *b = addChar(scene.data(), QRect(10, 1, 5, 5), 2);
+    GraphicsRectItem *c = addChar(scene.data(), QRect(20, 1, 5, 5), 3);
     c->handles();
     c->setSelected(true);
     scene->createGroup({ a, b });
@@ -452,9 +448,9 @@ void TestGlyphScanner::merge()
     QFETCH(QRect, merged);
     QScopedPointer<DrawScene> scene(makeScene());
     for (const QRect &rect : unselected)
-        addCharacter(scene.data(), rect, 9);
+        addChar(scene.data(), rect, 9);
     for (const QRect &rect : selected)
-        addCharacter(scene.data(), rect, 5)->setSelected(true);
+        addChar(scene.data(), rect, 5)->setSelected(true);
 
     mergeItems(scene.data());
 
@@ -471,10 +467,41 @@ void TestGlyphScanner::merge()
 void TestGlyphScanner::mergeWithoutSelection()
 {
     QScopedPointer<DrawScene> scene(makeScene());
-    addCharacter(scene.data(), QRect(0, 0, 10, 10), 1);
-    addCharacter(scene.data(), QRect(20, 5, 10, 10), 2);
+    addChar(scene.data(), QRect(0, 0, 10, 10), 1);
+    addChar(scene.data(), QRect(20, 5, 10, 10), 2);
     mergeItems(scene.data());
     QCOMPARE(boxes(scene.data()), (Rects { QRect(0, 0, 10, 10), QRect(20, 5, 10, 10) }));
+}
+
+void TestGlyphScanner::scanCommand_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("squares") << encoded(squares()) << 3 << QStringList();
+    QTest::newRow("undecodable") << QByteArray("no picture") << 1
+                                 << QStringList({ "warning|错误！|扫描时加载图片失败！扫描的图片路径不能有中文！" });
+}
+
+// The command on the shown font image: its characters are replaced, or the box appears
+// and they stay.
+void TestGlyphScanner::scanCommand()
+{
+    QFETCH(QByteArray, picture);
+    QFETCH(int, characters);
+    QFETCH(QStringList, messages);
+    ZafTestProject project;
+    const QString file = project.dir.filePath(QStringLiteral("1.png"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(picture) == picture.size());
+    out.close();
+    QScopedPointer<DrawScene> scene(makeScene());
+    scene->file = file;
+    addChar(scene.data(), QRect(1, 1, 5, 5), 65);
+    project.ws.scanImage(scene.data());
+    QCOMPARE(::messages(project.prompt), messages);
+    QCOMPARE(::characters(scene.data()).size(), characters);
+    project.ws.scanImage(nullptr);
 }
 
 QTEST_MAIN(TestGlyphScanner)

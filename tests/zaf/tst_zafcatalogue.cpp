@@ -50,6 +50,10 @@ void TestZafCatalogue::translates_data()
     QTest::newRow("dialog") << "DlgNewPro" << "选择工程目录" << "select project folder";
     QTest::newRow("new: undecodable") << "MainWindow" << "图片解码错误"
                                       << "Picture decoding error";
+    QTest::newRow("new: damaged project")
+        << "MainWindow" << "工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。"
+        << "The project file %1 is damaged at line %2, column %3: %4\n"
+           "Only what comes before the damage was loaded.";
     QTest::newRow("new: write failure") << "MainWindow" << "无法写入文件 %1:\n%2."
                                         << "Cannot write file %1:\n%2.";
 }

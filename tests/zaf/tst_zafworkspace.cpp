@@ -3,6 +3,7 @@
 #include "filebytes.h"
 #include "graphicsrectitem.h"
 #include "scriptedprompt.h"
+#include "zaffixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,13 +16,6 @@ namespace {
 
 const QString kDone = QStringLiteral("information|提示|ZAF文件生成完成！");
 
-void writePicture(const QString &path, const QSize &size = QSize(16, 12))
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(QColor(200, 40, 40));
-    QVERIFY2(image.save(path), qPrintable(path));
-}
-
 void writeProgressiveJpeg(const QString &path)
 {
     QImage image(64, 64, QImage::Format_RGB32);
@@ -29,45 +23,6 @@ void writeProgressiveJpeg(const QString &path)
     QImageWriter writer(path, "jpeg");
     writer.setProgressiveScanWrite(true);
     QVERIFY2(writer.write(image), qPrintable(writer.errorString()));
-}
-
-QStringList messages(const ScriptedPrompt &prompt)
-{
-    QStringList list;
-    for (const ScriptedPrompt::Message &m : prompt.messages)
-        list.append(m.kind + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text);
-    return list;
-}
-
-QStringList dialogKinds(const ScriptedPrompt &prompt)
-{
-    QStringList list;
-    for (const ScriptedPrompt::Dialog &d : prompt.dialogs)
-        list.append(d.kind);
-    return list;
-}
-
-QList<int> numbers(const ZafWorkspace &ws)
-{
-    QList<int> list;
-    for (const auto &entry : ws.fontImages)
-        list.append(entry.first);
-    return list;
-}
-
-GraphicsRectItem *addChar(DrawScene *scene, const QRect &rect, int key)
-{
-    auto *item = new GraphicsRectItem(QRect(0, 0, rect.width(), rect.height()), false);
-    item->setPos(rect.topLeft());
-    item->asc = key;
-    scene->addItem(item);
-    return item;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -101,70 +56,36 @@ private slots:
     void zafRefusalNamesFontImage();
 
 private:
-    void openProject();
-    void add(const QStringList &names);
-    QString source(const QString &name) const { return m_sources + QLatin1Char('/') + name; }
+    void openProject() { m_p->open(); }
+    void add(const QStringList &names) { m_p->add(names); }
+    QString source(const QString &name) const { return m_p->source(name); }
 
-    QScopedPointer<QTemporaryDir> m_dir;
-    QScopedPointer<ScriptedPrompt> m_prompt;
-    QScopedPointer<ZafWorkspace> m_ws;
-    QString m_project;
-    QString m_sources;
+    QScopedPointer<ZafTestProject> m_p;
 };
 
 void TestZafWorkspace::init()
 {
-    m_dir.reset(new QTemporaryDir);
-    QVERIFY(m_dir->isValid());
-    m_project = m_dir->filePath(QStringLiteral("project"));
-    m_sources = m_dir->filePath(QStringLiteral("sources"));
-    QVERIFY(QDir().mkpath(m_project));
-    QVERIFY(QDir().mkpath(m_sources));
-    m_prompt.reset(new ScriptedPrompt);
-    m_ws.reset(new ZafWorkspace);
+    m_p.reset(new ZafTestProject);
 }
 
 void TestZafWorkspace::cleanup()
 {
-    // Scenes are deleted cheaply only once the event loop has run.
-    QCoreApplication::processEvents();
-    m_ws.reset();
-    m_prompt.reset();
-    m_dir.reset();
+    m_p.reset();
 }
 
-void TestZafWorkspace::openProject()
-{
-    m_prompt->answer(m_project);
-    QVERIFY(m_ws->newpro());
-    QCOMPARE(m_ws->projectPath, m_project);
-}
-
-// Writes the pictures into the source folder and adds them through the dialog.
-void TestZafWorkspace::add(const QStringList &names)
-{
-    QStringList files;
-    for (const QString &name : names) {
-        if (!QFile::exists(source(name)))
-            writePicture(source(name));
-        files.append(source(name));
-    }
-    m_prompt->answer(files);
-    m_ws->openPic();
-}
 
 void TestZafWorkspace::addKeepsNumberOrder()
 {
     openProject();
     add({ QStringLiteral("3.png"), QStringLiteral("1.jpg"), QStringLiteral("2.bmp") });
-    QCOMPARE(numbers(*m_ws), QList<int>({ 1, 2, 3 }));
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 1, 2, 3 }));
     QStringList rows;
-    for (const FontImageRow &row : m_ws->tableRows())
+    for (const FontImageRow &row : m_p->ws.tableRows())
         rows.append(row.number + QLatin1Char(' ') + row.fileName);
     QCOMPARE(rows, QStringList({ "1 1.jpg", "2 2.jpg", "3 3.jpg" }));
-    QVERIFY(m_prompt->messages.isEmpty());
-    QCOMPARE(m_ws->canvasSize, QSize(16, 12));
-    const ScriptedPrompt::Dialog dialog = m_prompt->dialogs.last();
+    QVERIFY(m_p->prompt.messages.isEmpty());
+    QCOMPARE(m_p->ws.canvasSize, QSize(16, 12));
+    const ScriptedPrompt::Dialog dialog = m_p->prompt.dialogs.last();
     QCOMPARE(dialog.caption, QStringLiteral("请选择图片文件"));
     QCOMPARE(dialog.filter, QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
 }
@@ -174,11 +95,11 @@ void TestZafWorkspace::duplicateNumberCountsAndKeepsCopy()
     openProject();
     add({ QStringLiteral("5.png") });
     add({ QStringLiteral("5 copy.png") });
-    QCOMPARE(numbers(*m_ws), QList<int>({ 5 }));
-    QCOMPARE(messages(*m_prompt),
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 5 }));
+    QCOMPARE(messages(m_p->prompt),
         QStringList({ "information|图片命名错误|1张图片因文件命名错误未打开" }));
-    QVERIFY(QFile::exists(m_ws->imagePath + QStringLiteral("/5 copy.jpg")));
-    QCOMPARE(m_ws->fontImages.at(5)->file.fileName(), QStringLiteral("5.jpg"));
+    QVERIFY(QFile::exists(m_p->ws.imagePath + QStringLiteral("/5 copy.jpg")));
+    QCOMPARE(m_p->ws.fontImages.at(5)->file.fileName(), QStringLiteral("5.jpg"));
 }
 
 void TestZafWorkspace::fileCountLimit_data()
@@ -201,24 +122,24 @@ void TestZafWorkspace::fileCountLimit()
         QVERIFY(QFile::copy(source(QStringLiteral("0.jpg")), name));
         files.append(name);
     }
-    m_prompt->answer(files);
-    m_ws->openPic();
-    QTEST(int(m_ws->fontImages.size()), "added");
-    QTEST(messages(*m_prompt), "shown");
-    QTEST(int(QDir(m_ws->imagePath).entryList(QDir::Files).size()), "added");
+    m_p->prompt.answer(files);
+    m_p->ws.openPic();
+    QTEST(int(m_p->ws.fontImages.size()), "added");
+    QTEST(messages(m_p->prompt), "shown");
+    QTEST(int(QDir(m_p->ws.imagePath).entryList(QDir::Files).size()), "added");
 }
 
 void TestZafWorkspace::newFontImageDefaults()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    const DrawScene *scene = m_ws->fontImages.at(1)->scene;
+    const DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
     QCOMPARE(scene->secury, 1);
     QCOMPARE(scene->filter, 32);
     QCOMPARE(scene->number, 1);
     QCOMPARE(scene->sceneRect(), QRectF(0, 0, 16, 12));
     QCOMPARE(scene->background->pos(), QPointF(0, 0));
-    const FontImageRow row = m_ws->tableRows().value(0);
+    const FontImageRow row = m_p->ws.tableRows().value(0);
     QCOMPARE(row.filter, QStringLiteral("20"));
     QCOMPARE(row.secury, QStringLiteral("01"));
 }
@@ -233,33 +154,33 @@ void TestZafWorkspace::projectFileKeptOrCreated_data()
 void TestZafWorkspace::projectFileKeptOrCreated()
 {
     QFETCH(bool, exists);
-    const QString file = m_project + QStringLiteral("/lumo.prozaf");
+    const QString file = m_p->project + QStringLiteral("/lumo.prozaf");
     const QByteArray content = exists ? QByteArray("<project>kept</project>\n") : QByteArray();
     if (exists) {
         QString error;
         QVERIFY(writeWholeFile(file, content, &error));
     }
-    QSignalSpy label(m_ws.data(), &ZafWorkspace::projectLabelChanged);
+    QSignalSpy label(&m_p->ws, &ZafWorkspace::projectLabelChanged);
     openProject();
-    QCOMPARE(m_ws->projectFile, file);
+    QCOMPARE(m_p->ws.projectFile, file);
     QVERIFY(QFile::exists(file));
     QCOMPARE(fileBytes(file), content);
-    QVERIFY(QFileInfo(m_ws->imagePath).isDir());
+    QVERIFY(QFileInfo(m_p->ws.imagePath).isDir());
     QCOMPARE(label.value(0).value(0).toString(), QStringLiteral("      ") + file);
-    QCOMPARE(m_prompt->dialogs.value(0).caption, QStringLiteral("选择工程目录"));
+    QCOMPARE(m_p->prompt.dialogs.value(0).caption, QStringLiteral("选择工程目录"));
 }
 
 void TestZafWorkspace::projectFileCreationFailure()
 {
-    const QString notAFolder = m_dir->filePath(QStringLiteral("plain"));
+    const QString notAFolder = m_p->dir.filePath(QStringLiteral("plain"));
     QString error;
     QVERIFY(writeWholeFile(notAFolder, "x", &error));
-    m_ws->loadProPath(notAFolder);
-    QCOMPARE(m_ws->projectPath, notAFolder);
-    QVERIFY(m_ws->projectFile.isEmpty());
-    QCOMPARE(m_prompt->messages.size(), 1);
-    QCOMPARE(m_prompt->messages[0].title, QStringLiteral("提示"));
-    QVERIFY(m_prompt->messages[0].text.startsWith(
+    m_p->ws.loadProPath(notAFolder);
+    QCOMPARE(m_p->ws.projectPath, notAFolder);
+    QVERIFY(m_p->ws.projectFile.isEmpty());
+    QCOMPARE(m_p->prompt.messages.size(), 1);
+    QCOMPARE(m_p->prompt.messages[0].title, QStringLiteral("提示"));
+    QVERIFY(m_p->prompt.messages[0].text.startsWith(
         QStringLiteral("未能创建工程 %1/lumo.prozaf:\n").arg(notAFolder)));
 }
 
@@ -267,21 +188,21 @@ void TestZafWorkspace::cancelledFolderDialogChangesNothing()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    QSignalSpy table(m_ws.data(), &ZafWorkspace::tableChanged);
-    m_prompt->answer(QString());
-    QVERIFY(!m_ws->newpro());
-    QCOMPARE(m_ws->projectPath, m_project);
-    QCOMPARE(m_ws->projectFile, m_project + QStringLiteral("/lumo.prozaf"));
-    QCOMPARE(numbers(*m_ws), QList<int>({ 1 }));
+    QSignalSpy table(&m_p->ws, &ZafWorkspace::tableChanged);
+    m_p->prompt.answer(QString());
+    QVERIFY(!m_p->ws.newpro());
+    QCOMPARE(m_p->ws.projectPath, m_p->project);
+    QCOMPARE(m_p->ws.projectFile, m_p->project + QStringLiteral("/lumo.prozaf"));
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 1 }));
     QCOMPARE(table.count(), 0);
 }
 
 void TestZafWorkspace::addWithoutProjectCancelled()
 {
-    m_prompt->answer(QString());
-    m_ws->btnAddPicClicked();
-    QCOMPARE(dialogKinds(*m_prompt), QStringList({ "directory" }));
-    QVERIFY(m_ws->projectPath.isEmpty());
+    m_p->prompt.answer(QString());
+    m_p->ws.btnAddPicClicked();
+    QCOMPARE(dialogKinds(m_p->prompt), QStringList({ "directory" }));
+    QVERIFY(m_p->ws.projectPath.isEmpty());
 }
 
 void TestZafWorkspace::undecodablePictureReported()
@@ -290,12 +211,12 @@ void TestZafWorkspace::undecodablePictureReported()
     QString error;
     QVERIFY(writeWholeFile(source(QStringLiteral("4.png")), "not a picture", &error));
     add({ QStringLiteral("4.png"), QStringLiteral("6.png"), QStringLiteral("icon.png") });
-    QCOMPARE(numbers(*m_ws), QList<int>({ 6 }));
-    QCOMPARE(messages(*m_prompt),
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 6 }));
+    QCOMPARE(messages(m_p->prompt),
         QStringList({ "information|图片命名错误|1张图片因文件命名错误未打开",
             "information|图片解码错误|1张图片无法解码，未添加：\n"
                 + QDir::toNativeSeparators(source(QStringLiteral("4.png"))) }));
-    QVERIFY(!QFile::exists(m_ws->imagePath + QStringLiteral("/4.jpg")));
+    QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/4.jpg")));
 }
 
 void TestZafWorkspace::deleteRemovesStoredFileOnly()
@@ -308,14 +229,14 @@ void TestZafWorkspace::deleteRemovesStoredFileOnly()
     auto image = std::make_unique<FontImage>();
     image->number = 9;
     image->file = QFileInfo(outside);
-    image->scene = m_ws->createScene(9, 1, 32, image->file);
-    m_ws->fontImages[9] = std::move(image);
+    image->scene = m_p->ws.createScene(9, 1, 32, image->file);
+    m_p->ws.fontImages[9] = std::move(image);
 
-    QSignalSpy shown(m_ws.data(), &ZafWorkspace::sceneShown);
-    m_ws->delPic_2({ 1, 9, 1 });
-    QCOMPARE(numbers(*m_ws), QList<int>({ 2 }));
-    QVERIFY(!QFile::exists(m_ws->imagePath + QStringLiteral("/1.jpg")));
-    QVERIFY(QFile::exists(m_ws->imagePath + QStringLiteral("/2.jpg")));
+    QSignalSpy shown(&m_p->ws, &ZafWorkspace::sceneShown);
+    m_p->ws.delPic_2({ 1, 9, 1 });
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 2 }));
+    QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/1.jpg")));
+    QVERIFY(QFile::exists(m_p->ws.imagePath + QStringLiteral("/2.jpg")));
     QVERIFY(QFile::exists(outside));
     QCOMPARE(shown.count(), 1);
     QCOMPARE(shown[0][0].value<DrawScene *>(), static_cast<DrawScene *>(nullptr));
@@ -325,7 +246,7 @@ void TestZafWorkspace::lutFromScene()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    DrawScene *scene = m_ws->fontImages.at(1)->scene;
+    DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
     addChar(scene, QRect(10, 20, 30, 40), 0x41);
     GraphicsRectItem *member = addChar(scene, QRect(1, 1, 2, 2), 0x42);
     GraphicsRectItem *other = addChar(scene, QRect(5, 5, 2, 2), 0x43);
@@ -341,22 +262,22 @@ void TestZafWorkspace::lutFromScene()
 void TestZafWorkspace::zafEmptyProject()
 {
     openProject();
-    m_ws->getZAF();
-    QCOMPARE(messages(*m_prompt), QStringList({ "information|提示|未选择图片" }));
-    QCOMPARE(dialogKinds(*m_prompt), QStringList({ "directory" }));
+    m_p->ws.getZAF();
+    QCOMPARE(messages(m_p->prompt), QStringList({ "information|提示|未选择图片" }));
+    QCOMPARE(dialogKinds(m_p->prompt), QStringList({ "directory" }));
 }
 
 void TestZafWorkspace::zafKeyConflictStopsBeforeDialog()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    DrawScene *scene = m_ws->fontImages.at(1)->scene;
+    DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
     addChar(scene, QRect(0, 0, 4, 4), 0x41);
     addChar(scene, QRect(2, 2, 4, 4), 0x41); // overlaps too: the key check comes first
-    QSignalSpy shown(m_ws.data(), &ZafWorkspace::sceneShown);
-    m_ws->getZAF();
-    QCOMPARE(messages(*m_prompt), QStringList({ "information|键值冲突|第1张图片 41 键值冲突" }));
-    QVERIFY(!dialogKinds(*m_prompt).contains(QStringLiteral("save")));
+    QSignalSpy shown(&m_p->ws, &ZafWorkspace::sceneShown);
+    m_p->ws.getZAF();
+    QCOMPARE(messages(m_p->prompt), QStringList({ "information|键值冲突|第1张图片 41 键值冲突" }));
+    QVERIFY(!dialogKinds(m_p->prompt).contains(QStringLiteral("save")));
     QCOMPARE(shown.value(0).value(0).value<DrawScene *>(), scene);
 }
 
@@ -364,8 +285,8 @@ void TestZafWorkspace::zafWritesBuilderBytes()
 {
     openProject();
     add({ QStringLiteral("2.jpg"), QStringLiteral("1.png") });
-    DrawScene *first = m_ws->fontImages.at(1)->scene;
-    DrawScene *second = m_ws->fontImages.at(2)->scene;
+    DrawScene *first = m_p->ws.fontImages.at(1)->scene;
+    DrawScene *second = m_p->ws.fontImages.at(2)->scene;
     addChar(first, QRect(1, 2, 5, 4), 0x30);
     addChar(first, QRect(8, 2, 3, 3), 0x31);
     addChar(second, QRect(0, 0, 16, 12), 0xFF);
@@ -374,24 +295,24 @@ void TestZafWorkspace::zafWritesBuilderBytes()
 
     QVector<ZafFontInput> inputs(2);
     inputs[0].number = 1;
-    inputs[0].file = m_ws->imagePath + QStringLiteral("/1.jpg");
+    inputs[0].file = m_p->ws.imagePath + QStringLiteral("/1.jpg");
     inputs[0].chars = { { 0x30, 1, 2, 5, 4, 2.5, 2 }, { 0x31, 8, 2, 3, 3, 1.5, 1.5 } };
     inputs[1].number = 2;
     inputs[1].secury = 0;
     inputs[1].filter = 0x3F;
-    inputs[1].file = m_ws->imagePath + QStringLiteral("/2.jpg");
+    inputs[1].file = m_p->ws.imagePath + QStringLiteral("/2.jpg");
     inputs[1].chars = { { 0xFF, 0, 0, 16, 12, 8, 6 } };
     for (ZafFontInput &input : inputs)
         QVERIFY(readZafPicture(&input));
     const ZafResult expected = buildZaf(inputs);
     QVERIFY(expected.ok());
 
-    const QString out = m_dir->filePath(QStringLiteral("out.ZAF"));
-    m_prompt->answer(out);
-    m_ws->getZAF();
-    QCOMPARE(messages(*m_prompt), QStringList({ kDone }));
-    QCOMPARE(m_prompt->dialogs.last().kind, QStringLiteral("save"));
-    QCOMPARE(m_prompt->dialogs.last().filter, QStringLiteral("*.ZAF"));
+    const QString out = m_p->dir.filePath(QStringLiteral("out.ZAF"));
+    m_p->prompt.answer(out);
+    m_p->ws.getZAF();
+    QCOMPARE(messages(m_p->prompt), QStringList({ kDone }));
+    QCOMPARE(m_p->prompt.dialogs.last().kind, QStringLiteral("save"));
+    QCOMPARE(m_p->prompt.dialogs.last().filter, QStringLiteral("*.ZAF"));
     QCOMPARE(fileBytes(out), expected.bytes);
 }
 
@@ -399,27 +320,27 @@ void TestZafWorkspace::zafCancelledSaveIsSilent()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    m_prompt->answer(QString());
-    m_ws->getZAF();
-    QVERIFY(m_prompt->messages.isEmpty());
-    QCOMPARE(dialogKinds(*m_prompt).last(), QStringLiteral("save"));
+    m_p->prompt.answer(QString());
+    m_p->ws.getZAF();
+    QVERIFY(m_p->prompt.messages.isEmpty());
+    QCOMPARE(dialogKinds(m_p->prompt).last(), QStringLiteral("save"));
 }
 
 void TestZafWorkspace::zafWriteFailureWarns()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    const QString out = m_dir->filePath(QStringLiteral("missing/out.ZAF"));
-    m_prompt->answer(out);
-    m_ws->getZAF();
-    QCOMPARE(m_prompt->messages.size(), 1);
-    const ScriptedPrompt::Message message = m_prompt->messages[0];
+    const QString out = m_p->dir.filePath(QStringLiteral("missing/out.ZAF"));
+    m_p->prompt.answer(out);
+    m_p->ws.getZAF();
+    QCOMPARE(m_p->prompt.messages.size(), 1);
+    const ScriptedPrompt::Message message = m_p->prompt.messages[0];
     QCOMPARE(message.kind, QStringLiteral("warning"));
     QCOMPARE(message.title, QStringLiteral("警告"));
     QVERIFY2(message.text.startsWith(
                  QStringLiteral("无法写入文件 %1:\n").arg(QDir::toNativeSeparators(out))),
         qPrintable(message.text));
-    QVERIFY(!messages(*m_prompt).contains(kDone));
+    QVERIFY(!messages(m_p->prompt).contains(kDone));
     QVERIFY(!QFile::exists(out));
 }
 
@@ -429,13 +350,13 @@ void TestZafWorkspace::zafRefusalNamesFontImage()
     add({ QStringLiteral("1.png") });
     writeProgressiveJpeg(source(QStringLiteral("7.jpg")));
     add({ QStringLiteral("7.jpg") });
-    QCOMPARE(numbers(*m_ws), QList<int>({ 1, 7 }));
-    m_ws->getZAF();
-    const QString stored = QDir::toNativeSeparators(m_ws->imagePath + QStringLiteral("/7.jpg"));
-    QCOMPARE(messages(*m_prompt),
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 1, 7 }));
+    m_p->ws.getZAF();
+    const QString stored = QDir::toNativeSeparators(m_p->ws.imagePath + QStringLiteral("/7.jpg"));
+    QCOMPARE(messages(m_p->prompt),
         QStringList({ "warning|警告|第7张图片（" + stored
             + "）：缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）" }));
-    QVERIFY(!dialogKinds(*m_prompt).contains(QStringLiteral("save")));
+    QVERIFY(!dialogKinds(m_p->prompt).contains(QStringLiteral("save")));
 }
 
 QTEST_MAIN(TestZafWorkspace)

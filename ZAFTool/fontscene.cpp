@@ -1,0 +1,50 @@
+#include "fontscene.h"
+
+#include <QFileInfo>
+#include <QGraphicsPixmapItem>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+
+#include "drawscene.h"
+
+namespace {
+
+QSize pictureSize(const QString &path)
+{
+    if (path.isEmpty())
+        return QSize(0, 0);
+    QImageReader reader(path);
+    const QSize size = reader.size();
+    if (size.isValid())
+        return size;
+    // Some formats tell their size only by decoding.
+    const QImage image(path);
+    return image.size();
+}
+
+} // namespace
+
+DrawScene *newFontScene(int number, int secury, int filter, const QFileInfo &picture)
+{
+    auto *scene = new DrawScene;
+    const QSize size = pictureSize(picture.absoluteFilePath());
+    scene->file = picture.absoluteFilePath();
+    scene->number = number;
+    scene->picWidth = size.width();
+    scene->picHeight = size.height();
+    scene->secury = secury;
+    scene->filter = filter;
+    scene->setSceneRect(0, 0, size.width(), size.height());
+    scene->background = scene->addPixmap(QPixmap());
+    scene->background->setPos(0, 0);
+    return scene;
+}
+
+void loadBackground(DrawScene *scene)
+{
+    if (!scene || !scene->background || !scene->background->pixmap().isNull()
+        || scene->file.isEmpty())
+        return;
+    scene->background->setPixmap(QPixmap(scene->file));
+}

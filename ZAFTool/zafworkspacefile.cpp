@@ -1,0 +1,101 @@
+// The project-file commands of the icon-font workspace.
+#include "zafworkspace.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "prompt.h"
+#include "zafproject.h"
+
+namespace {
+
+// The main window's context: the catalogue has these texts there.
+QString trMain(const char *text)
+{
+    return QCoreApplication::translate("MainWindow", text);
+}
+
+} // namespace
+
+bool ZafWorkspace::save()
+{
+    return saveFile(projectFile);
+}
+
+bool ZafWorkspace::saveAs()
+{
+    const QString fileName = Prompt::current().getSaveFileName(
+        m_dialogParent, trMain("另存为"), projectFile, QStringLiteral("*.prozaf"));
+    if (fileName.isEmpty())
+        return false;
+    return saveFile(fileName);
+}
+
+bool ZafWorkspace::saveFile(const QString &fileName)
+{
+    // Written beside the old file and swapped in at the end: an interrupted or failed save
+    // leaves the old project whole.
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        writeZafProject(&file, fontImages);
+        if (file.commit()) {
+            setCurrentFile(fileName);
+            Prompt::current().information(m_dialogParent, trMain("提示"), trMain("保存成功"));
+            return true;
+        }
+    }
+    Prompt::current().warning(m_dialogParent, trMain("Lumo ZAF"),
+        trMain("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+    return false;
+}
+
+void ZafWorkspace::setCurrentFile(const QString &fileName)
+{
+    projectFile = QFileInfo(fileName).canonicalFilePath();
+    emit projectLabelChanged(QStringLiteral("      ") + projectFile);
+}
+
+void ZafWorkspace::open()
+{
+    const QString fileName = Prompt::current().getOpenFileName(
+        m_dialogParent, trMain("打开工程文件"), QString(), QStringLiteral("*.prozaf"));
+    if (!fileName.isEmpty())
+        loadFile(fileName);
+}
+
+bool ZafWorkspace::loadFile(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        Prompt::current().warning(m_dialogParent, trMain("提示"),
+            trMain("打开工程 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        return false;
+    }
+    projectFile = fileName;
+    emit projectLabelChanged(QStringLiteral("      ") + fileName);
+    clearFontImages();
+    projectPath = QFileInfo(fileName).absolutePath();
+    imagePath = projectPath + QStringLiteral("/images");
+
+    const ZafProjectError error = readZafProject(&file, projectPath,
+        [this](int number, int secury, int filter, const QFileInfo &picture) {
+            return createScene(number, secury, filter, picture);
+        },
+        &fontImages);
+    emit tableChanged();
+    if (!fontImages.empty())
+        addScene(fontImages.begin()->first);
+    // A later save would throw away what could not be read, so the user must know.
+    if (!error.sound) {
+        Prompt::current().warning(m_dialogParent, trMain("提示"),
+            trMain("工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。")
+                .arg(QDir::toNativeSeparators(fileName))
+                .arg(error.line)
+                .arg(error.column)
+                .arg(error.text));
+    }
+    return true;
+}

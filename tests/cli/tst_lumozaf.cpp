@@ -1,0 +1,184 @@
+// lumo zaf against the window's generate command, and against the file layout itself.
+#include "filebytes.h"
+#include "programrun.h"
+#include "zaffixtures.h"
+#include "zafworkspace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+namespace {
+
+quint32 bigEndian(const QByteArray &bytes, int offset, int width)
+{
+    quint32 value = 0;
+    for (int i = 0; i < width; ++i)
+        value = (value << 8) | quint8(bytes.at(offset + i));
+    return value;
+}
+
+// One character as the file must hold it: x, y, width, height, rc_x, rc_y.
+using Entry = QVector<quint32>;
+
+Entry entry(const QByteArray &file, int font, int key)
+{
+    Entry fields;
+    const int start = 4096 * (font + 1) + 16 + 12 * key;
+    for (int field = 0; field < 6; ++field)
+        fields.append(bigEndian(file, start + 2 * field, 2));
+    return fields;
+}
+
+} // namespace
+
+class TestLumoZaf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sameBytesAsGenerateCommand();
+    void refusedProjects_data();
+    void refusedProjects();
+    void usageErrors_data();
+    void usageErrors();
+
+private:
+    // Font images 4 and 9, characters keyed; 9 unscrambled. Saved as the project file.
+    void makeProject();
+    ProgramRun lumo(const QStringList &arguments)
+    {
+        return runProgram(QStringLiteral(LUMO_BINARY), arguments, m_p->dir.path());
+    }
+    QString path(const QString &name) const { return m_p->dir.filePath(name); }
+
+    QScopedPointer<ZafTestProject> m_p;
+};
+
+void TestLumoZaf::init()
+{
+    m_p.reset(new ZafTestProject);
+}
+
+void TestLumoZaf::cleanup()
+{
+    m_p.reset();
+}
+
+void TestLumoZaf::makeProject()
+{
+    m_p->open();
+    writePicture(m_p->source(QStringLiteral("9.png")), QSize(40, 30));
+    m_p->add({ QStringLiteral("9.png"), QStringLiteral("4.png") });
+    addChar(m_p->scene(4), QRect(1, 2, 5, 4), 0x41);
+    GraphicsRectItem *centred = addChar(m_p->scene(4), QRect(8, 2, 6, 7), 0x0A);
+    centred->rc_x = 1.5;
+    centred->rc_y = 6;
+    addChar(m_p->scene(9), QRect(20, 10, 10, 10), 0xFF);
+    m_p->scene(9)->secury = 0;
+    m_p->scene(9)->filter = 5;
+    QVERIFY(m_p->ws.save());
+}
+
+void TestLumoZaf::sameBytesAsGenerateCommand()
+{
+    makeProject();
+    const QString fromWindow = path(QStringLiteral("window.ZAF"));
+    m_p->prompt.answer(fromWindow);
+    m_p->ws.getZAF();
+    QVERIFY(messages(m_p->prompt).contains(QStringLiteral("information|提示|ZAF文件生成完成！")));
+
+    const QString fromLumo = path(QStringLiteral("lumo.ZAF"));
+    const ProgramRun run = lumo({ QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), fromLumo });
+    QVERIFY2(run.exitCode == 0, run.err.constData());
+    QCOMPARE(run.out, QByteArray());
+    const QByteArray file = fileBytes(fromLumo);
+    QCOMPARE(file, fileBytes(fromWindow));
+
+    // The layout read directly: header, index, descriptors and character entries.
+    QCOMPARE(file.left(10), QByteArray("ORBI_3\x17ZAF"));
+    QCOMPARE(bigEndian(file, 10, 4), quint32(file.size()));
+    QCOMPARE(bigEndian(file, 14, 2), 2u);
+    QCOMPARE(bigEndian(file, 16, 4), 0x5A001000u);
+    QCOMPARE(bigEndian(file, 20, 4), 0x5A002000u);
+    QCOMPARE(bigEndian(file, 24, 4), 0u);
+    QCOMPARE(file.mid(4096, 3), QByteArray("\x5A\x01\x20"));
+    QCOMPARE(file.mid(8192, 3), QByteArray("\x5A\x00\x05", 3));
+    const quint32 firstPicture = bigEndian(file, 4096 + 3, 4);
+    const quint32 firstLength = bigEndian(file, 4096 + 7, 3);
+    QCOMPARE(firstPicture, 3u * 4096);
+    QCOMPARE(bigEndian(file, 8192 + 3, 4), firstPicture + firstLength);
+    QCOMPARE(bigEndian(file, 8192 + 3, 4) + bigEndian(file, 8192 + 7, 3), quint32(file.size()));
+    QCOMPARE(file.mid(int(firstPicture), 2), QByteArray("\xFF\xD8"));
+    QCOMPARE(entry(file, 0, 0x41), Entry({ 1, 2, 5, 4, 2, 2 }));
+    QCOMPARE(entry(file, 0, 0x0A), Entry({ 8, 2, 6, 7, 1, 6 }));
+    QCOMPARE(entry(file, 0, 0x42), Entry(6, 0xFFFF));
+    QCOMPARE(entry(file, 1, 0xFF), Entry({ 20, 10, 10, 10, 5, 5 }));
+}
+
+void TestLumoZaf::refusedProjects_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("key conflict") << "key" << "the characters at (30, 0) and (1, 2) both have the key 0x41";
+    QTest::newRow("overlap") << "overlap" << "overlap";
+    QTest::newRow("damaged file") << "truncate" << "is damaged at line";
+    QTest::newRow("missing picture") << "picture" << "cannot read";
+    QTest::newRow("missing project") << "project" << "cannot read";
+}
+
+void TestLumoZaf::refusedProjects()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    makeProject();
+    QString project = m_p->ws.projectFile;
+    if (damage == QLatin1String("key"))
+        addChar(m_p->scene(4), QRect(30, 0, 4, 4), 0x41);
+    else if (damage == QLatin1String("overlap"))
+        addChar(m_p->scene(9), QRect(25, 15, 4, 4), 0x01);
+    else if (damage == QLatin1String("picture"))
+        QVERIFY(QFile::remove(m_p->ws.imagePath + QStringLiteral("/9.jpg")));
+    else if (damage == QLatin1String("project"))
+        project = path(QStringLiteral("none.prozaf"));
+    if (damage == QLatin1String("key") || damage == QLatin1String("overlap"))
+        QVERIFY(m_p->ws.save());
+    if (damage == QLatin1String("truncate")) {
+        const QByteArray text = fileBytes(project);
+        QString error;
+        QVERIFY(writeWholeFile(project, text.left(text.size() - 40), &error));
+    }
+    const QString out = path(QStringLiteral("out.ZAF"));
+    QString error;
+    QVERIFY(writeWholeFile(out, "old", &error));
+
+    const ProgramRun run = lumo({ QStringLiteral("zaf"), project, QStringLiteral("-o"), out });
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("lumo zaf: "), run.err.constData());
+    QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    QCOMPARE(fileBytes(out), QByteArray("old"));
+}
+
+void TestLumoZaf::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no output") << QStringList({ "zaf", "p.prozaf" });
+    QTest::newRow("no project") << QStringList({ "zaf", "-o", "out.ZAF" });
+    QTest::newRow("two projects") << QStringList({ "zaf", "a.prozaf", "b.prozaf", "-o", "out.ZAF" });
+    QTest::newRow("unknown option") << QStringList({ "zaf", "p.prozaf", "-o", "out.ZAF", "--fast" });
+}
+
+void TestLumoZaf::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const ProgramRun run = lumo(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.err.contains("Try 'lumo zaf --help'"));
+    QVERIFY(!QFile::exists(path(QStringLiteral("out.ZAF"))));
+}
+
+QTEST_MAIN(TestLumoZaf)
+#include "tst_lumozaf.moc"
