@@ -1,6 +1,7 @@
 #pragma once
 
-class DrawScene;
+#include "drawingfwd.h"
+
 class QFileInfo;
 
 // A new scene for font image `number` showing `picture`; the caller owns it. The scene

@@ -3,8 +3,7 @@
 #include <QRect>
 #include <QVector>
 
-class DrawScene;
-class GraphicsRectItem;
+#include "drawingfwd.h"
 
 // Adds a character with the geometry of `rect` to `scene`: key 0, rotation centre in the
 // middle, position the rectangle's top-left corner.

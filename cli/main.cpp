@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "commandline.h"
+#include "hmicommand.h"
 #include "jpegcommand.h"
 #include "kpxcommand.h"
 #include "scancommand.h"
@@ -19,6 +20,7 @@ const Subcommand subcommands[] = {
     { "jpeg", "Encode one picture as the icon-font tool stores it.", runJpeg },
     { "scan", "Print the glyph rectangles found in one picture.", runScan },
     { "zaf", "Build the icon-font file (.ZAF) of an icon-font project.", runZaf, true },
+    { "hmi", "Build the touch configuration file of a touch project.", runHmi, true },
 };
 
 const Subcommand *findSubcommand(const QString &name)

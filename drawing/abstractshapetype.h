@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtypes.h"
 #include "sizehandlerect.h"
 
@@ -11,6 +13,8 @@
 
 class QXmlStreamReader;
 class QXmlStreamWriter;
+
+DRAWING_BEGIN_NAMESPACE
 
 // The data and virtual operations every shape shares, on top of a Qt item class
 // (QGraphicsItem for shapes, QGraphicsItemGroup for groups).
@@ -187,3 +191,5 @@ protected:
     qreal m_width = 0;
     qreal m_height = 0;
 };
+
+DRAWING_END_NAMESPACE

@@ -9,6 +9,8 @@
 #include "graphicsrectitem.h"
 #include "shapevisit.h"
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 int s_createdShapes = 0;
@@ -413,3 +415,5 @@ void UnGroupShapeCommand::redo()
     dropGroup(m_group, m_scene);
     setText(QObject::tr("Redo UnGroup %1").arg(m_items.size()));
 }
+
+DRAWING_END_NAMESPACE

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
@@ -9,6 +11,8 @@
 class QGraphicsItem;
 class QGraphicsItemGroup;
 class QGraphicsScene;
+
+DRAWING_BEGIN_NAMESPACE
 
 // Undo commands for the shapes of a scene. Most are pushed after the change happened
 // interactively, so their first redo() only sets the text.
@@ -186,3 +190,5 @@ private:
 // The handle that stands where `handle` was once a drag turned the box inside out
 // (a negative factor mirrors it); 0 when the mirroring leaves the handle unchanged.
 int mirroredHandle(int handle, qreal sx, qreal sy);
+
+DRAWING_END_NAMESPACE

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 bool isGroupMember(const QGraphicsItem *item)
@@ -293,3 +295,5 @@ void DrawScene::drawBackground(QPainter *painter, const QRectF &rect)
     painter->drawPixmap(sceneRect().toRect(), picture);
 #endif
 }
+
+DRAWING_END_NAMESPACE

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QGraphicsScene>
 #include <QPointF>
 
-class GraphicsItemGroup;
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
 class QGraphicsSceneMouseEvent;
+
+DRAWING_BEGIN_NAMESPACE
+
+class GraphicsItemGroup;
 
 // The shapes of one picture: forwards mouse events to the current tool, nudges the
 // selection with the arrow keys, aligns, groups, and reports every finished user change
@@ -72,3 +77,5 @@ private:
 
     QGraphicsRectItem *m_emptyItem = nullptr;
 };
+
+DRAWING_END_NAMESPACE

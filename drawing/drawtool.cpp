@@ -9,6 +9,8 @@
 #include <QPen>
 #include <QtGlobal>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 // A function-local list, so that tools made as statics in any translation unit find it
@@ -175,3 +177,5 @@ QGraphicsPathItem *DashedOutline::item() const
 {
     return m_scene ? m_item : nullptr;
 }
+
+DRAWING_END_NAMESPACE

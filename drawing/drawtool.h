@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtypes.h"
 
 #include <QCursor>
@@ -8,11 +10,14 @@
 #include <QPointer>
 #include <QPointF>
 
-class DrawScene;
 class QGraphicsItem;
 class QGraphicsPathItem;
 class QGraphicsScene;
 class QGraphicsSceneMouseEvent;
+
+DRAWING_BEGIN_NAMESPACE
+
+class DrawScene;
 
 // An interactive tool: turns the scene's mouse events into edits. Exactly one tool is
 // current for the whole program, chosen by the current shape kind.
@@ -76,3 +81,5 @@ private:
     QGraphicsPathItem *m_item = nullptr;
     QPointer<QGraphicsScene> m_scene;
 };
+
+DRAWING_END_NAMESPACE

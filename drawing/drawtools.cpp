@@ -8,6 +8,8 @@
 #include "rotatepointtool.h"
 #endif
 
+DRAWING_BEGIN_NAMESPACE
+
 void installDrawTools()
 {
     // Made here rather than as file statics: a static library leaves out object files that
@@ -25,3 +27,5 @@ void installDrawTools()
     static RotatePointTool rotatePointTool;
 #endif
 }
+
+DRAWING_END_NAMESPACE

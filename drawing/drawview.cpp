@@ -4,6 +4,8 @@
 
 #include <QMouseEvent>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 // Rulers are this thick; the viewport keeps one pixel less clear for them.
@@ -89,3 +91,5 @@ void DrawView::drawBackground(QPainter *painter, const QRectF &rect)
 {
     QGraphicsView::drawBackground(painter, rect);
 }
+
+DRAWING_END_NAMESPACE

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QGraphicsView>
+
+DRAWING_BEGIN_NAMESPACE
 
 class QtCornerBox;
 class QtRuleBar;
@@ -41,3 +45,5 @@ private:
     QtRuleBar *m_vruler;
     QtCornerBox *m_box;
 };
+
+DRAWING_END_NAMESPACE

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 constexpr double pi = 3.141592653589793;
@@ -129,3 +131,5 @@ void GraphicsEllipseItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
 }
+
+DRAWING_END_NAMESPACE

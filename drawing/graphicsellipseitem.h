@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "graphicsrectitem.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 // An ellipse or pie, with its start and end angles as two control points.
 class GraphicsEllipseItem : public GraphicsRectItem
@@ -33,3 +37,5 @@ private:
     int m_startAngle = 40;
     int m_spanAngle = 400;
 };
+
+DRAWING_END_NAMESPACE

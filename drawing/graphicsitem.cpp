@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+DRAWING_BEGIN_NAMESPACE
+
 GraphicsItem::GraphicsItem(QGraphicsItem *parent) : AbstractShapeType<QGraphicsItem>(parent)
 {
     setFlag(ItemIsMovable, true);
@@ -83,3 +85,5 @@ QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen)
     shape.addPath(path);
     return shape;
 }
+
+DRAWING_END_NAMESPACE

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "abstractshapetype.h"
 
 #include <QObject>
 #include <QPixmap>
 
 class QStyleOptionGraphicsItem;
+
+DRAWING_BEGIN_NAMESPACE
 
 // Base of every shape that is not a group: a QObject, so that its colours, size and
 // position can be edited as properties.
@@ -52,3 +56,5 @@ QRect roundedAway(const QRectF &box);
 
 // The shape of `path` as stroked by `pen`, plus the path itself.
 QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen);
+
+DRAWING_END_NAMESPACE

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+DRAWING_BEGIN_NAMESPACE
+
 GraphicsItemGroup::GraphicsItemGroup(QGraphicsItem *parent)
     : AbstractShapeType<QGraphicsItemGroup>(parent), m_parent(parent)
 {
@@ -127,3 +129,5 @@ QVariant GraphicsItemGroup::itemChange(GraphicsItemChange change, const QVariant
 }
 
 void GraphicsItemGroup::contextMenuEvent(QGraphicsSceneContextMenuEvent *) { }
+
+DRAWING_END_NAMESPACE

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "abstractshapetype.h"
 
 #include <QGraphicsItemGroup>
 #include <QObject>
+
+DRAWING_BEGIN_NAMESPACE
 
 // A group of shapes that is moved, resized and rotated as one.
 class GraphicsItemGroup : public QObject, public AbstractShapeType<QGraphicsItemGroup>
@@ -59,3 +63,4 @@ private:
     QRectF m_initialRect;
 };
 
+DRAWING_END_NAMESPACE

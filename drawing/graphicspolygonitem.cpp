@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
+DRAWING_BEGIN_NAMESPACE
+
 GraphicsPolygonItem::GraphicsPolygonItem(QGraphicsItem *parent) : GraphicsItem(parent)
 {
     m_pen = QPen(Qt::black);
@@ -304,3 +306,5 @@ void GraphicsLineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
 }
+
+DRAWING_END_NAMESPACE

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "graphicsitem.h"
 
 #include <QPolygonF>
+
+DRAWING_BEGIN_NAMESPACE
 
 // A closed polygon; the base of the bezier, polyline and line shapes.
 class GraphicsPolygonItem : public GraphicsItem
@@ -96,3 +100,5 @@ protected:
     bool vertexHandleIsControl(int index) const override;
     QPainterPath outlinePath() const override;
 };
+
+DRAWING_END_NAMESPACE

@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 // A cross of 12-pixel arms around the point, on whole pixels.
@@ -254,3 +256,5 @@ void GraphicsRectItem::mousePressEvent(QGraphicsSceneMouseEvent *)
         scene()->update();
 }
 #endif
+
+DRAWING_END_NAMESPACE

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "graphicsitem.h"
 
 class QXmlStreamAttributes;
+
+DRAWING_BEGIN_NAMESPACE
 
 // A rectangle, plain or rounded: a character in the icon-font tool, a touch area in the
 // touch tool.
@@ -63,3 +67,5 @@ protected:
 private:
     void paintRect(QPainter *painter, bool withCentre);
 };
+
+DRAWING_END_NAMESPACE

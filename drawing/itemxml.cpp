@@ -12,6 +12,8 @@
 
 #include <cmath>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 using Shape = AbstractShapeType<QGraphicsItem>;
@@ -373,3 +375,5 @@ bool GraphicsItemGroup::writeXml(QXmlStreamWriter *xml)
     xml->writeEndElement();
     return true;
 }
+
+DRAWING_END_NAMESPACE

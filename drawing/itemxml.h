@@ -1,12 +1,17 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QList>
 
-class DrawScene;
-class GraphicsItemGroup;
 class QGraphicsItem;
 class QXmlStreamReader;
 class QXmlStreamWriter;
+
+DRAWING_BEGIN_NAMESPACE
+
+class DrawScene;
+class GraphicsItemGroup;
 
 // Groups nested deeper than this in a file are skipped whole, so that a damaged or hostile
 // file cannot exhaust the stack.
@@ -26,3 +31,5 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth 
 // Writes one element per shape of `items`; other items (handles, pictures) are left out.
 // The caller picks the items (top-level ones: a group writes its own members).
 void writeShapes(QXmlStreamWriter *xml, const QList<QGraphicsItem *> &items);
+
+DRAWING_END_NAMESPACE

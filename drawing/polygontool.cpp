@@ -5,6 +5,8 @@
 
 #include <QGraphicsSceneMouseEvent>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 GraphicsPolygonItem *createShape(DrawShape key)
@@ -77,3 +79,5 @@ void PolygonTool::finish(DrawScene *scene)
     selectMode = 0;
     c_drawShape = selection;
 }
+
+DRAWING_END_NAMESPACE

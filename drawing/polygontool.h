@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtool.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 class GraphicsPolygonItem;
 
@@ -23,3 +27,5 @@ public:
 private:
     void finish(DrawScene *scene);
 };
+
+DRAWING_END_NAMESPACE

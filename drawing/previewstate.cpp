@@ -1,5 +1,7 @@
 #include "previewstate.h"
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 PreviewState *installedState = nullptr;
 }
@@ -15,3 +17,5 @@ void PreviewState::install(PreviewState *state)
 {
     installedState = state;
 }
+
+DRAWING_END_NAMESPACE

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QPixmap>
+
+DRAWING_BEGIN_NAMESPACE
 
 // What a touch area asks of the touch project while its preview runs. The touch tool
 // implements it; the drawing framework only reads it.
@@ -22,3 +26,5 @@ public:
     static PreviewState *current();
     static void install(PreviewState *state);
 };
+
+DRAWING_END_NAMESPACE

@@ -8,6 +8,8 @@
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 GraphicsRectItem *createShape(DrawShape key)
@@ -77,3 +79,5 @@ void RectTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *sce
     }
     c_drawShape = selection;
 }
+
+DRAWING_END_NAMESPACE

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtool.h"
 
 class QGraphicsItem;
+
+DRAWING_BEGIN_NAMESPACE
+
 class SelectTool;
 
 // Creates a rectangle (key 3), a rounded rectangle (4) or an ellipse (5) by dragging from
@@ -21,3 +26,5 @@ public:
 private:
     static SelectTool *selectTool();
 };
+
+DRAWING_END_NAMESPACE

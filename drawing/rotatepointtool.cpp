@@ -6,6 +6,8 @@
 #include <QDebug>
 #include <QGraphicsSceneMouseEvent>
 
+DRAWING_BEGIN_NAMESPACE
+
 RotatePointTool::RotatePointTool() : DrawTool(rotationPoint) { }
 
 GraphicsItem *RotatePointTool::selectedShapeAt(QGraphicsSceneMouseEvent *event, DrawScene *scene)
@@ -61,3 +63,5 @@ void RotatePointTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *, DrawScene *)
 {
     selectMode = 0;
 }
+
+DRAWING_END_NAMESPACE

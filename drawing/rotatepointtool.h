@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtool.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 class GraphicsItem;
 
@@ -18,3 +22,5 @@ private:
     // The topmost item under the pointer when it is a selected shape, else null.
     static GraphicsItem *selectedShapeAt(QGraphicsSceneMouseEvent *event, DrawScene *scene);
 };
+
+DRAWING_END_NAMESPACE

@@ -9,6 +9,8 @@
 
 #include <cmath>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 const QCursor &rotateCursor()
@@ -103,3 +105,5 @@ void RotationTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene 
     outline.clear();
     scene->mouseEvent(event);
 }
+
+DRAWING_END_NAMESPACE

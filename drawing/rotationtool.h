@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtool.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 // Rotates the single selected item by dragging one of its handles about the centre of its
 // bounding rectangle; a press elsewhere goes back to the selection tool.
@@ -21,3 +25,5 @@ private:
     // [-360, 360].
     qreal rotationFor(QGraphicsItem *item) const;
 };
+
+DRAWING_END_NAMESPACE

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 const double scales[] = { 1,    2,    5,     10,    25,    50,    100,   250,
@@ -157,3 +159,5 @@ void QtCornerBox::paintEvent(QPaintEvent *)
     painter.drawLine(r.topRight(), r.bottomRight());
     painter.drawLine(r.bottomLeft(), r.bottomRight());
 }
+
+DRAWING_END_NAMESPACE

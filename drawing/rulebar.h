@@ -1,8 +1,12 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QWidget>
+
+DRAWING_BEGIN_NAMESPACE
 
 class DrawView;
 
@@ -52,3 +56,5 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
+
+DRAWING_END_NAMESPACE

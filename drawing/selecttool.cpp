@@ -7,6 +7,8 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QtGlobal>
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 Qt::CursorShape boxHandleCursor(int dir)
@@ -200,3 +202,5 @@ void SelectTool::drop(QGraphicsItem *item, DrawScene *scene)
     item->setPos(pos);
     emit scene->itemMoved(item, delta);
 }
+
+DRAWING_END_NAMESPACE

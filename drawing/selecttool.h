@@ -1,6 +1,10 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "drawtool.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 // Selects, moves, resizes and edits the control points of shapes; the tool every other
 // tool returns to.
@@ -22,3 +26,5 @@ private:
     void hover(QGraphicsItem *item, const QPointF &scenePos, DrawScene *scene);
     void drop(QGraphicsItem *item, DrawScene *scene);
 };
+
+DRAWING_END_NAMESPACE

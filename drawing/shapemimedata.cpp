@@ -8,6 +8,8 @@
 #include "drawscene.h"
 #include "shapevisit.h"
 
+DRAWING_BEGIN_NAMESPACE
+
 namespace {
 
 QGraphicsItem *cloneOf(QGraphicsItem *item)
@@ -65,3 +67,5 @@ void pasteShapes(DrawScene *scene, QUndoStack *stack)
         stack->push(new AddShapeCommand(copy, scene));
     }
 }
+
+DRAWING_END_NAMESPACE

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QList>
 #include <QMimeData>
 
-class DrawScene;
 class QGraphicsItem;
 class QUndoStack;
+
+DRAWING_BEGIN_NAMESPACE
+
+class DrawScene;
 
 // Clipboard contents for shapes: live copies that belong to no scene, owned and deleted
 // by this object. Nothing is serialized, so other programs see no data.
@@ -33,3 +38,5 @@ void cutShapes(DrawScene *scene, QUndoStack *stack);
 // Adds clones of the clipboard's shapes at their recorded positions, selected, one
 // AddShapeCommand each; does nothing unless the clipboard holds shapes.
 void pasteShapes(DrawScene *scene, QUndoStack *stack);
+
+DRAWING_END_NAMESPACE

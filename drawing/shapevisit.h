@@ -1,7 +1,11 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include "graphicsitem.h"
 #include "graphicsitemgroup.h"
+
+DRAWING_BEGIN_NAMESPACE
 
 // Calls `visit` with the item as its shape class (GraphicsItem* or GraphicsItemGroup*), so
 // that code can use the shared shape operations on either. Returns false for any other
@@ -19,3 +23,5 @@ bool visitShape(QGraphicsItem *item, Visit &&visit)
     }
     return false;
 }
+
+DRAWING_END_NAMESPACE

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+DRAWING_BEGIN_NAMESPACE
+
 SizeHandleRect::SizeHandleRect(QGraphicsItem *parent, int dir, bool isControl)
     : QGraphicsRectItem(-3, -3, 6, 6, parent), m_dir(dir), m_isControl(isControl),
       m_colour(QStringLiteral("white"))
@@ -49,3 +51,5 @@ void SizeHandleRect::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
     }
     painter->restore();
 }
+
+DRAWING_END_NAMESPACE

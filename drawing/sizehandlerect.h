@@ -1,7 +1,11 @@
 #pragma once
 
+#include "drawingnamespace.h"
+
 #include <QColor>
 #include <QGraphicsRectItem>
+
+DRAWING_BEGIN_NAMESPACE
 
 // A 6 x 6 handle square (or control point) on a shape; keeps its screen size at any zoom.
 class SizeHandleRect : public QGraphicsRectItem
@@ -31,3 +35,5 @@ private:
     int m_state = 0;
     QColor m_colour;
 };
+
+DRAWING_END_NAMESPACE

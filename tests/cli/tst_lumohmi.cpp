@@ -1,0 +1,238 @@
+#include "programrun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "drawscene.h"
+#include "graphicsrectitem.h"
+#include "scriptedprompt.h"
+#include "touchworkspace.h"
+
+namespace {
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+GraphicsRectItem *addArea(
+    DrawScene *scene, const QRectF &box, int picNum, int catoonNum, int commond, bool round = false)
+{
+    auto *area = new GraphicsRectItem(QRect(0, 0, 1, 1), round);
+    area->setWidth(box.width());
+    area->setHeight(box.height());
+    area->setPos(box.topLeft());
+    area->picNum = picNum;
+    area->catoonNum = catoonNum;
+    area->commond = commond;
+    scene->addItem(area);
+    return area;
+}
+
+// Pages 7, 2 and 40 with areas of every kind the device file treats apart.
+void drawProject(TouchWorkspace *ws)
+{
+    DrawScene *two = ws->pages.value(2)->scene;
+    addArea(two, QRectF(10.7, 20.2, 30.9, 5.5), 4, 0, 0x1234);
+    addArea(two, QRectF(-3.5, 100.25, 50, 20), 7, -1, -1, true);
+    addArea(two, QRectF(0, 0, 0, 12), 1, 1, 1);
+    GraphicsRectItem *low = addArea(two, QRectF(200, 10, 60.4, 60.6), 40, 2, 0xFFFF);
+    low->setZValue(-1);
+    DrawScene *seven = ws->pages.value(7)->scene;
+    GraphicsRectItem *a = addArea(seven, QRectF(1, 1, 10, 10), 2, -1, 10);
+    GraphicsRectItem *b = addArea(seven, QRectF(20, 1, 10, 10), 2, -1, 11);
+    seven->createGroup({ a, b });
+    addArea(seven, QRectF(300, 200, 100, 50), 100, 100, 0x00FF)->setRotation(45);
+}
+
+} // namespace
+
+class TestLumoHmi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sameBytesAsGenerate();
+    void workedExample();
+    void picturesNeedNotExist();
+    void refused_data();
+    void refused();
+    void usage_data();
+    void usage();
+    void help();
+
+private:
+    ProgramRun run(const QStringList &arguments)
+    {
+        return runProgram(QStringLiteral(LUMO_BINARY), arguments, m_dir->path());
+    }
+    QString path(const QString &name) const { return m_dir->filePath(name); }
+    void makeProject(const QList<int> &numbers);
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<ScriptedPrompt> m_prompt;
+    QScopedPointer<TouchWorkspace> m_ws;
+};
+
+void TestLumoHmi::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+    QVERIFY(QDir(m_dir->path()).mkpath("project"));
+    m_prompt.reset(new ScriptedPrompt);
+    m_ws.reset(new TouchWorkspace);
+}
+
+void TestLumoHmi::cleanup()
+{
+    QCoreApplication::processEvents();
+    m_ws.reset();
+    m_prompt.reset();
+    m_dir.reset();
+}
+
+void TestLumoHmi::makeProject(const QList<int> &numbers)
+{
+    m_ws->createPro(QString(), QString(), path("project"));
+    QStringList files;
+    for (int number : numbers) {
+        files.append(path(QStringLiteral("%1.png").arg(number)));
+        QImage picture(480, 272, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(picture.save(files.last()));
+    }
+    int wrong = 0;
+    m_ws->addPic(files, wrong);
+    m_ws->copyPic(m_ws->pages);
+}
+
+void TestLumoHmi::sameBytesAsGenerate()
+{
+    makeProject({ 7, 2, 40 });
+    drawProject(m_ws.data());
+    m_ws->save();
+    m_ws->getHmiConfig();
+    const QByteArray generated = fileBytes(path("project/HmiConfig.bin"));
+    QCOMPARE(generated.size(), 4 * 16 + 2);
+
+    const ProgramRun result = run({ "hmi", "project/LMprj.hmi", "-o", "out.bin" });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out, QByteArray());
+    QCOMPARE(fileBytes(path("out.bin")), generated);
+
+    // The tool's own reading of the saved project writes the same bytes again.
+    m_ws->openByPath(path("project/LMprj.hmi"));
+    m_ws->getHmiConfig();
+    QCOMPARE(fileBytes(path("project/HmiConfig.bin")), generated);
+}
+
+void TestLumoHmi::workedExample()
+{
+    makeProject({ 3 });
+    addArea(m_ws->pages.value(3)->scene, QRectF(10.7, 20.2, 30.9, 5.5), 4, 0, 0x1234);
+    m_ws->save();
+    const ProgramRun result = run({ "hmi", "project/LMprj.hmi", "--output", "HmiConfig.bin" });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(fileBytes(path("HmiConfig.bin")),
+        QByteArray::fromHex("0003000A001400270018000400001234FFFF"));
+}
+
+void TestLumoHmi::picturesNeedNotExist()
+{
+    writeFile(path("gone.hmi"),
+        "<!DOCTYPE Lumo_ZAF_Tool><scenes>"
+        "<canvas width=\"480\" height=\"272\" file=\"/nowhere/1.png\" key=\"1\">"
+        "<rect rotate=\"0\" x=\"1\" y=\"2\" z=\"0\" width=\"3\" height=\"4\" picNum=\"5\" "
+        "catoonNum=\"6\" commond=\"7\"/></canvas>"
+        "<canvas width=\"480\" height=\"272\" file=\"/nowhere/2.png\" key=\"2\"/></scenes>");
+    const ProgramRun result = run({ "hmi", "gone.hmi", "-o", "out.bin" });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(
+        fileBytes(path("out.bin")), QByteArray::fromHex("00010001000200030005000500060007FFFF"));
+}
+
+void TestLumoHmi::refused_data()
+{
+    QTest::addColumn<QByteArray>("project"); // null: no project file at all
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("message");
+    const QByteArray onePage = "<scenes><canvas file=\"\" key=\"1\"/></scenes>";
+    QTest::newRow("missing") << QByteArray() << "out.bin"
+                             << "cannot read project file";
+    QTest::newRow("damaged") << QByteArray("<scenes><canvas key=\"1\"><rect x=></canvas>")
+                             << "out.bin"
+                             << "is damaged at line 1, column";
+    QTest::newRow("no pages") << QByteArray("<scenes/>") << "out.bin"
+                              << "has no pages";
+    QTest::newRow("empty file") << QByteArray("") << "out.bin"
+                                << "has no pages";
+    QTest::newRow("output is a folder") << onePage << "folder"
+                                        << "cannot write";
+}
+
+void TestLumoHmi::refused()
+{
+    QFETCH(QByteArray, project);
+    QFETCH(QString, output);
+    QFETCH(QString, message);
+    if (!project.isNull())
+        writeFile(path("in.hmi"), project);
+    QVERIFY(QDir(m_dir->path()).mkpath("folder/kept"));
+    const ProgramRun result = run({ "hmi", "in.hmi", "-o", output });
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.startsWith("lumo hmi: ") && result.err.contains(message.toUtf8()),
+        result.err.constData());
+    QVERIFY(!QFile::exists(path("out.bin")));
+    QVERIFY(QFileInfo(path("folder/kept")).isDir());
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+        project.isNull() ? QStringList() : QStringList { "in.hmi" });
+}
+
+void TestLumoHmi::usage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList { "hmi" };
+    QTest::newRow("no output") << QStringList { "hmi", "in.hmi" };
+    QTest::newRow("two projects") << QStringList { "hmi", "a.hmi", "b.hmi", "-o", "out.bin" };
+    QTest::newRow("unknown option") << QStringList { "hmi", "--pages", "in.hmi", "-o", "out.bin" };
+}
+
+void TestLumoHmi::usage()
+{
+    QFETCH(QStringList, arguments);
+    const ProgramRun result = run(arguments);
+    QCOMPARE(result.exitCode, 2);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY(result.err.contains("lumo hmi --help"));
+}
+
+void TestLumoHmi::help()
+{
+    const ProgramRun result = run({ "hmi", "--help" });
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY(result.out.startsWith("Usage: lumo hmi PROJECT.hmi -o HmiConfig.bin\n"));
+    QVERIFY(result.out.contains("FF FF"));
+
+    const ProgramRun overview = run({ "--help" });
+    QCOMPARE(overview.exitCode, 0);
+    QVERIFY(overview.out.contains("  hmi "));
+}
+
+QTEST_MAIN(TestLumoHmi)
+#include "tst_lumohmi.moc"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "graphicsrectitem.h"
+#include "picmsg.h"
+#include "scriptedprompt.h"
+
+#include <QDir>
+#include <QImage>
+#include <QStringList>
+#include <QtTest>
+
+// Writes a plain picture of `size` at `path`.
+inline void writePicture(const QString &path, const QSize &size = QSize(48, 32))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(30, 120, 200));
+    QVERIFY2(image.save(path), qPrintable(path));
+}
+
+// A touch area at `pos` of `size`, added on top of `scene`.
+inline GraphicsRectItem *addArea(DrawScene *scene, const QPointF &pos, const QSizeF &size,
+    int picNum = -1, int catoonNum = -1, int commond = -1)
+{
+    auto *area = new GraphicsRectItem(QRect(0, 0, 1, 1), false);
+    area->setWidth(size.width());
+    area->setHeight(size.height());
+    area->setPos(pos);
+    area->picNum = picNum;
+    area->catoonNum = catoonNum;
+    area->commond = commond;
+    scene->addItem(area);
+    return area;
+}
+
+inline QStringList messages(const ScriptedPrompt &prompt)
+{
+    QStringList list;
+    for (const ScriptedPrompt::Message &m : prompt.messages)
+        list.append(m.kind + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text);
+    return list;
+}
+
+inline QList<int> pageNumbers(const PageMap &pages)
+{
+    return pages.keys();
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

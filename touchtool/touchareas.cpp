@@ -1,0 +1,95 @@
+#include "touchareas.h"
+
+#include "drawscene.h"
+#include "drawtypes.h"
+#include "graphicsrectitem.h"
+
+#include <QDebug>
+
+namespace {
+
+bool isGroupMember(const QGraphicsItem *item)
+{
+    return dynamic_cast<QGraphicsItemGroup *>(item->parentItem()) != nullptr;
+}
+
+// Handles and the scene's hidden empty rectangle share the plain rectangle type; neither
+// is a touch area.
+bool hasAreaAt(DrawScene *scene, const QPointF &point)
+{
+    const QList<QGraphicsItem *> found
+        = scene->items(point, Qt::IntersectsItemShape, Qt::DescendingOrder, QTransform());
+    for (const QGraphicsItem *item : found) {
+        if (item->type() != HandleType)
+            return true;
+    }
+    return false;
+}
+
+GraphicsRectItem *newArea(const TouchRecord &record)
+{
+    auto *area = new GraphicsRectItem(
+        QRect(QPoint(record.left, record.top), QPoint(record.right, record.bottom)), false);
+    area->picNum = signed16(record.picNum);
+    area->catoonNum = signed16(record.catoonNum);
+    area->commond = record.commond;
+    return area;
+}
+
+} // namespace
+
+QList<QGraphicsItem *> topLevelShapes(DrawScene *scene)
+{
+    QList<QGraphicsItem *> shapes;
+    const QList<QGraphicsItem *> items = scene->items(Qt::DescendingOrder);
+    for (QGraphicsItem *item : items) {
+        if (!isGroupMember(item) && (item->type() == ShapeType || item->type() == GroupType))
+            shapes.append(item);
+    }
+    return shapes;
+}
+
+QVector<TouchRecord> pageRecords(int page, DrawScene *scene)
+{
+    QVector<TouchRecord> records;
+    const QList<QGraphicsItem *> items = scene->items(Qt::DescendingOrder);
+    for (QGraphicsItem *item : items) {
+        if (isGroupMember(item) || item->type() == HandleType)
+            continue;
+        const auto *shape = dynamic_cast<const GraphicsItem *>(item);
+        if (!shape || shape->width() <= 0 || shape->height() <= 0)
+            continue;
+        records.append(touchRecordFor(page, shape->pos().x(), shape->pos().y(), shape->width(),
+            shape->height(), shape->picNum, shape->catoonNum, shape->commond));
+    }
+    return records;
+}
+
+QByteArray hmiConfigBytes(const PageMap &pages)
+{
+    QVector<TouchRecord> records;
+    for (auto it = pages.constBegin(); it != pages.constEnd(); ++it)
+        records += pageRecords(it.key(), it.value()->scene);
+    return encodeTouchFile(records);
+}
+
+int addMissingAreas(const PageMap &pages, const QVector<TouchRecord> &records)
+{
+    int added = 0;
+    for (const TouchRecord &record : records) {
+        // A record for a page the project lacks is skipped; it must not make an empty page.
+        const auto page = pages.constFind(record.page);
+        if (page == pages.constEnd())
+            continue;
+        DrawScene *scene = page.value()->scene;
+        if (hasAreaAt(scene, QPointF(record.left + 1, record.top + 1)))
+            continue;
+        qDebug().noquote() << QStringLiteral("该点没有控件: ") << record.left << "," << record.top;
+        GraphicsRectItem *area = newArea(record);
+        qDebug() << "w=" << area->width() << " , h=" << area->height();
+        scene->addItem(area);
+        area->normalizeGeometry();
+        ++added;
+    }
+    return added;
+}

@@ -1,0 +1,31 @@
+#include "touchhmi.h"
+
+#include "pagescene.h"
+#include "picmsg.h"
+#include "touchareas.h"
+#include "touchproject.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+HmiConfigBuild buildHmiConfig(const QByteArray &projectBytes)
+{
+    HmiConfigBuild build;
+    PageMap pages;
+    const ProjectReadResult read = readProjectPages(
+        projectBytes, &pages, [](int, const QFileInfo &picture) { return new PageScene(picture); });
+    if (read.damaged) {
+        build.problem = HmiConfigBuild::Damaged;
+        build.error = read.error;
+        build.line = read.line;
+        build.column = read.column;
+    } else if (pages.isEmpty()) {
+        build.problem = HmiConfigBuild::NoPages;
+    } else {
+        build.bytes = hmiConfigBytes(pages);
+    }
+    // Qt deletes a scene whose index was never built in quadratic time.
+    QCoreApplication::processEvents();
+    deletePages(&pages);
+    return build;
+}
