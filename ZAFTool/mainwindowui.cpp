@@ -238,7 +238,7 @@ void MainWindow::setupToolBars()
     const auto bar = [this](const char *name, int edge, const QList<QAction *> &actions) {
         auto *toolBar = new LineToolBar(edge, this);
         toolBar->setObjectName(QLatin1String(name));
-        toolBar->setIconSize(QSize(32, 32));
+        toolBar->setIconSize(QSize(24, 24));
         toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         toolBar->addActions(actions);
         addToolBar(Qt::TopToolBarArea, toolBar);
@@ -263,7 +263,8 @@ QWidget *MainWindow::setupSidePanel()
     tableWidget->setObjectName(QStringLiteral("tableWidget"));
     tableWidget->verticalHeader()->setDefaultSectionSize(24);
     tableWidget->verticalHeader()->hide();
-    tableWidget->horizontalHeader()->setStretchLastSection(true);
+    tableWidget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tableWidget->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableWidget->setEditTriggers(QAbstractItemView::AllEditTriggers);
     tableWidget->setItemDelegateForColumn(2, new HexListDelegate(0x3F, tableWidget));
@@ -279,6 +280,7 @@ QWidget *MainWindow::setupSidePanel()
     btnAddPic = new QPushButton(panel);
     btnAddPic->setObjectName(QStringLiteral("btnAddPic"));
     btnAddPic->setIcon(QIcon(QStringLiteral(":/icons/addPic.png")));
+    btnAddPic->setIconSize(QSize(24, 24));
     btnDelPic = new QPushButton(panel);
     btnDelPic->setObjectName(QStringLiteral("btnDelPic"));
     btnDelPic->setIcon(QIcon(QStringLiteral(":/icons/delPic.png")));

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTranslator>
 #include <QtTest>
 
@@ -70,6 +71,8 @@ private slots:
     void emptyWindowAsksForFolderFirst();
     void actionsFollowSelection();
     void englishTexts();
+    void startUpDialog_data();
+    void startUpDialog();
 
 private:
     // A project with font images 1 and 2 shown in the window; font 1 has two characters.
@@ -283,6 +286,41 @@ void TestZafMainWindow::englishTexts()
     QCOMPARE(window.btnFont->text(), QStringLiteral("add stand font"));
     QCOMPARE(window.tableWidget->horizontalHeaderItem(0)->text(), QStringLiteral("Id"));
     QCOMPARE(window.actionMax->text(), QStringLiteral("maximize"));
+}
+
+void TestZafMainWindow::startUpDialog_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("new project") << "btnNewPro" << "      %1/lumo.prozaf";
+    QTest::newRow("existing project") << "btnOldPro" << "      %1/old.prozaf";
+    QTest::newRow("closed") << "" << "      未选择工程";
+}
+
+// The dialog comes up once the window is shown; its answer opens the project.
+void TestZafMainWindow::startUpDialog()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, label);
+    const QString old = m_p->project + QStringLiteral("/old.prozaf");
+    QString error;
+    QVERIFY(writeWholeFile(old, QByteArray(), &error));
+    m_p->prompt.answer(button == QLatin1String("btnNewPro") ? m_p->project : old);
+    bool seen = false;
+    QTimer::singleShot(100, this, [&]() {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        seen = dialog && dialog->windowTitle() == QStringLiteral("目录选择");
+        if (!dialog)
+            return;
+        if (button.isEmpty())
+            dialog->reject();
+        else
+            dialog->findChild<QPushButton *>(button)->click();
+    });
+    MainWindow window(nullptr, true);
+    QTRY_VERIFY(seen);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(window.labelProject->text(), label.arg(m_p->project));
 }
 
 QTEST_MAIN(TestZafMainWindow)
