@@ -10,6 +10,7 @@
 #include "zafworkspace.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -213,7 +214,15 @@ void TestZafMainWindow::encryptionColumnPerFont()
     openProjectWithPictures();
     QCOMPARE(m_window->tableWidget->item(0, 3)->text(), QStringLiteral("01"));
     QCOMPARE(m_window->tableWidget->item(0, 2)->text(), QStringLiteral("20"));
-    m_window->tableWidget->item(0, 3)->setText(QStringLiteral("00"));
+    // The drop-down list stores its choice at once.
+    m_window->tableWidget->editItem(m_window->tableWidget->item(0, 3));
+    auto *list = m_window->tableWidget->findChild<QComboBox *>();
+    QVERIFY(list);
+    QCOMPARE(list->count(), 256);
+    QCOMPARE(list->currentText(), QStringLiteral("01"));
+    list->setCurrentIndex(0);
+    emit list->activated(0);
+    QCOMPARE(m_window->tableWidget->item(0, 3)->text(), QStringLiteral("00"));
     m_window->tableWidget->item(1, 2)->setText(QStringLiteral("3F"));
     const FontImageList &images = m_window->workspace()->fontImages;
     QCOMPARE(images.at(1)->scene->secury, 0);
