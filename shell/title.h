@@ -34,6 +34,9 @@ public:
     QPushButton *btnMax = nullptr;
     QPushButton *btnClose = nullptr;
 
+    // Applies the bar's texts through the translators installed now.
+    void retranslateUi();
+
 signals:
     void titlePress(QPoint p);
     void titleMove(QPoint p);
@@ -53,7 +56,6 @@ protected:
 
 private:
     void setupUi();
-    void retranslateUi();
 
     TitleStyle m_style;
     QWidget *m_window = nullptr;

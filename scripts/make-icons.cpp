@@ -1,15 +1,19 @@
-// Paints the icon-font tool's tool-bar icons into a folder.
-// Build: g++ -fPIC make-zaf-icons.cpp $(pkg-config --cflags --libs Qt5Gui) -o make-zaf-icons
-// Run:   QT_QPA_PLATFORM=offscreen ./make-zaf-icons ZAFTool/icons
+// Paints the tool-bar icons of a program into a folder: the icon-font tool's ("zaf") or
+// the touch tool's ("touch", which also writes the title-button backgrounds of lumo_icons).
+// Build: g++ -fPIC make-icons.cpp $(pkg-config --cflags --libs Qt5Gui) -o make-icons
+// Run:   QT_QPA_PLATFORM=offscreen ./make-icons zaf ZAFTool/icons
+//        QT_QPA_PLATFORM=offscreen ./make-icons touch touchtool
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -167,7 +171,7 @@ struct Icon
     std::function<void(QPainter &)> paint;
 };
 
-const std::vector<Icon> &icons()
+const std::vector<Icon> &zafIcons()
 {
     static const std::vector<Icon> list = {
         { "new", [](QPainter &p) { page(p, QRectF(6, 3, 20, 26)); } },
@@ -388,23 +392,205 @@ const std::vector<Icon> &icons()
     return list;
 }
 
-// The tool's logo for the title bar: the word in the title blue on a white badge.
-QImage logo()
+// A program's logo for the title bar: the word in the title blue on a white badge.
+QImage logo(const QSize &size, const QRectF &badge, qreal radius, int pixelSize)
 {
-    QImage image(85, 44, QImage::Format_ARGB32);
+    QImage image(size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(paper);
-    p.drawRoundedRect(QRectF(1, 2, 83, 40), 9, 9);
+    p.drawRoundedRect(badge, radius, radius);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(25);
+    font.setPixelSize(pixelSize);
     p.setFont(font);
     p.setPen(deepBlue);
-    p.drawText(QRectF(1, 2, 83, 40), Qt::AlignCenter, QStringLiteral("Lumo"));
+    p.drawText(badge, Qt::AlignCenter, QStringLiteral("Lumo"));
     return image;
+}
+
+// Straight-stroke letters in a box of 6 x 9 at `at` (its top-left corner).
+void letter(QPainter &p, char c, const QPointF &at)
+{
+    const qreal w = 6, h = 9;
+    const QPointF tl = at, tr = at + QPointF(w, 0), bl = at + QPointF(0, h),
+                  br = at + QPointF(w, h);
+    switch (c) {
+    case 'E':
+        p.drawPolyline(QPolygonF({ tr, tl, bl, br }));
+        p.drawLine(at + QPointF(0, h / 2), at + QPointF(w * 0.8, h / 2));
+        break;
+    case 'N': p.drawPolyline(QPolygonF({ bl, tl, br, tr })); break;
+    case 'H':
+        p.drawLine(tl, bl);
+        p.drawLine(tr, br);
+        p.drawLine(at + QPointF(0, h / 2), at + QPointF(w, h / 2));
+        break;
+    case 'M': p.drawPolyline(QPolygonF({ bl, tl, at + QPointF(w / 2, h * 0.6), tr, br })); break;
+    case 'I': p.drawLine(at + QPointF(w / 2, 0), at + QPointF(w / 2, h)); break;
+    default: break;
+    }
+}
+
+// A white word of straight-stroke letters on a rounded badge of `fill`.
+void wordBadge(QPainter &p, const char *word, const QColor &fill)
+{
+    p.setPen(stroke(ink, 1.5));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
+    p.setPen(stroke(paper, 1.8));
+    p.setBrush(Qt::NoBrush);
+    const int count = static_cast<int>(std::strlen(word));
+    const qreal step = 8.5;
+    qreal x = 16 - (count * step - 2.5) / 2;
+    for (const char *c = word; *c; ++c, x += step)
+        letter(p, *c, QPointF(x, 11.5));
+}
+
+// A page with a play mark: the preview.
+void previewPage(QPainter &p)
+{
+    page(p, QRectF(3, 3, 20, 26));
+    p.setPen(Qt::NoPen);
+    p.setBrush(green);
+    p.drawPolygon(QPolygonF({ QPointF(15, 13), QPointF(15, 29), QPointF(29, 21) }));
+}
+
+const std::vector<Icon> &touchOwnIcons()
+{
+    static const std::vector<Icon> list = {
+        { "ZAF", [](QPainter &p) { wordBadge(p, "HMI", accent); } },
+        { "en", [](QPainter &p) { wordBadge(p, "EN", deepBlue); } },
+        { "cn", [](QPainter &p) {
+              p.setPen(stroke(ink, 1.5));
+              p.setBrush(red);
+              p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
+              // The character is a box crossed by one long stroke, so it needs no font.
+              p.setPen(QPen(amber, 1.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+              p.setBrush(Qt::NoBrush);
+              p.drawRect(QRectF(10.5, 12.5, 11, 6));
+              p.drawLine(QPointF(16, 9.5), QPointF(16, 22.5));
+          } },
+        { "record", [](QPainter &p) {
+              page(p, QRectF(3, 3, 20, 26));
+              p.setPen(stroke(accent, 2));
+              for (int i = 0; i < 3; ++i)
+                  p.drawLine(QPointF(7, 11 + 5 * i), QPointF(14, 11 + 5 * i));
+              p.setPen(stroke(ink, 1.5));
+              p.setBrush(paper);
+              p.drawEllipse(QPointF(22, 22), 7, 7);
+              p.drawPolyline(QPolygonF({ QPointF(22, 17.5), QPointF(22, 22), QPointF(25, 24) }));
+          } },
+        { "load", [](QPainter &p) {
+              p.setPen(stroke(ink, 2));
+              p.setBrush(Qt::NoBrush);
+              p.drawPolyline(QPolygonF({ QPointF(4, 19), QPointF(4, 28), QPointF(28, 28),
+                                         QPointF(28, 19) }));
+              p.setPen(stroke(deepBlue, 3));
+              p.drawLine(QPointF(16, 3), QPointF(16, 17));
+              p.setBrush(deepBlue);
+              arrowHead(p, QPointF(16, 24), QPointF(0, 1), 5);
+          } },
+        { "current", [](QPainter &p) { previewPage(p); } },
+        { "head", [](QPainter &p) {
+              previewPage(p);
+              p.setPen(stroke(green, 2.5));
+              p.drawLine(QPointF(12, 14), QPointF(12, 28));
+          } },
+        { "add", [](QPainter &p) { picture(p); badge(p, true); } },
+        { "CompanyICO2", [](QPainter &p) {
+              p.setPen(Qt::NoPen);
+              p.setBrush(accent);
+              p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+              // A finger's touch on the screen: rings round a point.
+              p.setPen(stroke(paper, 2));
+              p.setBrush(Qt::NoBrush);
+              p.drawEllipse(QPointF(16, 16), 10, 10);
+              p.setBrush(paper);
+              p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
+          } },
+    };
+    return list;
+}
+
+// The touch tool takes these of the icon-font tool's pictograms as they are.
+const QStringList sharedWithTouch = {
+    QStringLiteral("copy"), QStringLiteral("paste"), QStringLiteral("cut"),
+    QStringLiteral("delete"), QStringLiteral("undo"), QStringLiteral("redo"),
+    QStringLiteral("zoomin"), QStringLiteral("zoomout"), QStringLiteral("arrow"),
+    QStringLiteral("rect"), QStringLiteral("align_right"), QStringLiteral("align_left"),
+    QStringLiteral("align_vcenter"), QStringLiteral("align_hcenter"), QStringLiteral("align_top"),
+    QStringLiteral("align_bottom"), QStringLiteral("align_horzeven"),
+    QStringLiteral("align_verteven"), QStringLiteral("align_height"),
+    QStringLiteral("align_width"), QStringLiteral("align_all"), QStringLiteral("delPic"),
+    QStringLiteral("hide"), QStringLiteral("show"),
+};
+
+// A 30 x 30 title-button background: a rounded square of `fill`.
+QImage buttonBackground(const QColor &fill)
+{
+    QImage image(30, 30, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(0, 0, 30, 30), 4, 4);
+    return image;
+}
+
+bool save(const QImage &image, const QDir &out, const QString &name)
+{
+    const bool ok = image.save(out.filePath(name + QStringLiteral(".png")));
+    if (!ok)
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(name)));
+    return ok;
+}
+
+bool paintIcon(const Icon &icon, const QDir &out)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    icon.paint(p);
+    p.end();
+    return save(image, out, QString::fromLatin1(icon.name));
+}
+
+bool writeZaf(const QDir &out)
+{
+    bool ok = save(logo(QSize(85, 44), QRectF(1, 2, 83, 40), 9, 25), out, QStringLiteral("logo"));
+    for (const Icon &icon : zafIcons())
+        ok = paintIcon(icon, out) && ok;
+    return ok;
+}
+
+bool writeTouch(const QDir &root)
+{
+    if (!root.mkpath(QStringLiteral("icons")) || !root.mkpath(QStringLiteral("lumo_icons")))
+        return false;
+    const QDir out(root.filePath(QStringLiteral("icons")));
+    bool ok = save(logo(QSize(51, 26), QRectF(0.5, 0.5, 50, 25), 5, 15), out,
+                   QStringLiteral("logo"));
+    for (const Icon &icon : zafIcons()) {
+        if (sharedWithTouch.contains(QString::fromLatin1(icon.name)))
+            ok = paintIcon(icon, out) && ok;
+    }
+    for (const Icon &icon : touchOwnIcons())
+        ok = paintIcon(icon, out) && ok;
+
+    // Close and maximise: barely there at rest, a light highlight under the pointer.
+    const QDir buttons(root.filePath(QStringLiteral("lumo_icons")));
+    const QImage rest = buttonBackground(QColor(255, 255, 255, 8));
+    const QImage hover = buttonBackground(QColor(255, 255, 255, 70));
+    ok = save(rest, buttons, QStringLiteral("50")) && ok;
+    ok = save(rest, buttons, QStringLiteral("53")) && ok;
+    ok = save(hover, buttons, QStringLiteral("58")) && ok;
+    ok = save(hover, buttons, QStringLiteral("61")) && ok;
+    return ok;
 }
 
 } // namespace
@@ -412,21 +598,12 @@ QImage logo()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
+    const QString set = argc == 3 ? QString::fromLatin1(argv[1]) : QString();
+    if (set != QLatin1String("zaf") && set != QLatin1String("touch")) {
+        std::fprintf(stderr, "usage: %s zaf|touch OUTPUT_FOLDER\n", argv[0]);
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    bool ok = logo().save(out.filePath(QStringLiteral("logo.png")));
-    for (const Icon &icon : icons()) {
-        QImage image(32, 32, QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        icon.paint(p);
-        p.end();
-        ok = image.save(out.filePath(QString::fromLatin1(icon.name) + QStringLiteral(".png")))
-                && ok;
-    }
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    const bool ok = set == QLatin1String("zaf") ? writeZaf(out) : writeTouch(out);
     return ok ? 0 : 1;
 }

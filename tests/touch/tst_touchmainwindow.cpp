@@ -1,0 +1,238 @@
+#include "mainwindow.h"
+
+#include "drawscene.h"
+#include "title.h"
+#include "touchfixtures.h"
+#include "touchresources.h"
+#include "touchworkspace.h"
+
+#include <QAction>
+#include <QGraphicsView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+class TestTouchMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void frameHoldsTitleAndWindow();
+    void addPicturesShowsPages();
+    void panelFollowsSelection();
+    void sizeFieldsEditOnEveryKeystroke();
+    void commandFieldTakesFourHexDigits();
+    void spinBoxClampsTargetOfSelectedArea();
+    void pickedPictureSetsTarget();
+    void actionsFollowSelection();
+    void zoomInThenOutRestoresScale();
+    void languageSwitchTwiceReturns();
+
+private:
+    // A project with pages 1 and 2; page 1 shown with three areas.
+    void openProjectWithAreas();
+    QList<GraphicsRectItem *> m_areas;
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QScopedPointer<ScriptedPrompt> m_prompt;
+    QScopedPointer<MainWindow> m_window;
+};
+
+void TestTouchMainWindow::initTestCase()
+{
+    initTouchResources();
+}
+
+void TestTouchMainWindow::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    // The recent-projects list lives in the working directory.
+    QDir::setCurrent(m_dir->path());
+    m_prompt.reset(new ScriptedPrompt);
+    m_window.reset(new MainWindow);
+    m_areas.clear();
+}
+
+void TestTouchMainWindow::cleanup()
+{
+    m_window.reset();
+    m_prompt.reset();
+    m_dir.reset();
+}
+
+void TestTouchMainWindow::openProjectWithAreas()
+{
+    const QString project = m_dir->filePath(QStringLiteral("project"));
+    QVERIFY(QDir().mkpath(project));
+    m_window->workspace()->createPro(QString(), QString(), project);
+    QCOMPARE(m_window->lbl_status->text(), project + QStringLiteral("/LMprj.hmi"));
+    for (const char *name : { "1.png", "2.png" })
+        writePicture(m_dir->filePath(QLatin1String(name)), QSize(480, 272));
+    m_prompt->answer(QStringList({ m_dir->filePath(QStringLiteral("1.png")), m_dir->filePath(QStringLiteral("2.png")) }));
+    m_window->btnAddPic->click();
+    QCOMPARE(m_window->tableWidget->rowCount(), 2);
+    QVERIFY(m_window->currentScene());
+    DrawScene *scene = m_window->currentScene();
+    m_areas = { addArea(scene, QPointF(10, 20), QSizeF(30, 40), 2, -1, 0x1F),
+        addArea(scene, QPointF(100, 20), QSizeF(30, 40)), addArea(scene, QPointF(200, 20), QSizeF(30, 40)) };
+}
+
+void TestTouchMainWindow::frameHoldsTitleAndWindow()
+{
+    QWidget *frame = m_window->frame();
+    QVERIFY(frame->isWindow());
+    QVERIFY(frame->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(m_window->parentWidget(), frame);
+    QCOMPARE(m_window->title->controlledWindow(), frame);
+    QCOMPARE(m_window->title->style(), TitleStyle::Direct);
+    QCOMPARE(m_window->lbl_status->text(), QStringLiteral("no project"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("MainWindow"));
+}
+
+void TestTouchMainWindow::addPicturesShowsPages()
+{
+    openProjectWithAreas();
+    QCOMPARE(m_window->tableWidget->item(0, 0)->text(), QStringLiteral("1"));
+    QCOMPARE(m_window->tableWidget->item(1, 1)->text(), QStringLiteral("2.png"));
+    QCOMPARE(m_window->graphicsView->scene(), m_window->currentScene());
+    m_window->tableWidget->selectRow(1);
+    QCOMPARE(m_window->workspace()->currentPage, 2);
+    QCOMPARE(m_window->graphicsView->scene(), m_window->workspace()->pages.value(2)->scene);
+}
+
+void TestTouchMainWindow::panelFollowsSelection()
+{
+    openProjectWithAreas();
+    m_areas[0]->setSelected(true);
+    QCOMPARE(m_window->txt_x->text(), QStringLiteral("10"));
+    QCOMPARE(m_window->txt_h->text(), QStringLiteral("40"));
+    QCOMPARE(m_window->sp_pixNum->value(), 2);
+    QCOMPARE(m_window->txt_com->text(), QStringLiteral("1f"));
+    m_areas[1]->setSelected(true);
+    QCOMPARE(m_window->txt_x->text(), QStringLiteral("0"));
+    QCOMPARE(m_window->sp_pixNum->value(), -1);
+    QCOMPARE(m_window->txt_com->text(), QStringLiteral("-1"));
+    QCOMPARE(m_areas[0]->picNum, 2);
+}
+
+void TestTouchMainWindow::sizeFieldsEditOnEveryKeystroke()
+{
+    openProjectWithAreas();
+    m_areas[0]->setSelected(true);
+    m_window->txt_w->clear();
+    QTest::keyClicks(m_window->txt_w, QStringLiteral("12a"));
+    QCOMPARE(m_areas[0]->width(), 12.0);
+    QTest::keyClick(m_window->txt_w, Qt::Key_Backspace);
+    QTest::keyClicks(m_window->txt_w, QStringLiteral("0"));
+    QCOMPARE(m_areas[0]->width(), 120.0);
+    QCOMPARE(m_areas[0]->pos(), QPointF(10, 20));
+    m_window->txt_x->clear();
+    QTest::keyClicks(m_window->txt_x, QStringLiteral("55"));
+    QCOMPARE(m_areas[0]->pos(), QPointF(55, 20));
+}
+
+void TestTouchMainWindow::commandFieldTakesFourHexDigits()
+{
+    openProjectWithAreas();
+    m_areas[0]->setSelected(true);
+    m_window->txt_com->clear();
+    QTest::keyClicks(m_window->txt_com, QStringLiteral("aB12f"));
+    QCOMPARE(m_window->txt_com->text(), QStringLiteral("aB12"));
+    QCOMPARE(m_areas[0]->commond, 0xAB12);
+}
+
+void TestTouchMainWindow::spinBoxClampsTargetOfSelectedArea()
+{
+    openProjectWithAreas();
+    m_areas[1]->picNum = 250;
+    m_areas[1]->setSelected(true);
+    QCOMPARE(m_window->sp_pixNum->value(), 100);
+    QCOMPARE(m_areas[1]->picNum, 100);
+    m_window->sp_cartoon->setValue(7);
+    QCOMPARE(m_areas[1]->catoonNum, 7);
+}
+
+void TestTouchMainWindow::pickedPictureSetsTarget()
+{
+    openProjectWithAreas();
+    m_areas[0]->setSelected(true);
+    m_window->selectedPic(1, 250);
+    QCOMPARE(m_areas[0]->picNum, 100);
+    m_window->selectedPic(2, -1);
+    QCOMPARE(m_areas[0]->catoonNum, -1);
+    m_window->selectedPic(3, 5);
+    QCOMPARE(m_areas[0]->picNum, 100);
+}
+
+void TestTouchMainWindow::actionsFollowSelection()
+{
+    m_window->updateActions();
+    QVERIFY(!m_window->actionRect->isEnabled());
+    QVERIFY(!m_window->actionCopy->isEnabled());
+    QVERIFY(m_window->actionPaste->isEnabled());
+    openProjectWithAreas();
+    const auto enabled = [this](const char *name) {
+        m_window->updateActions();
+        return m_window->findChild<QAction *>(QLatin1String(name))->isEnabled();
+    };
+    QVERIFY(enabled("actionRect"));
+    m_areas[0]->setSelected(true);
+    QVERIFY(enabled("actionCopy"));
+    QVERIFY(!enabled("actionAlignLeft"));
+    m_areas[1]->setSelected(true);
+    QVERIFY(enabled("actionAlignLeft"));
+    QVERIFY(!enabled("actionAlignHorzEven"));
+    m_areas[2]->setSelected(true);
+    QVERIFY(enabled("actionAlignHorzEven"));
+
+    m_window->actionDelete->trigger();
+    QCOMPARE(m_window->currentScene()->selectedItems().size(), 0);
+    QVERIFY(enabled("actionUndo"));
+}
+
+void TestTouchMainWindow::zoomInThenOutRestoresScale()
+{
+    openProjectWithAreas();
+    m_window->updateActions();
+    m_window->actionZoomIn->trigger();
+    QCOMPARE(m_window->graphicsView->transform().m11(), 1.2);
+    m_window->actionZoomOut->trigger();
+    QVERIFY(qFuzzyCompare(m_window->graphicsView->transform().m11(), 1.0));
+    QVERIFY(qFuzzyCompare(m_window->graphicsView->transform().m22(), 1.0));
+}
+
+void TestTouchMainWindow::languageSwitchTwiceReturns()
+{
+    QVERIFY(!MainWindow::chineseActive());
+    m_window->cn2en();
+    QVERIFY(MainWindow::chineseActive());
+    QCOMPARE(m_window->actionNew->text(), QStringLiteral("新建"));
+    QCOMPARE(m_window->lbl_status->text(), QStringLiteral("未打开工程"));
+    QCOMPARE(m_window->title->label_2->text(), QStringLiteral("LumoQV指令集触控配置生成工具"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("LumoQV指令集触控配置生成工具v1.0"));
+    m_window->cn2en();
+    QVERIFY(!MainWindow::chineseActive());
+    QCOMPARE(m_window->actionNew->text(), QStringLiteral("new"));
+    QCOMPARE(m_window->lbl_status->text(), QStringLiteral("no project"));
+
+    // With the Chinese catalogue of the start-up installed, the switch still gives English.
+    QTranslator startUp;
+    QVERIFY(loadCatalogue(&startUp, 0, touchCatalogue));
+    qApp->installTranslator(&startUp);
+    m_window->cn2en();
+    m_window->cn2en();
+    QCOMPARE(m_window->actionNew->text(), QStringLiteral("new"));
+    qApp->removeTranslator(&startUp);
+}
+
+QTEST_MAIN(TestTouchMainWindow)
+#include "tst_touchmainwindow.moc"

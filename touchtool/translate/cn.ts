@@ -1,0 +1,334 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>DlgNewPro</name>
+    <message>
+        <source>new project</source>
+        <translation>新建工程</translation>
+    </message>
+    <message>
+        <source>path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>Tip: if there are project files in the selected directory,</source>
+        <translation>提示：如果存在工程文件,</translation>
+    </message>
+    <message>
+        <source>Open the project file directly</source>
+        <translation>可直接打开工程文件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>change project path</source>
+        <translation>更改工程路径</translation>
+    </message>
+    <message>
+        <source>project path can't null</source>
+        <translation>工程路径不能为空</translation>
+    </message>
+    <message>
+        <source>please select project</source>
+        <translation>请选择工程</translation>
+    </message>
+</context>
+<context>
+    <name>DlgPreview</name>
+    <message>
+        <source>预览</source>
+        <translation>preview</translation>
+    </message>
+</context>
+<context>
+    <name>DlgProRecord</name>
+    <message>
+        <source>打开记录</source>
+        <translation>open record</translation>
+    </message>
+    <message>
+        <source>最近打开的工程</source>
+        <translation>recently opened projects</translation>
+    </message>
+    <message>
+        <source>工程记录文件打开失败</source>
+        <translation>the project record file could not be opened</translation>
+    </message>
+</context>
+<context>
+    <name>FrmPicSelect</name>
+    <message>
+        <source>image select</source>
+        <translation>图片选择</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>MainWindow</source>
+        <translation>LumoQV指令集触控配置生成工具v1.0</translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>hmi</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <source>cn</source>
+        <translation>中/英</translation>
+    </message>
+    <message>
+        <source>record</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>load</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <translation>当前页预览</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>首页预览</translation>
+    </message>
+    <message>
+        <source>copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>zoomIn</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>zoomOut</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>select tool</source>
+        <translation>选择工具</translation>
+    </message>
+    <message>
+        <source>rect tool</source>
+        <translation>矩形工具</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右对齐</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左对齐</translation>
+    </message>
+    <message>
+        <source>vcenter</source>
+        <translation>垂直居中</translation>
+    </message>
+    <message>
+        <source>hcenter</source>
+        <translation>水平居中</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>上对齐</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>下对齐</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>水平等距</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>垂直等距</translation>
+    </message>
+    <message>
+        <source>height</source>
+        <translation>高度</translation>
+    </message>
+    <message>
+        <source>width</source>
+        <translation>宽度</translation>
+    </message>
+    <message>
+        <source>width and height</source>
+        <translation>相等</translation>
+    </message>
+    <message>
+        <source>edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>绘图</translation>
+    </message>
+    <message>
+        <source>index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>filename</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>x:</source>
+        <translation>x：</translation>
+    </message>
+    <message>
+        <source>y:</source>
+        <translation>y：</translation>
+    </message>
+    <message>
+        <source>width:</source>
+        <translation>宽度：</translation>
+    </message>
+    <message>
+        <source>height:</source>
+        <translation>高度：</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>image to:</source>
+        <translation>页面切换：</translation>
+    </message>
+    <message>
+        <source>animation:</source>
+        <translation>按压效果：</translation>
+    </message>
+    <message>
+        <source>command:(0x00-0xFFFF)</source>
+        <translation>命令:(0x00-0xFFFF)</translation>
+    </message>
+    <message>
+        <source>0x:</source>
+        <translation>0x:</translation>
+    </message>
+    <message>
+        <source>no project</source>
+        <translation>未打开工程</translation>
+    </message>
+    <message>
+        <source>open project</source>
+        <translation>打开工程</translation>
+    </message>
+    <message>
+        <source>Qt Drawing</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Cannot read file %1:
+%2.</source>
+        <translation>无法读取文件 %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>无法写入文件 %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>Lumo hmi config</source>
+        <translation>Lumo触控配置</translation>
+    </message>
+    <message>
+        <source>create project</source>
+        <translation>新建工程</translation>
+    </message>
+    <message>
+        <source>project path don't exist</source>
+        <translation>工程路径不存在</translation>
+    </message>
+    <message>
+        <source>image name error</source>
+        <translation>张图片命名错误</translation>
+    </message>
+    <message>
+        <source>Project file %1 is damaged at line %2, column %3:
+%4.
+The pages read before that point are open.</source>
+        <translation>工程文件 %1 在第 %2 行第 %3 列处损坏：
+%4。
+已打开该处之前读到的页面。</translation>
+    </message>
+    <message>
+        <source>读取工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for reading</translation>
+    </message>
+    <message>
+        <source>保存工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for saving</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Lumo QV command set touch configuration generation tool</source>
+        <translation>LumoQV指令集触控配置生成工具</translation>
+    </message>
+</context>
+</TS>
