@@ -7,6 +7,7 @@
 #include <QGraphicsItem>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -23,6 +24,7 @@
 #include "glyphscene.h"
 #include "graphicsrectitem.h"
 #include "prompt.h"
+#include "scenecommands.h"
 #include "shapemimedata.h"
 #include "shapevisit.h"
 #include "zafworkspace.h"
@@ -84,31 +86,13 @@ void MainWindow::connectWorkspace()
     connect(m_ws, &ZafWorkspace::tableChanged, this, &MainWindow::writeTable);
     connect(m_ws, &ZafWorkspace::propertiesCleared, this, &MainWindow::clearCharacterFields);
     connect(m_ws, &ZafWorkspace::projectLabelChanged, labelProject, &QLabel::setText);
+    connect(m_ws, &ZafWorkspace::progress, this, &MainWindow::showProgress);
 }
 
 void MainWindow::connectScene(DrawScene *scene)
 {
     connect(scene, &QGraphicsScene::selectionChanged, this, &MainWindow::itemSelected);
-    connect(scene, &DrawScene::itemAdded, this,
-        [this, scene](QGraphicsItem *item) { m_undoStack.push(new AddShapeCommand(item, scene)); });
-    connect(scene, &DrawScene::itemMoved, this, [this, scene](QGraphicsItem *item, const QPointF &delta) {
-        if (item)
-            m_undoStack.push(new MoveShapeCommand(item, delta));
-        else
-            m_undoStack.push(new MoveShapeCommand(scene, delta));
-    });
-    connect(scene, &DrawScene::itemRotate, this, [this](QGraphicsItem *item, qreal oldAngle) {
-        // A click of the rotation tool reports a rotation that changed nothing.
-        if (!qFuzzyCompare(item->rotation(), oldAngle))
-            m_undoStack.push(new RotateShapeCommand(item, oldAngle));
-    });
-    connect(scene, &DrawScene::itemResize, this, [this](QGraphicsItem *item, int handle, const QPointF &scale) {
-        m_undoStack.push(new ResizeShapeCommand(item, handle, scale));
-    });
-    connect(scene, &DrawScene::itemControl, this,
-        [this](QGraphicsItem *item, int handle, const QPointF &newPos, const QPointF &lastPos) {
-            m_undoStack.push(new ControlShapeCommand(item, handle, newPos, lastPos));
-        });
+    recordSceneChanges(scene, &m_undoStack);
     connect(scene, &DrawScene::positionChange, this, &MainWindow::positionChanged);
     connect(scene, &DrawScene::rotatePointChange, this, &MainWindow::itemShow);
     connect(scene, &DrawScene::itemAttrSet, this, &MainWindow::propertyWinShow);
@@ -467,4 +451,21 @@ void MainWindow::updateActions()
     actionSendToBack->setEnabled(selected >= 1);
     for (QAction *action : alignActions)
         action->setEnabled(selected >= 2);
+}
+
+void MainWindow::showProgress(int done, int total, const QString &name)
+{
+    if (!m_progress) {
+        m_progress = new QProgressDialog(this);
+        m_progress->setObjectName(QStringLiteral("progressDialog"));
+        m_progress->setWindowModality(Qt::WindowModal);
+        // The work cannot be stopped half-way without changing its results.
+        m_progress->setCancelButton(nullptr);
+        m_progress->setMinimumDuration(500);
+        m_progress->setAutoClose(true);
+        m_progress->setAutoReset(true);
+    }
+    m_progress->setMaximum(total);
+    m_progress->setLabelText(name);
+    m_progress->setValue(done);
 }

@@ -12,6 +12,7 @@ class QActionGroup;
 class QGraphicsItem;
 class QLabel;
 class QLineEdit;
+class QProgressDialog;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
@@ -129,6 +130,8 @@ public slots:
     void propertyWinShow();
     void changeItemAttr(GraphicsRectItem *item);
     void updateActions();
+    // Long work of the workspace: a progress dialog once it lasts over half a second.
+    void showProgress(int done, int total, const QString &name);
 
 private:
     void setupUi();
@@ -153,6 +156,7 @@ private:
     QUndoStack m_undoStack;
     QActionGroup *m_toolGroup = nullptr;
     QTimer *m_actionTimer = nullptr;
+    QProgressDialog *m_progress = nullptr;
     bool m_fillingTable = false;
     bool m_fillingPanel = false;
     int m_offsetX = 0;

@@ -131,8 +131,11 @@ void ZafWorkspace::addPic(
     const QStringList &files, int *wrongFileCount, bool isStdFont, QStringList *undecodable)
 {
     const GlyphFolders folders = GlyphFolders::forProject(projectPath);
+    int done = 0;
     for (const QString &source : files) {
-        const int number = pictureNumber(QFileInfo(source).fileName());
+        const QString name = QFileInfo(source).fileName();
+        emit progress(done++, files.size(), name);
+        const int number = pictureNumber(name);
         if (number < 0) {
             ++*wrongFileCount;
             continue;
@@ -159,6 +162,7 @@ void ZafWorkspace::addPic(
         image->scene = createScene(number, 1, 32, image->file);
         fontImages[number] = std::move(image);
     }
+    emit progress(files.size(), files.size(), QString());
 }
 
 DrawScene *ZafWorkspace::createScene(int index, int secury, int filter, const QFileInfo &finfo)
@@ -268,12 +272,16 @@ QByteArray ZafWorkspace::getLut(DrawScene *scene)
     return ::getLut(sceneChars(scene));
 }
 
-QVector<ZafFontInput> ZafWorkspace::writerInputs(const FontImageList &images)
+QVector<ZafFontInput> ZafWorkspace::writerInputs(
+    const FontImageList &images, const ProgressFunction &progress)
 {
     QVector<ZafFontInput> inputs;
     inputs.reserve(int(images.size()));
+    const int total = int(images.size());
     for (const auto &entry : images) {
         const FontImage &image = *entry.second;
+        if (progress)
+            progress(inputs.size(), total, image.file.fileName());
         ZafFontInput input;
         input.number = image.number;
         input.secury = image.scene->secury;
@@ -316,7 +324,9 @@ void ZafWorkspace::getZAF()
         return;
     qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
-    const ZafResult result = buildZaf(writerInputs(fontImages));
+    const ZafResult result = buildZaf(writerInputs(fontImages,
+        [this](int done, int total, const QString &name) { emit progress(done, total, name); }));
+    emit progress(int(fontImages.size()), int(fontImages.size()), QString());
     if (!result.ok()) {
         Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
             refusalText(result.refusal));

@@ -3,6 +3,8 @@
 #include "fontimage.h"
 #include "zafwriter.h"
 
+#include <functional>
+
 #include <QList>
 #include <QObject>
 #include <QSize>
@@ -105,8 +107,11 @@ public:
     static QVector<ZafChar> sceneChars(DrawScene *scene);
     // The 3072-byte character table of `scene`'s rectangles.
     static QByteArray getLut(DrawScene *scene);
+    // Reports the font image about to be read: `done` of `total`, its picture's name.
+    using ProgressFunction = std::function<void(int done, int total, const QString &name)>;
     // What the writer needs of every font image, pictures read from their files.
-    static QVector<ZafFontInput> writerInputs(const FontImageList &images);
+    static QVector<ZafFontInput> writerInputs(
+        const FontImageList &images, const ProgressFunction &progress = {});
     // The generate command: checks, builds, asks for the output file and writes it.
     void getZAF();
 
@@ -123,6 +128,9 @@ signals:
     // The character property fields must be cleared.
     void propertiesCleared();
     void projectLabelChanged(const QString &text);
+    // Long work (adding pictures, generating) has done `done` of `total` steps and is at
+    // the picture `name`; done == total when it is over.
+    void progress(int done, int total, const QString &name);
 
 private:
     void clearFontImages();

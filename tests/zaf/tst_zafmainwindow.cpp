@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -72,6 +73,7 @@ private slots:
     void emptyWindowAsksForFolderFirst();
     void actionsFollowSelection();
     void englishTexts();
+    void longWorkReportsProgress();
     void startUpDialog_data();
     void startUpDialog();
 
@@ -295,6 +297,31 @@ void TestZafMainWindow::englishTexts()
     QCOMPARE(window.btnFont->text(), QStringLiteral("add stand font"));
     QCOMPARE(window.tableWidget->horizontalHeaderItem(0)->text(), QStringLiteral("Id"));
     QCOMPARE(window.actionMax->text(), QStringLiteral("maximize"));
+}
+
+// Each picture is announced before it is worked on, and the end closes the dialog.
+void TestZafMainWindow::longWorkReportsProgress()
+{
+    QSignalSpy progress(m_window->workspace(), &ZafWorkspace::progress);
+    openProjectWithPictures();
+    const auto steps = [&progress]() {
+        QStringList list;
+        for (const QList<QVariant> &step : qAsConst(progress))
+            list.append(QStringLiteral("%1/%2 %3").arg(step[0].toInt()).arg(step[1].toInt()).arg(step[2].toString()));
+        progress.clear();
+        return list;
+    };
+    QCOMPARE(steps(), QStringList({ "0/2 1.png", "1/2 2.png", "2/2 " }));
+    auto *dialog = m_window->findChild<QProgressDialog *>(QStringLiteral("progressDialog"));
+    QVERIFY(dialog);
+    QVERIFY(!dialog->isVisible());
+
+    for (GraphicsRectItem *item : characters(m_window->currentScene()))
+        item->asc = characters(m_window->currentScene()).indexOf(item);
+    m_p->prompt.answer(m_p->dir.filePath(QStringLiteral("out.ZAF")));
+    m_window->actionGenerate->trigger();
+    QCOMPARE(steps(), QStringList({ "0/2 1.jpg", "1/2 2.jpg", "2/2 " }));
+    QVERIFY(!dialog->isVisible());
 }
 
 void TestZafMainWindow::startUpDialog_data()
