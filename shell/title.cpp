@@ -65,6 +65,8 @@ void Title::setupUi()
     btnClose = makeButton("btnClose", ":/icons/close.png");
     if (direct) {
         btnMin->setStyleSheet(QStringLiteral("QPushButton{\n\tbackground-color:transparent;\n}"));
+        // Without a border image of its own, a raised button would paint a dark bevel.
+        btnMin->setFlat(true);
         btnMax->setStyleSheet(QStringLiteral(
                 "QPushButton{\n\tbackground-color:transparent;\n"
                 "\tborder-image: url(:/lumo_icons/53.png);\n}\n"
