@@ -1,6 +1,7 @@
 #include "hmicommand.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "commandline.h"
 #include "filebytes.h"
@@ -32,7 +33,7 @@ int writeConfig(const QString &command, const QString &project, const QString &o
             command, QStringLiteral("cannot read project file '%1': %2").arg(project, error));
         return ExitRefused;
     }
-    const HmiConfigBuild build = buildHmiConfig(bytes);
+    const HmiConfigBuild build = buildHmiConfig(bytes, QFileInfo(project).absolutePath());
     switch (build.problem) {
     case HmiConfigBuild::Damaged:
         printError(command,

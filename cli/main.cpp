@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include "commandline.h"
+#include "dumpcommand.h"
 #include "hmicommand.h"
 #include "jpegcommand.h"
 #include "kpxcommand.h"
@@ -21,6 +22,7 @@ const Subcommand subcommands[] = {
     { "scan", "Print the glyph rectangles found in one picture.", runScan },
     { "zaf", "Build the icon-font file (.ZAF) of an icon-font project.", runZaf, true },
     { "hmi", "Build the touch configuration file of a touch project.", runHmi, true },
+    { "dump", "Print the fields of a .ZAF, .KPX or touch configuration file.", runDump },
 };
 
 const Subcommand *findSubcommand(const QString &name)

@@ -8,12 +8,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-HmiConfigBuild buildHmiConfig(const QByteArray &projectBytes)
+HmiConfigBuild buildHmiConfig(const QByteArray &projectBytes, const QString &projectFolder)
 {
     HmiConfigBuild build;
     PageMap pages;
     const ProjectReadResult read = readProjectPages(
-        projectBytes, &pages, [](int, const QFileInfo &picture) { return new PageScene(picture); });
+        projectBytes, &pages, [](int, const QFileInfo &picture) { return new PageScene(picture); },
+        projectFolder);
     if (read.damaged) {
         build.problem = HmiConfigBuild::Damaged;
         build.error = read.error;

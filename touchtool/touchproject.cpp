@@ -6,16 +6,21 @@
 #include "touchareas.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QLocale>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 namespace {
 
-void readCanvas(QXmlStreamReader *xml, PageMap *pages, const PageSceneFactory &createScene)
+void readCanvas(QXmlStreamReader *xml, const QString &projectFolder, PageMap *pages,
+    const PageSceneFactory &createScene)
 {
     const QXmlStreamAttributes attributes = xml->attributes();
-    const QFileInfo picture(attributes.value(QLatin1String("file")).toString());
+    const QString file = attributes.value(QLatin1String("file")).toString();
+    // Stored paths are absolute; a relative one (a project made by hand) starts at the
+    // project's folder.
+    const QFileInfo picture(file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
     bool ok = false;
     int number = attributes.value(QLatin1String("key")).toInt(&ok, 10);
     if (!ok)
@@ -32,11 +37,12 @@ void readCanvas(QXmlStreamReader *xml, PageMap *pages, const PageSceneFactory &c
     }
 }
 
-void readScenes(QXmlStreamReader *xml, PageMap *pages, const PageSceneFactory &createScene)
+void readScenes(QXmlStreamReader *xml, const QString &projectFolder, PageMap *pages,
+    const PageSceneFactory &createScene)
 {
     while (xml->readNextStartElement()) {
         if (xml->name() == QLatin1String("canvas"))
-            readCanvas(xml, pages, createScene);
+            readCanvas(xml, projectFolder, pages, createScene);
         else
             xml->skipCurrentElement();
     }
@@ -61,8 +67,8 @@ void writeCanvas(QXmlStreamWriter *xml, const PicMsg &page)
 
 } // namespace
 
-ProjectReadResult readProjectPages(
-    const QByteArray &bytes, PageMap *pages, const PageSceneFactory &createScene)
+ProjectReadResult readProjectPages(const QByteArray &bytes, PageMap *pages,
+    const PageSceneFactory &createScene, const QString &projectFolder)
 {
     ProjectReadResult result;
     // A new project's file is empty until the first save; that is no damage.
@@ -70,7 +76,7 @@ ProjectReadResult readProjectPages(
         return result;
     QXmlStreamReader xml(bytes);
     if (xml.readNextStartElement() && xml.name() == QLatin1String("scenes"))
-        readScenes(&xml, pages, createScene);
+        readScenes(&xml, projectFolder, pages, createScene);
     if (xml.hasError()) {
         result.damaged = true;
         result.error = xml.errorString();

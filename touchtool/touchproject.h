@@ -25,9 +25,9 @@ struct ProjectReadResult
 // per "canvas" element of the root "scenes", built from the picture named by "file" and
 // keyed by "key" (not decimal: page 0). A later canvas with the same key replaces the
 // earlier page. A document whose root is not "scenes", or no document at all, gives no
-// pages.
-ProjectReadResult readProjectPages(
-    const QByteArray &bytes, PageMap *pages, const PageSceneFactory &createScene);
+// pages. Relative picture paths are taken from `projectFolder`.
+ProjectReadResult readProjectPages(const QByteArray &bytes, PageMap *pages,
+    const PageSceneFactory &createScene, const QString &projectFolder = QString());
 
 // The project document of `pages`: the XML declaration, the document type line, the root
 // "scenes" and one "canvas" per page in ascending page number, its touch areas topmost

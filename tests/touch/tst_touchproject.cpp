@@ -57,6 +57,7 @@ private slots:
     void emptyProjectDocument();
     void saveAndReopen();
     void duplicateKeyLaterWins();
+    void relativePictureFromProjectFolder();
     void missingPictureGivesEmptyPage();
     void nonDecimalKeyIsPageZero_data();
     void nonDecimalKeyIsPageZero();
@@ -190,6 +191,17 @@ void TestTouchProject::duplicateKeyLaterWins()
     QCOMPARE(pageSize(page->scene), QSize(20, 30));
     QCOMPARE(commands(page->scene), QList<int> { 22 });
     QVERIFY(m_prompt->messages.isEmpty());
+}
+
+// A project made by hand may name its pictures relative to its own folder.
+void TestTouchProject::relativePictureFromProjectFolder()
+{
+    QVERIFY(QDir(m_project).mkpath(QStringLiteral("images")));
+    writePicture(m_project + QStringLiteral("/images/5.png"), QSize(30, 20));
+    writeProject(document(canvas("5", QStringLiteral("images/5.png"), rect(1, 1))));
+    m_ws->openByPath(projectFile());
+    QCOMPARE(m_ws->pages.value(5)->file.absoluteFilePath(), m_project + QStringLiteral("/images/5.png"));
+    QCOMPARE(pageSize(m_ws->pages.value(5)->scene), QSize(30, 20));
 }
 
 void TestTouchProject::missingPictureGivesEmptyPage()

@@ -73,6 +73,7 @@ private slots:
     void openWithoutScenesRootIsEmpty();
     void damagedFileKeepsWhatWasRead_data();
     void damagedFileKeepsWhatWasRead();
+    void relativePictureFromProjectFolder();
     void unreadableFileKeepsProject();
     void failedSaveWarns();
     void saveAsAndOpenThroughDialogs();
@@ -214,6 +215,20 @@ void TestZafProject::damagedFileKeepsWhatWasRead()
     const QString start = QStringLiteral("工程文件 %1 在%2损坏：").arg(QDir::toNativeSeparators(file), where);
     QVERIFY2(message.text.startsWith(start), qPrintable(message.text));
     QVERIFY2(message.text.endsWith(QStringLiteral("\n只载入了损坏处之前的内容。")), qPrintable(message.text));
+}
+
+// A project made by hand may name its pictures relative to its own folder.
+void TestZafProject::relativePictureFromProjectFolder()
+{
+    makeTwoFontImages();
+    const QString file = m_p->project + QStringLiteral("/relative.prozaf");
+    QString error;
+    QVERIFY(writeWholeFile(file,
+        "<scenes><canvas key=\"7\" secury=\"0\" filter=\"1\" file=\"images/2.jpg\"/></scenes>", &error));
+    ZafTestProject other;
+    QVERIFY(other.ws.loadFile(file));
+    QCOMPARE(other.ws.fontImages.at(7)->file.absoluteFilePath(), m_p->ws.imagePath + QStringLiteral("/2.jpg"));
+    QCOMPARE(other.scene(7)->sceneRect(), QRectF(0, 0, 16, 12));
 }
 
 void TestZafProject::unreadableFileKeepsProject()

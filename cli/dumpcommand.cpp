@@ -1,0 +1,146 @@
+#include "dumpcommand.h"
+
+#include <cstdio>
+
+#include <QCommandLineParser>
+
+#include "commandline.h"
+#include "filebytes.h"
+#include "kpxdump.h"
+#include "touchdump.h"
+#include "zafdump.h"
+
+namespace {
+
+const char usageLine[] = "lumo dump FILE [--as zaf|kpx|hmi]";
+
+const char description[]
+    = "Prints the fields of an icon-font file (.ZAF), a start-up configuration file (.KPX) or a "
+      "touch configuration file (HmiConfig.bin), one per line, in file order.\n"
+      "\n"
+      "Recognition, by content: a file starting with \"ORBI_3\" 0x17 \"ZAF\" is an icon-font "
+      "file, one starting with \"ORBI_3\" 0x15 \"KPX\" a start-up configuration file. A touch "
+      "configuration file has no identification: it is recognised when it is whole 16-byte "
+      "records followed by the end mark FF FF, no record starts with 0xFF and every area spans "
+      "at most 32768 pixels each way. --as reads the file as the given format whatever it "
+      "holds (a damaged touch file needs it).\n"
+      "\n"
+      "Output: the first line is 'format zaf', 'format kpx' or 'format hmi'; then one line "
+      "'name value' per field. Names are dotted, indices in brackets; sizes, offsets, counts "
+      "and coordinates are decimal, marks, keys and codes hex (0x41).\n"
+      "  zaf: header.magic, header.id, header.type, header.size, header.fonts; "
+      "index[I].descriptor for each font; font[I].secury, .filter, .picture.offset, "
+      ".picture.length, .picture.scan, .chars (the number of defined characters), then one "
+      "line 'font[I].char[0xKK] x= y= w= h= rc_x= rc_y=' per defined character, values as "
+      "stored (unsigned 16-bit).\n"
+      "  kpx: header.magic, header.id, header.type, header.size, header.highest_page, "
+      "header.fixed, header.time (YY-MM-DDTHH:MM:SS as stored), header.rpl, header.start_page, "
+      "header.sound (buzzer, silent or speaker, the latter followed by header.zva and "
+      "header.audio); index.size; index[P].length and index[P].offset for each page with a "
+      "block; page[P].variable_records, .variable_offset, .variable_bytes, .touch_records, "
+      ".touch_offset, .touch_bytes.\n"
+      "  hmi: one line 'record[I] page= left= top= right= bottom= picNum= catoonNum= "
+      "commond=0xCCCC' per record, picNum and catoonNum signed as the touch tool reads them "
+      "back, the others unsigned; then 'records N' and 'end_mark.offset N'.\n"
+      "\n"
+      "A damaged file is printed as far as it is sound; then 'error at offset N: ...' names "
+      "the first inconsistency on standard error and the exit status is 1. Unrecognised "
+      "content also exits with 1.";
+
+void addOptions(QCommandLineParser *parser)
+{
+    parser->setApplicationDescription(QLatin1String(description));
+    parser->addPositionalArgument(
+        QStringLiteral("file"), QStringLiteral("The file to print."), QStringLiteral("FILE"));
+    parser->addOption({ QStringLiteral("as"),
+        QStringLiteral("Read the file as <format>: zaf, kpx or hmi (default: recognised by "
+                       "content)."),
+        QStringLiteral("format") });
+}
+
+struct Decoded
+{
+    QStringList lines;
+    qint64 errorOffset = -1;
+    QString error;
+};
+
+// The three decoders report alike.
+template <typename Dump> Decoded decoded(const Dump &dump)
+{
+    return { dump.lines, dump.errorOffset, dump.error };
+}
+
+// The format named by --as or recognised in `bytes`; empty when there is none.
+QString formatOf(const QByteArray &bytes)
+{
+    if (isZafFile(bytes))
+        return QStringLiteral("zaf");
+    if (isKpxFile(bytes))
+        return QStringLiteral("kpx");
+    if (looksLikeTouchFile(bytes))
+        return QStringLiteral("hmi");
+    return QString();
+}
+
+Decoded decode(const QString &format, const QByteArray &bytes)
+{
+    if (format == QLatin1String("zaf"))
+        return decoded(dumpZaf(bytes));
+    if (format == QLatin1String("kpx"))
+        return decoded(dumpKpx(bytes));
+    return decoded(dumpTouchFile(bytes));
+}
+
+void printLines(const QStringList &lines)
+{
+    QByteArray text = lines.join(QLatin1Char('\n')).toUtf8();
+    text += '\n';
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+}
+
+} // namespace
+
+int runDump(const QString &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    addOptions(&parser);
+    const int parsed = parseSubcommand(parser, command, arguments, QLatin1String(usageLine));
+    if (parsed >= 0)
+        return parsed;
+    QString file;
+    if (const int status = oneArgument(parser, command, QStringLiteral("file"), &file); status >= 0)
+        return status;
+    QString format = parser.value(QStringLiteral("as"));
+    if (parser.isSet(QStringLiteral("as"))
+        && !QStringList({ QStringLiteral("zaf"), QStringLiteral("kpx"), QStringLiteral("hmi") })
+                .contains(format))
+        return usageError(
+            command, QStringLiteral("--as takes zaf, kpx or hmi, not '%1'").arg(format));
+
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(file, &bytes, &error)) {
+        printError(command, QStringLiteral("cannot read '%1': %2").arg(file, error));
+        return ExitRefused;
+    }
+    if (format.isEmpty())
+        format = formatOf(bytes);
+    if (format.isEmpty()) {
+        printError(command,
+            QStringLiteral("'%1' is neither an icon-font file (.ZAF), a start-up configuration "
+                           "file (.KPX) nor a touch configuration file; --as hmi reads a "
+                           "damaged touch configuration file")
+                .arg(file));
+        return ExitRefused;
+    }
+    const Decoded dump = decode(format, bytes);
+    printLines(dump.lines);
+    if (dump.errorOffset < 0)
+        return ExitOk;
+    std::fflush(stdout);
+    printError(command,
+        QStringLiteral("'%1': error at offset %2: %3")
+            .arg(file, QString::number(dump.errorOffset), dump.error));
+    return ExitRefused;
+}

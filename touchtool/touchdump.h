@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The records of a touch configuration file as text lines, in file order. A damaged file
+// is read as far as it is sound; `errorOffset` then gives the byte where the first
+// inconsistency lies and `error` says what it is.
+struct TouchDump
+{
+    QStringList lines;
+    qint64 errorOffset = -1; // -1 for a sound file
+    QString error;
+    bool sound() const { return errorOffset < 0; }
+};
+
+// The file has no identification: it is taken for a touch configuration file when it is
+// whole 16-byte records and the end mark FF FF, with no record that the reader would take
+// for the end, and every area spans at most 32768 pixels each way (counted modulo 65536,
+// as right and bottom wrap for areas dragged off the page).
+bool looksLikeTouchFile(const QByteArray &bytes);
+
+// One line per record, fields as the touch tool reads them back: picNum and catoonNum
+// signed, the others unsigned; commond in hex.
+TouchDump dumpTouchFile(const QByteArray &bytes);
