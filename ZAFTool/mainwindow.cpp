@@ -27,6 +27,7 @@
 #include "scenecommands.h"
 #include "shapemimedata.h"
 #include "shapevisit.h"
+#include "startup.h"
 #include "zafworkspace.h"
 
 namespace {
@@ -73,6 +74,12 @@ MainWindow::~MainWindow()
 
 void MainWindow::askForProject()
 {
+    // A project named on the command line opens without the start-up question.
+    const QString file = fileArgument(QStringLiteral(".prozaf"));
+    if (!file.isEmpty()) {
+        m_ws->loadFile(file);
+        return;
+    }
     DlgNewPro dialog(this);
     connect(&dialog, &DlgNewPro::newPro, m_ws, &ZafWorkspace::loadProPath);
     connect(&dialog, &DlgNewPro::oldPro, m_ws, &ZafWorkspace::loadFile);

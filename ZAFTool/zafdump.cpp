@@ -24,7 +24,10 @@ QString hex(quint32 value, int digits)
 class ZafReader
 {
 public:
-    explicit ZafReader(const QByteArray &bytes) : m_bytes(bytes) { }
+    explicit ZafReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
 
     ZafDump read();
 
@@ -41,7 +44,10 @@ private:
     // Fails at the end of the file unless `width` bytes from `at` are there.
     bool need(qint64 at, qint64 width, const QString &what);
     bool fail(qint64 at, const QString &what);
-    void line(const QString &name, const QString &text) { m_dump.lines.append(name + QLatin1Char(' ') + text); }
+    void line(const QString &name, const QString &text)
+    {
+        m_dump.lines.append(name + QLatin1Char(' ') + text);
+    }
     void line(const QString &name, qint64 number) { line(name, QString::number(number)); }
 
     const QByteArray &m_bytes;
@@ -55,9 +61,12 @@ ZafDump ZafReader::read()
     m_dump.lines.append(QStringLiteral("format zaf"));
     if (header() && index()) {
         m_running = qint64(m_fonts + 1) * kBlock;
+        // In file order: every descriptor, then the pictures they point at.
         bool sound = true;
         for (int i = 0; sound && i < m_fonts; ++i)
             sound = font(i);
+        for (int i = 0; sound && i < m_fonts; ++i)
+            sound = picture(i, qint64(kBlock) * (i + 1));
         if (sound)
             end();
     }
@@ -76,10 +85,11 @@ bool ZafReader::need(qint64 at, qint64 width, const QString &what)
 {
     if (at + width <= size())
         return true;
-    return fail(size(), QStringLiteral("the file ends inside %1 (%2 bytes from offset %3)")
-                            .arg(what)
-                            .arg(width)
-                            .arg(at));
+    return fail(size(),
+        QStringLiteral("the file ends inside %1 (%2 bytes from offset %3)")
+            .arg(what)
+            .arg(width)
+            .arg(at));
 }
 
 bool ZafReader::fail(qint64 at, const QString &what)
@@ -108,7 +118,8 @@ bool ZafReader::header()
     m_fonts = int(value(14, 2));
     line(QStringLiteral("header.fonts"), m_fonts);
     if (m_fonts > kMaxFonts)
-        return fail(14, QStringLiteral("%1 fonts, the index holds at most %2").arg(m_fonts).arg(kMaxFonts));
+        return fail(
+            14, QStringLiteral("%1 fonts, the index holds at most %2").arg(m_fonts).arg(kMaxFonts));
     return true;
 }
 
@@ -120,26 +131,31 @@ bool ZafReader::index()
             return false;
         if (i >= m_fonts) {
             if (value(at, 4) != 0)
-                return fail(at, QStringLiteral("index entry %1 lies beyond the %2 fonts but is not empty")
-                                    .arg(i)
-                                    .arg(m_fonts));
+                return fail(at,
+                    QStringLiteral("index entry %1 lies beyond the %2 fonts but is not empty")
+                        .arg(i)
+                        .arg(m_fonts));
             continue;
         }
         if (value(at, 1) != 0x5A)
             return fail(at, QStringLiteral("index entry %1 lacks the mark 0x5A").arg(i));
         const qint64 descriptor = value(at + 1, 3);
         line(QStringLiteral("index[%1].descriptor").arg(i), descriptor);
-        if (descriptor >= size())
-            return fail(at + 1, QStringLiteral("index entry %1 points at %2, past the end of the file (%3 bytes)")
-                                    .arg(i)
-                                    .arg(descriptor)
-                                    .arg(size()));
-        // Descriptors follow the index one block each, in font order.
-        if (descriptor != qint64(kBlock) * (i + 1))
-            return fail(at + 1, QStringLiteral("index entry %1 points at %2, the descriptor of font %1 lies at %3")
-                                    .arg(i)
-                                    .arg(descriptor)
-                                    .arg(qint64(kBlock) * (i + 1)));
+        // Descriptors follow the index one block each, in font order; a file cut short is
+        // found when the descriptor is read.
+        const qint64 expected = qint64(kBlock) * (i + 1);
+        if (descriptor != expected && descriptor >= size())
+            return fail(at + 1,
+                QStringLiteral("index entry %1 points at %2, past the end of the file (%3 bytes)")
+                    .arg(i)
+                    .arg(descriptor)
+                    .arg(size()));
+        if (descriptor != expected)
+            return fail(at + 1,
+                QStringLiteral("index entry %1 points at %2, the descriptor of font %1 lies at %3")
+                    .arg(i)
+                    .arg(descriptor)
+                    .arg(expected));
     }
     return true;
 }
@@ -158,7 +174,7 @@ bool ZafReader::font(int font)
     line(name + QStringLiteral("picture.length"), value(at + 7, 3));
     line(name + QStringLiteral("picture.scan"), value(at + 10, 2));
     characters(font, at + kTableStart);
-    return picture(font, at);
+    return true;
 }
 
 void ZafReader::characters(int font, qint64 table)
@@ -189,33 +205,43 @@ bool ZafReader::picture(int font, qint64 descriptor)
     const qint64 length = value(descriptor + 7, 3);
     const qint64 scan = value(descriptor + 10, 2);
     if (offset >= size())
-        return fail(descriptor + 3, QStringLiteral("the picture of font %1 starts at %2, past the end of the file (%3 bytes)")
-                                        .arg(font)
-                                        .arg(offset)
-                                        .arg(size()));
+        return fail(descriptor + 3,
+            QStringLiteral(
+                "the picture of font %1 starts at %2, past the end of the file (%3 bytes)")
+                .arg(font)
+                .arg(offset)
+                .arg(size()));
     if (offset + length > size())
-        return fail(descriptor + 7, QStringLiteral("the picture of font %1 (%2 bytes from %3) runs past the end of the file (%4 bytes)")
-                                        .arg(font)
-                                        .arg(length)
-                                        .arg(offset)
-                                        .arg(size()));
+        return fail(descriptor + 7,
+            QStringLiteral("the picture of font %1 (%2 bytes from %3) runs past the end of the "
+                           "file (%4 bytes)")
+                .arg(font)
+                .arg(length)
+                .arg(offset)
+                .arg(size()));
     // Pictures follow the descriptors back to back, in font order.
     if (offset != m_running)
-        return fail(descriptor + 3, QStringLiteral("the picture of font %1 starts at %2, it belongs at %3")
-                                        .arg(font)
-                                        .arg(offset)
-                                        .arg(m_running));
+        return fail(descriptor + 3,
+            QStringLiteral("the picture of font %1 starts at %2, it belongs at %3")
+                .arg(font)
+                .arg(offset)
+                .arg(m_running));
     if (length % 4 != 0)
-        return fail(descriptor + 7, QStringLiteral("the picture of font %1 has %2 bytes, not a multiple of 4")
-                                        .arg(font)
-                                        .arg(length));
+        return fail(descriptor + 7,
+            QStringLiteral("the picture of font %1 has %2 bytes, not a multiple of 4")
+                .arg(font)
+                .arg(length));
     if (scan % 4 != 0 || scan >= length)
-        return fail(descriptor + 10, QStringLiteral("the scan data of font %1 starts at %2, not a multiple of 4 inside its %3 bytes")
-                                         .arg(font)
-                                         .arg(scan)
-                                         .arg(length));
+        return fail(descriptor + 10,
+            QStringLiteral(
+                "the scan data of font %1 starts at %2, not a multiple of 4 inside its %3 bytes")
+                .arg(font)
+                .arg(scan)
+                .arg(length));
     if (length < 2 || value(offset, 2) != 0xFFD8)
-        return fail(offset, QStringLiteral("the picture of font %1 does not start with the JPEG marker FF D8").arg(font));
+        return fail(offset,
+            QStringLiteral("the picture of font %1 does not start with the JPEG marker FF D8")
+                .arg(font));
     m_running += length;
     return true;
 }
@@ -223,11 +249,13 @@ bool ZafReader::picture(int font, qint64 descriptor)
 bool ZafReader::end()
 {
     if (m_running < size())
-        return fail(m_running, QStringLiteral("%1 bytes follow the last picture").arg(size() - m_running));
+        return fail(
+            m_running, QStringLiteral("%1 bytes follow the last picture").arg(size() - m_running));
     if (value(10, 4) != size())
-        return fail(10, QStringLiteral("the header gives the size %1, the file has %2 bytes")
-                            .arg(value(10, 4))
-                            .arg(size()));
+        return fail(10,
+            QStringLiteral("the header gives the size %1, the file has %2 bytes")
+                .arg(value(10, 4))
+                .arg(size()));
     return true;
 }
 

@@ -2,11 +2,22 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QFileInfo>
 #include <QSettings>
 
 QString configPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini");
+}
+
+QString fileArgument(const QString &suffix)
+{
+    const QStringList arguments = QCoreApplication::arguments();
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].endsWith(suffix, Qt::CaseInsensitive) && QFileInfo(arguments[i]).isFile())
+            return arguments[i];
+    }
+    return QString();
 }
 
 int languageSetting(const QString &iniPath)

@@ -23,6 +23,10 @@ int languageSetting(const QString &iniPath);
 // Returns whether a catalogue was loaded; a failed load leaves the translator empty.
 bool loadCatalogue(QTranslator *translator, int language, const CatalogueRule &rule);
 
+// The first command-line argument that names an existing file ending in `suffix`; empty
+// when there is none.
+QString fileArgument(const QString &suffix);
+
 // Registers the title images shared by the three programs (they live in a static library).
 void initShellResources();
 

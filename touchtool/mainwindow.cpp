@@ -27,6 +27,7 @@
 #include "projectrecord.h"
 #include "scenecommands.h"
 #include "shapemimedata.h"
+#include "startup.h"
 #include "title.h"
 #include "touchworkspace.h"
 
@@ -63,6 +64,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_actionTimer, &QTimer::timeout, this, &MainWindow::updateActions);
     m_actionTimer->start(500);
     updateActions();
+    // A project named on the command line opens at once.
+    const QString file = fileArgument(QStringLiteral(".hmi"));
+    if (!file.isEmpty())
+        QTimer::singleShot(0, this, [this, file]() { openProjectFile(file); });
 }
 
 MainWindow::~MainWindow()
@@ -160,14 +165,17 @@ void MainWindow::cn2en()
 void MainWindow::openRecord()
 {
     DlgProRecord dialog(this);
-    connect(&dialog, &DlgProRecord::openProject, this, [this](const QString &fileName) {
-        m_undoStack.clear();
-        m_ws->openByPath(fileName);
-        // The label names the project that is open, whichever way it was opened.
-        if (!m_ws->projectFile.isEmpty())
-            lbl_status->setText(m_ws->projectFile);
-    });
+    connect(&dialog, &DlgProRecord::openProject, this, &MainWindow::openProjectFile);
     dialog.exec();
+}
+
+void MainWindow::openProjectFile(const QString &fileName)
+{
+    m_undoStack.clear();
+    m_ws->openByPath(fileName);
+    // The label names the project that is open, whichever way it was opened.
+    if (!m_ws->projectFile.isEmpty())
+        lbl_status->setText(m_ws->projectFile);
 }
 
 void MainWindow::loadControls()

@@ -150,6 +150,8 @@ private:
     void connectScene(DrawScene *scene);
     void showPage(int number, DrawScene *scene);
     void showPicSelect(int who);
+    // Opens a project by path (recent projects, command line), without recording it.
+    void openProjectFile(const QString &fileName);
     // The touch area the panel edits: the first selected item when it is a rectangle.
     GraphicsRectItem *editedArea() const;
 
