@@ -135,6 +135,13 @@ QStringList kpxHeaderLines(int size, int page, int rpl, int start)
         QStringLiteral("header.start_page %1").arg(start) };
 }
 
+// A file without pages: the header alone.
+QStringList headerOnly(const QString &sound)
+{
+    return kpxHeaderLines(256, 0, 7, 0)
+        + QStringList { QStringLiteral("header.sound ") + sound, "index.size 0" };
+}
+
 QStringList kpxSampleLines()
 {
     return kpxHeaderLines(688, 2, 32, 1)
@@ -224,11 +231,8 @@ void TestLumoDump::kpxFiles_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("pages and variables") << kpxSample() << kpxSampleLines();
-    const QStringList noPages { "index.size 0" };
-    QTest::newRow("buzzer, no pages") << kpxHeaderOnly(
-        KpxSound::Buzzer) << kpxHeaderLines(256, 0, 7, 0) + "header.sound buzzer" + noPages;
-    QTest::newRow("silent, no pages") << kpxHeaderOnly(
-        KpxSound::Silent) << kpxHeaderLines(256, 0, 7, 0) + "header.sound silent" + noPages;
+    QTest::newRow("buzzer, no pages") << kpxHeaderOnly(KpxSound::Buzzer) << headerOnly("buzzer");
+    QTest::newRow("silent, no pages") << kpxHeaderOnly(KpxSound::Silent) << headerOnly("silent");
 }
 
 void TestLumoDump::kpxFiles()
