@@ -1,5 +1,6 @@
 #include "zafproject.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGraphicsItem>
@@ -94,6 +95,17 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder,
 } // namespace
 
 void writeZafProject(QIODevice *device, const FontImageList &images)
+{
+    // The writer hands the device every attribute separately; a file pays for each such
+    // write, a byte array in memory hardly at all.
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    writeZafDocument(&buffer, images);
+    device->write(document);
+}
+
+void writeZafDocument(QIODevice *device, const FontImageList &images)
 {
     QXmlStreamWriter xml(device);
     xml.setAutoFormatting(true);

@@ -17,6 +17,8 @@ using FontSceneFactory
 // Writes the project document of `images`: the declaration, the document type line, the
 // "scenes" root and one "canvas" per font image in ascending number with its shapes.
 void writeZafProject(QIODevice *device, const FontImageList &images);
+// The same document written straight to `device`, piece by piece.
+void writeZafDocument(QIODevice *device, const FontImageList &images);
 
 // Where reading a project document stopped short; `sound` when it did not.
 struct ZafProjectError

@@ -272,25 +272,21 @@ QByteArray ZafWorkspace::getLut(DrawScene *scene)
     return ::getLut(sceneChars(scene));
 }
 
-QVector<ZafFontInput> ZafWorkspace::writerInputs(
-    const FontImageList &images, const ProgressFunction &progress)
+QVector<ZafFontInput> ZafWorkspace::writerInputs(const FontImageList &images)
 {
     QVector<ZafFontInput> inputs;
     inputs.reserve(int(images.size()));
-    const int total = int(images.size());
     for (const auto &entry : images) {
         const FontImage &image = *entry.second;
-        if (progress)
-            progress(inputs.size(), total, image.file.fileName());
         ZafFontInput input;
         input.number = image.number;
         input.secury = image.scene->secury;
         input.filter = image.scene->filter;
         input.file = image.file.absoluteFilePath();
-        readZafPicture(&input);
+        // Held all at once, the pictures would double the memory of a large generation.
+        input.pictureInFile = true;
         input.chars = sceneChars(image.scene);
         inputs.append(input);
-        // Reading many pictures takes a while; the window stays responsive.
         QCoreApplication::processEvents();
     }
     return inputs;
@@ -324,9 +320,11 @@ void ZafWorkspace::getZAF()
         return;
     qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
-    const ZafResult result = buildZaf(writerInputs(fontImages,
-        [this](int done, int total, const QString &name) { emit progress(done, total, name); }));
-    emit progress(int(fontImages.size()), int(fontImages.size()), QString());
+    const ZafResult result = buildZaf(writerInputs(fontImages),
+        [this](int done, int total, const QString &file) {
+            emit progress(done, total, QFileInfo(file).fileName());
+        });
+    emit progress(2 * int(fontImages.size()), 2 * int(fontImages.size()), QString());
     if (!result.ok()) {
         Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
             refusalText(result.refusal));

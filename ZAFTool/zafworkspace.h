@@ -3,8 +3,6 @@
 #include "fontimage.h"
 #include "zafwriter.h"
 
-#include <functional>
-
 #include <QList>
 #include <QObject>
 #include <QSize>
@@ -107,11 +105,9 @@ public:
     static QVector<ZafChar> sceneChars(DrawScene *scene);
     // The 3072-byte character table of `scene`'s rectangles.
     static QByteArray getLut(DrawScene *scene);
-    // Reports the font image about to be read: `done` of `total`, its picture's name.
-    using ProgressFunction = std::function<void(int done, int total, const QString &name)>;
-    // What the writer needs of every font image, pictures read from their files.
-    static QVector<ZafFontInput> writerInputs(
-        const FontImageList &images, const ProgressFunction &progress = {});
+    // What the writer needs of every font image; the writer reads the pictures from their
+    // files.
+    static QVector<ZafFontInput> writerInputs(const FontImageList &images);
     // The generate command: checks, builds, asks for the output file and writes it.
     void getZAF();
 

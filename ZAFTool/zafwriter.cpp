@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <numeric>
 
@@ -79,16 +80,29 @@ JpegPlan planJpeg(const QByteArray &jpeg)
     return plan;
 }
 
+// The next FF C4 at or after `from` in the first `size` bytes; -1 when there is none.
+// memchr finds the FF bytes far faster than a general substring search.
+int findTable(const char *data, int size, int from)
+{
+    while (from + 1 < size) {
+        const void *hit = std::memchr(data + from, 0xFF, size_t(size - 1 - from));
+        if (!hit)
+            return -1;
+        const int at = int(static_cast<const char *>(hit) - data);
+        if (static_cast<unsigned char>(data[at + 1]) == 0xC4)
+            return at;
+        from = at + 1;
+    }
+    return -1;
+}
+
 // The search resumes one byte after each table start over the bytes already rewritten,
 // so a rewritten body that happens to contain FF C4 is taken up again.
-void scrambleTables(QByteArray *bytes, int key)
+void scrambleTables(char *data, int size, int key)
 {
-    const QByteArray dht = QByteArrayLiteral("\xFF\xC4");
-    const int size = bytes->size();
-    char *data = bytes->data();
     int from = 0;
     for (;;) {
-        const int table = bytes->indexOf(dht, from);
+        const int table = findTable(data, size, from);
         if (table < 0 || table + 3 >= size)
             return;
         from = table + 1;
@@ -105,6 +119,18 @@ void scrambleTables(QByteArray *bytes, int key)
             data[at] = static_cast<char>(previous);
         }
     }
+}
+
+// Appends the prepared form of `jpeg` (planned as `plan`) to `out`.
+void appendPrepared(QByteArray *out, const QByteArray &jpeg, const JpegPlan &plan, int key)
+{
+    const int start = out->size();
+    out->append(jpeg);
+    out->append(plan.narrowPad, '\0');
+    if (key != 0)
+        scrambleTables(out->data() + start, out->size() - start, key);
+    out->insert(start + plan.scanStart, QByteArray(plan.scanPad, '\xFF'));
+    out->append(plan.tailPad, '\0');
 }
 
 // Truncated toward zero, then the low 16 bits; values that are not finite store 0.
@@ -159,14 +185,34 @@ ZafRefusal refusal(ZafProblem problem, const ZafFontInput &font, qint64 value = 
     return result;
 }
 
+// The picture of `font`: its bytes, or the file read now. False with the reason when it
+// cannot be read.
+bool pictureOf(const ZafFontInput &font, QByteArray *jpeg, QString *error)
+{
+    if (!font.pictureInFile) {
+        *jpeg = font.jpeg;
+        *error = font.readError;
+        return !font.readFailed;
+    }
+    return readWholeFile(font.file, jpeg, error);
+}
+
+bool samePlan(const JpegPlan &a, const JpegPlan &b)
+{
+    return a.problem == b.problem && a.narrowPad == b.narrowPad && a.scanStart == b.scanStart
+        && a.scanPad == b.scanPad && a.tailPad == b.tailPad && a.length == b.length;
+}
+
+ZafRefusal unreadable(const ZafFontInput &font, const QString &detail)
+{
+    ZafRefusal result = refusal(ZafProblem::Unreadable, font);
+    result.detail = detail;
+    return result;
+}
+
 // The first problem of `font` once it is placed after `*running` bytes, which it advances.
 ZafRefusal checkFont(const ZafFontInput &font, const JpegPlan &plan, qint64 *running)
 {
-    if (font.readFailed) {
-        ZafRefusal result = refusal(ZafProblem::Unreadable, font);
-        result.detail = font.readError;
-        return result;
-    }
     if (plan.problem != ZafProblem::None)
         return refusal(plan.problem, font);
     if (plan.length >= kPictureLimit)
@@ -244,13 +290,7 @@ PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
 
     QByteArray bytes;
     bytes.reserve(static_cast<int>(plan.length));
-    bytes += jpeg;
-    bytes += QByteArray(plan.narrowPad, '\0');
-    const int key = nJiamiType & 0xFF;
-    if (key != 0)
-        scrambleTables(&bytes, key);
-    bytes.insert(plan.scanStart, QByteArray(plan.scanPad, '\xFF'));
-    bytes += QByteArray(plan.tailPad, '\0');
+    appendPrepared(&bytes, jpeg, plan, nJiamiType & 0xFF);
 
     prepared.bytes = bytes;
     prepared.fileLen = bytes.size();
@@ -265,10 +305,11 @@ QByteArray getLut(const QVector<ZafChar> &chars)
         if (c.asc < 0 || c.asc > 255)
             continue;
         const qreal fields[] = { c.x, c.y, c.width, c.height, c.rcX, c.rcY };
-        int at = c.asc * kEntrySize;
+        char *entry = table.data() + c.asc * kEntrySize;
         for (qreal value : fields) {
-            table.replace(at, 2, intToBytes(low16(value), 2, 0));
-            at += 2;
+            const int field = low16(value);
+            *entry++ = static_cast<char>((field >> 8) & 0xFF);
+            *entry++ = static_cast<char>(field & 0xFF);
         }
     }
     return table;
@@ -282,7 +323,7 @@ bool readZafPicture(ZafFontInput *input)
     return !input->readFailed;
 }
 
-ZafResult buildZaf(const QVector<ZafFontInput> &fonts)
+ZafResult buildZaf(const QVector<ZafFontInput> &fonts, const ZafProgress &progress)
 {
     ZafResult result;
     const QVector<int> order = fontOrder(fonts);
@@ -300,8 +341,17 @@ ZafResult buildZaf(const QVector<ZafFontInput> &fonts)
     QVector<JpegPlan> plans;
     plans.reserve(count);
     qint64 total = qint64(count + 1) * kBlock;
+    const int steps = 2 * count;
     for (int index : order) {
-        plans.append(planJpeg(fonts[index].jpeg));
+        if (progress)
+            progress(plans.size(), steps, fonts[index].file);
+        QByteArray jpeg;
+        QString error;
+        if (!pictureOf(fonts[index], &jpeg, &error)) {
+            result.refusal = unreadable(fonts[index], error);
+            return result;
+        }
+        plans.append(planJpeg(jpeg));
         result.refusal = checkFont(fonts[index], plans.last(), &total);
         if (!result.ok())
             return result;
@@ -321,9 +371,19 @@ ZafResult buildZaf(const QVector<ZafFontInput> &fonts)
         bytes += descriptor(fonts[order[i]], filePt, plans[i]);
         filePt += plans[i].length;
     }
-    for (int index : order) {
-        const ZafFontInput &font = fonts[index];
-        bytes += getJpg(font.jpeg, bytes.size(), font.secury).bytes;
+    for (int i = 0; i < count; ++i) {
+        const ZafFontInput &font = fonts[order[i]];
+        if (progress)
+            progress(count + i, steps, font.file);
+        QByteArray jpeg;
+        QString error;
+        if (!pictureOf(font, &jpeg, &error) || !samePlan(planJpeg(jpeg), plans[i])) {
+            result.refusal = unreadable(font,
+                error.isEmpty() ? QStringLiteral("the picture changed while the file was built")
+                                : error);
+            return result;
+        }
+        appendPrepared(&bytes, jpeg, plans[i], font.secury & 0xFF);
     }
     result.bytes = bytes;
     return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -77,6 +79,9 @@ struct ZafFontInput
     QByteArray jpeg;
     bool readFailed = false;
     QString readError;
+    // The writer reads `file` itself instead of taking `jpeg`, once to place the picture
+    // and once to copy it, so that only one picture is held besides the file being built.
+    bool pictureInFile = false;
     QVector<ZafChar> chars;
 };
 
@@ -90,6 +95,10 @@ struct ZafResult
     bool ok() const { return refusal.problem == ZafProblem::None; }
 };
 
+// Told before each font's picture is read: `done` of `total` steps, the picture's file.
+// Pictures read from their files are read twice (to place them, then to copy them).
+using ZafProgress = std::function<void(int done, int total, const QString &file)>;
+
 // The whole icon-font file for `fonts`, placed in ascending font number. Every limit is
 // checked before any byte is produced; the first problem found in font order is returned.
-ZafResult buildZaf(const QVector<ZafFontInput> &fonts);
+ZafResult buildZaf(const QVector<ZafFontInput> &fonts, const ZafProgress &progress = {});

@@ -118,6 +118,21 @@ void GraphicsRectItem::normalizeGeometry()
         const QPointF origin = mapToScene(transformOriginPoint());
         const QPointF topLeft = mapToScene(localRect().topLeft());
         const QPointF delta = origin - topLeft;
+        if (isUntransformed() && std::isfinite(delta.x()) && std::isfinite(delta.y())) {
+            // The two translations below cancel exactly, so only the move is left; skipping
+            // them makes adding many areas several times faster.
+            prepareGeometryChange();
+            m_localRect = QRectF(0, 0, m_width, m_height);
+            setTransformOriginPoint(0, 0);
+            setPos(pos() - delta);
+            m_originMark = QPointF();
+            placeHandles();
+            m_initialRect = localRect();
+#ifdef DRAWING_ZAF
+            m_savedCentre = QPointF(rc_x, rc_y);
+#endif
+            return;
+        }
         prepareGeometryChange();
         m_localRect = QRectF(0, 0, m_width, m_height);
         setTransform(transform().translate(delta.x(), delta.y()));
@@ -131,6 +146,12 @@ void GraphicsRectItem::normalizeGeometry()
 #ifdef DRAWING_ZAF
     m_savedCentre = QPointF(rc_x, rc_y);
 #endif
+}
+
+bool GraphicsRectItem::isUntransformed() const
+{
+    return transform().isIdentity() && rotation() == 0 && scale() == 1
+        && transformations().isEmpty();
 }
 
 void GraphicsRectItem::translateBy(const QPointF &delta)

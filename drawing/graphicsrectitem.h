@@ -66,6 +66,8 @@ protected:
 
 private:
     void paintRect(QPainter *painter, bool withCentre);
+    // No transform, rotation or scale: scene and parent coordinates differ by pos() only.
+    bool isUntransformed() const;
 };
 
 DRAWING_END_NAMESPACE

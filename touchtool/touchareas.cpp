@@ -4,9 +4,13 @@
 #include "drawtypes.h"
 #include "graphicsrectitem.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
 
 namespace {
+
+// Diagnostics only: quiet unless QT_LOGGING_RULES asks for them, since a large file read
+// back would spend more time on them than on the areas.
+Q_LOGGING_CATEGORY(touchLog, "lumo.touch", QtInfoMsg)
 
 bool isGroupMember(const QGraphicsItem *item)
 {
@@ -84,9 +88,10 @@ int addMissingAreas(const PageMap &pages, const QVector<TouchRecord> &records)
         DrawScene *scene = page.value()->scene;
         if (hasAreaAt(scene, QPointF(record.left + 1, record.top + 1)))
             continue;
-        qDebug().noquote() << QStringLiteral("该点没有控件: ") << record.left << "," << record.top;
+        qCDebug(touchLog).noquote() << QStringLiteral("该点没有控件: ") << record.left << ","
+                                    << record.top;
         GraphicsRectItem *area = newArea(record);
-        qDebug() << "w=" << area->width() << " , h=" << area->height();
+        qCDebug(touchLog) << "w=" << area->width() << " , h=" << area->height();
         scene->addItem(area);
         area->normalizeGeometry();
         ++added;

@@ -320,7 +320,7 @@ void TestZafMainWindow::longWorkReportsProgress()
         item->asc = characters(m_window->currentScene()).indexOf(item);
     m_p->prompt.answer(m_p->dir.filePath(QStringLiteral("out.ZAF")));
     m_window->actionGenerate->trigger();
-    QCOMPARE(steps(), QStringList({ "0/2 1.jpg", "1/2 2.jpg", "2/2 " }));
+    QCOMPARE(steps(), QStringList({ "0/4 1.jpg", "1/4 2.jpg", "2/4 1.jpg", "3/4 2.jpg", "4/4 " }));
     QVERIFY(!dialog->isVisible());
 }
 

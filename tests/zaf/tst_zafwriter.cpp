@@ -187,6 +187,7 @@ private slots:
     void lengthAlignment_data();
     void lengthAlignment();
     void readPicture();
+    void picturesReadByTheWriter();
     void refusals_data();
     void refusals();
     void limitsAccepted_data();
@@ -536,6 +537,41 @@ void TestZafWriter::readPicture()
     QVERIFY(input.readFailed);
     QVERIFY(!input.readError.isEmpty());
     QVERIFY(input.jpeg.isEmpty());
+}
+
+// The writer reading each picture itself gives the file built from pictures in memory:
+// narrow, wide, scrambled and plain pictures, out of number order.
+void TestZafWriter::picturesReadByTheWriter()
+{
+    QTemporaryDir dir;
+    const QVector<QByteArray> pictures { qtJpeg(40, 30), qtJpeg(97, 61), qtJpeg(64, 64),
+        MiniJpeg().bytes() };
+    const int numbers[] = { 12, 3, 7, 0 };
+    QVector<ZafFontInput> inMemory;
+    QVector<ZafFontInput> inFiles;
+    for (int i = 0; i < pictures.size(); ++i) {
+        ZafFontInput input = font(numbers[i], pictures[i], { { 0x41 + i, 1, 2, 3, 4, 1.5, 2 } });
+        input.secury = i % 2 ? 0 : 0x5C + i;
+        input.file = dir.filePath(QStringLiteral("%1.jpg").arg(numbers[i]));
+        QFile file(input.file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(pictures[i]);
+        file.close();
+        inMemory.append(input);
+        input.jpeg.clear();
+        input.pictureInFile = true;
+        inFiles.append(input);
+    }
+    const ZafResult expected = buildZaf(inMemory);
+    QVERIFY(expected.ok());
+    QCOMPARE(buildZaf(inFiles).bytes, expected.bytes);
+
+    inFiles[2].file = dir.filePath(QStringLiteral("missing.jpg"));
+    const ZafResult missing = buildZaf(inFiles);
+    QCOMPARE(missing.refusal.problem, ZafProblem::Unreadable);
+    QCOMPARE(missing.refusal.number, numbers[2]);
+    QVERIFY(!missing.refusal.detail.isEmpty());
+    QVERIFY(missing.bytes.isEmpty());
 }
 
 void TestZafWriter::refusals_data()
