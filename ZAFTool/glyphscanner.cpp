@@ -1,85 +1,42 @@
 #include "glyphscanner.h"
 
-#include <vector>
-
+#include <QCoreApplication>
 #include <QFile>
-
-#include <opencv2/imgcodecs.hpp>
-#include <opencv2/imgproc.hpp>
+#include <QLibrary>
 
 namespace {
 
-using Contours = std::vector<std::vector<cv::Point>>;
+using ScanFunction = void (*)(const QByteArray &, ScanResult &);
 
-// Decoding from memory instead of from a path lets any file name work on every platform.
-cv::Mat decode(const QByteArray &bytes)
+// The module beside the program: lib/lumo under the folder above bin/, in the build tree
+// and when installed.
+ScanFunction scanFunction(QString *error)
 {
-    if (bytes.isEmpty())
-        return cv::Mat(); // imdecode asserts on an empty buffer
-    const cv::Mat buffer(1, bytes.size(), CV_8UC1,
-                         const_cast<char *>(bytes.constData()));
-    try {
-        return cv::imdecode(buffer, cv::IMREAD_COLOR);
-    } catch (const cv::Exception &) {
-        return cv::Mat();
-    }
-}
-
-Contours externalOutlines(const cv::Mat &picture)
-{
-    cv::Mat grey;
-    cv::cvtColor(picture, grey, cv::COLOR_BGR2GRAY);
-    cv::Mat smooth;
-    cv::GaussianBlur(grey, smooth, cv::Size(3, 3), 0, 0, cv::BORDER_DEFAULT);
-    cv::Mat edges;
-    cv::Canny(smooth, edges, 100, 250, 3, false);
-    Contours contours;
-    cv::findContours(edges, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE,
-                     cv::Point(0, 0));
-    return contours;
-}
-
-QVector<QPoint> toQt(const std::vector<cv::Point> &contour)
-{
-    QVector<QPoint> points;
-    points.reserve(int(contour.size()));
-    for (const cv::Point &point : contour)
-        points.append(QPoint(point.x, point.y));
-    return points;
+    static QString loadError;
+    static const ScanFunction function = []() -> ScanFunction {
+        QLibrary module(QCoreApplication::applicationDirPath()
+            + QStringLiteral("/../lib/lumo/lumo_glyphscan"));
+        const auto found = reinterpret_cast<ScanFunction>(module.resolve("lumo_scan_picture"));
+        if (!found)
+            loadError = module.errorString();
+        return found;
+    }();
+    *error = loadError;
+    return function;
 }
 
 } // namespace
 
-bool GetMinMaxPoint(const QVector<QPoint> &contour, int &nMinX, int &nMinY, int &nMaxX,
-                    int &nMaxY)
-{
-    if (contour.isEmpty())
-        return false;
-    nMinX = nMaxX = contour.constFirst().x();
-    nMinY = nMaxY = contour.constFirst().y();
-    for (const QPoint &point : contour) {
-        nMinX = qMin(nMinX, point.x());
-        nMaxX = qMax(nMaxX, point.x());
-        nMinY = qMin(nMinY, point.y());
-        nMaxY = qMax(nMaxY, point.y());
-    }
-    return true;
-}
-
 ScanResult scanPicture(const QByteArray &pictureBytes)
 {
     ScanResult result;
-    const cv::Mat picture = decode(pictureBytes);
-    if (picture.empty())
+    QString error;
+    const ScanFunction scan = scanFunction(&error);
+    if (!scan) {
+        result.error = QStringLiteral("the glyph scanner cannot be loaded: %1").arg(error);
         return result;
-    result.decoded = true;
-    const Contours contours = externalOutlines(picture);
-    result.rects.reserve(int(contours.size()));
-    for (const std::vector<cv::Point> &contour : contours) {
-        int nMinX, nMinY, nMaxX, nMaxY;
-        if (GetMinMaxPoint(toQt(contour), nMinX, nMinY, nMaxX, nMaxY))
-            result.rects.append(QRect(nMinX, nMinY, nMaxX - nMinX, nMaxY - nMinY));
     }
+    scan(pictureBytes, result);
     return result;
 }
 

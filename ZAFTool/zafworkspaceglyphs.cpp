@@ -29,6 +29,11 @@ void ZafWorkspace::scanImage(DrawScene *scene)
     if (!scene)
         return;
     const ScanResult result = scanPictureFile(scene->file);
+    // A program installed without its scanner module says so instead of blaming the picture.
+    if (!result.error.isEmpty()) {
+        Prompt::current().warning(m_dialogParent, trMain("错误！"), result.error);
+        return;
+    }
     if (!result.decoded) {
         Prompt::current().warning(
             m_dialogParent, trMain("错误！"), trMain("扫描时加载图片失败！扫描的图片路径不能有中文！"));

@@ -58,6 +58,10 @@ int runScan(const QString &command, const QStringList &arguments)
         return ExitRefused;
     }
     const ScanResult result = scanPicture(bytes);
+    if (!result.error.isEmpty()) {
+        printError(command, result.error);
+        return ExitRefused;
+    }
     if (!result.decoded) {
         printError(command, QStringLiteral("'%1' cannot be decoded as a picture").arg(source));
         return ExitRefused;

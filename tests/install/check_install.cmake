@@ -1,6 +1,6 @@
 cmake_minimum_required(VERSION 3.16)
 # Installs the build into a fresh prefix and checks that every file lands where it belongs
-# and nothing else does. Called with -DBUILD_DIR=... -DPREFIX=...
+# and nothing else does. Called with -DBUILD_DIR=... -DPREFIX=... -DEXAMPLES=...
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
     RESULT_VARIABLE status OUTPUT_QUIET)
@@ -36,7 +36,17 @@ foreach(entry zaftool:ZAFTool touchtool:TouchTool kpxtool:KPXTool)
     endforeach()
 endforeach()
 
-# The installed command line runs on its own.
+if(NOT EXISTS "${PREFIX}/lib/lumo/lumo_glyphscan.so")
+    message(FATAL_ERROR "missing the glyph scanner module in lib/lumo")
+endif()
+# The installed command line runs on its own, and finds its scanner module.
+execute_process(COMMAND "${PREFIX}/bin/lumo" scan "${EXAMPLES}/zaf/images/1.jpg"
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX MATCHALL "[0-9]+ [0-9]+ [0-9]+ [0-9]+\n" rects "${out}")
+list(LENGTH rects count)
+if(status OR NOT count EQUAL 8)
+    message(FATAL_ERROR "installed lumo scan: exit ${status}, ${count} rectangles\n${err}")
+endif()
 execute_process(COMMAND "${PREFIX}/bin/lumo" --version RESULT_VARIABLE status OUTPUT_VARIABLE out)
 if(status OR NOT out MATCHES "^lumo ")
     message(FATAL_ERROR "installed lumo --version: ${status} ${out}")
