@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr int kIdentificationSize = 10;
 constexpr int kMaxFonts = 1020;
 constexpr int kBlock = 4096;
 constexpr int kIndexStart = 16;
@@ -15,17 +14,11 @@ const QByteArray &identification()
     return bytes;
 }
 
-QString hex(quint32 value, int digits)
-{
-    return QStringLiteral("0x")
-        + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
-}
-
-class ZafReader
+class ZafReader : public DumpReader
 {
 public:
     explicit ZafReader(const QByteArray &bytes)
-        : m_bytes(bytes)
+        : DumpReader(bytes)
     {
     }
 
@@ -39,19 +32,6 @@ private:
     bool picture(int font, qint64 descriptor);
     bool end();
 
-    qint64 size() const { return m_bytes.size(); }
-    quint32 value(qint64 at, int width) const;
-    // Fails at the end of the file unless `width` bytes from `at` are there.
-    bool need(qint64 at, qint64 width, const QString &what);
-    bool fail(qint64 at, const QString &what);
-    void line(const QString &name, const QString &text)
-    {
-        m_dump.lines.append(name + QLatin1Char(' ') + text);
-    }
-    void line(const QString &name, qint64 number) { line(name, QString::number(number)); }
-
-    const QByteArray &m_bytes;
-    ZafDump m_dump;
     int m_fonts = 0;
     qint64 m_running = 0; // where the next picture belongs
 };
@@ -73,40 +53,10 @@ ZafDump ZafReader::read()
     return m_dump;
 }
 
-quint32 ZafReader::value(qint64 at, int width) const
-{
-    quint32 number = 0;
-    for (int i = 0; i < width; ++i)
-        number = number << 8 | static_cast<unsigned char>(m_bytes.at(int(at) + i));
-    return number;
-}
-
-bool ZafReader::need(qint64 at, qint64 width, const QString &what)
-{
-    if (at + width <= size())
-        return true;
-    return fail(size(),
-        QStringLiteral("the file ends inside %1 (%2 bytes from offset %3)")
-            .arg(what)
-            .arg(width)
-            .arg(at));
-}
-
-bool ZafReader::fail(qint64 at, const QString &what)
-{
-    m_dump.errorOffset = at;
-    m_dump.error = what;
-    return false;
-}
-
 bool ZafReader::header()
 {
-    for (int i = 0; i < kIdentificationSize; ++i) {
-        if (!need(i, 1, QStringLiteral("the identification")))
-            return false;
-        if (m_bytes.at(i) != identification().at(i))
-            return fail(i, QStringLiteral("the identification is not \"ORBI_3\" 0x17 \"ZAF\""));
-    }
+    if (!checkIdentification(identification(), QStringLiteral("\"ORBI_3\" 0x17 \"ZAF\"")))
+        return false;
     line(QStringLiteral("header.magic"), QStringLiteral("ORBI_3"));
     line(QStringLiteral("header.id"), hex(0x17, 2));
     line(QStringLiteral("header.type"), QStringLiteral("ZAF"));

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kIdentificationSize = 10;
 constexpr int kEntrySize = 8;
 constexpr int kBlockHeaderSize = 32;
 
@@ -18,12 +17,6 @@ const QByteArray &identification()
     return bytes;
 }
 
-QString hex(quint32 value, int digits)
-{
-    return QStringLiteral("0x")
-        + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
-}
-
 struct Block
 {
     int page;
@@ -31,11 +24,11 @@ struct Block
     qint64 offset;
 };
 
-class KpxReader
+class KpxReader : public DumpReader
 {
 public:
     explicit KpxReader(const QByteArray &bytes)
-        : m_bytes(bytes)
+        : DumpReader(bytes)
     {
     }
 
@@ -49,19 +42,6 @@ private:
     bool block(const Block &block);
     bool end();
 
-    qint64 size() const { return m_bytes.size(); }
-    quint32 value(qint64 at, int width) const;
-    // Fails at the end of the file unless `width` bytes from `at` are there.
-    bool need(qint64 at, qint64 width, const QString &what);
-    bool fail(qint64 at, const QString &what);
-    void line(const QString &name, const QString &text)
-    {
-        m_dump.lines.append(name + QLatin1Char(' ') + text);
-    }
-    void line(const QString &name, qint64 number) { line(name, QString::number(number)); }
-
-    const QByteArray &m_bytes;
-    KpxDump m_dump;
     int m_highestPage = 0;
     qint64 m_running = kpxHeaderSize; // where the next block belongs
     QVector<Block> m_blocks;
@@ -80,40 +60,10 @@ KpxDump KpxReader::read()
     return m_dump;
 }
 
-quint32 KpxReader::value(qint64 at, int width) const
-{
-    quint32 number = 0;
-    for (int i = 0; i < width; ++i)
-        number = number << 8 | static_cast<unsigned char>(m_bytes.at(int(at) + i));
-    return number;
-}
-
-bool KpxReader::need(qint64 at, qint64 width, const QString &what)
-{
-    if (at + width <= size())
-        return true;
-    return fail(size(),
-        QStringLiteral("the file ends inside %1 (%2 bytes from offset %3)")
-            .arg(what)
-            .arg(width)
-            .arg(at));
-}
-
-bool KpxReader::fail(qint64 at, const QString &what)
-{
-    m_dump.errorOffset = at;
-    m_dump.error = what;
-    return false;
-}
-
 bool KpxReader::header()
 {
-    for (int i = 0; i < kIdentificationSize; ++i) {
-        if (!need(i, 1, QStringLiteral("the identification")))
-            return false;
-        if (m_bytes.at(i) != identification().at(i))
-            return fail(i, QStringLiteral("the identification is not \"ORBI_3\" 0x15 \"KPX\""));
-    }
+    if (!checkIdentification(identification(), QStringLiteral("\"ORBI_3\" 0x15 \"KPX\"")))
+        return false;
     line(QStringLiteral("header.magic"), QStringLiteral("ORBI_3"));
     line(QStringLiteral("header.id"), hex(0x15, 2));
     line(QStringLiteral("header.type"), QStringLiteral("KPX"));

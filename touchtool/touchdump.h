@@ -1,19 +1,9 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "filedump.h"
 
-// The records of a touch configuration file as text lines, in file order. A damaged file
-// is read as far as it is sound; `errorOffset` then gives the byte where the first
-// inconsistency lies and `error` says what it is.
-struct TouchDump
-{
-    QStringList lines;
-    qint64 errorOffset = -1; // -1 for a sound file
-    QString error;
-    bool sound() const { return errorOffset < 0; }
-};
+// The records of a touch configuration file as text lines, in file order.
+using TouchDump = FileDump;
 
 // The file has no identification: it is taken for a touch configuration file when it is
 // whole 16-byte records and the end mark FF FF, with no record that the reader would take

@@ -1,0 +1,44 @@
+#include "filedump.h"
+
+quint32 DumpReader::value(qint64 at, int width) const
+{
+    quint32 number = 0;
+    for (int i = 0; i < width; ++i)
+        number = number << 8 | static_cast<unsigned char>(m_bytes.at(int(at) + i));
+    return number;
+}
+
+bool DumpReader::need(qint64 at, qint64 width, const QString &what)
+{
+    if (at + width <= size())
+        return true;
+    return fail(size(),
+        QStringLiteral("the file ends inside %1 (%2 bytes from offset %3)")
+            .arg(what)
+            .arg(width)
+            .arg(at));
+}
+
+bool DumpReader::fail(qint64 at, const QString &what)
+{
+    m_dump.errorOffset = at;
+    m_dump.error = what;
+    return false;
+}
+
+bool DumpReader::checkIdentification(const QByteArray &expected, const QString &name)
+{
+    for (int i = 0; i < expected.size(); ++i) {
+        if (!need(i, 1, QStringLiteral("the identification")))
+            return false;
+        if (m_bytes.at(i) != expected.at(i))
+            return fail(i, QStringLiteral("the identification is not %1").arg(name));
+    }
+    return true;
+}
+
+QString DumpReader::hex(quint32 value, int digits)
+{
+    return QStringLiteral("0x")
+        + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
+}
