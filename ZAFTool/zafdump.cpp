@@ -198,15 +198,7 @@ bool ZafReader::picture(int font, qint64 descriptor)
 
 bool ZafReader::end()
 {
-    if (m_running < size())
-        return fail(
-            m_running, QStringLiteral("%1 bytes follow the last picture").arg(size() - m_running));
-    if (value(10, 4) != size())
-        return fail(10,
-            QStringLiteral("the header gives the size %1, the file has %2 bytes")
-                .arg(value(10, 4))
-                .arg(size()));
-    return true;
+    return checkEnd(m_running, QStringLiteral("last picture"));
 }
 
 } // namespace

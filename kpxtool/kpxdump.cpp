@@ -213,15 +213,7 @@ bool KpxReader::block(const Block &block)
 
 bool KpxReader::end()
 {
-    if (m_running < size())
-        return fail(
-            m_running, QStringLiteral("%1 bytes follow the last block").arg(size() - m_running));
-    if (value(10, 4) != size())
-        return fail(10,
-            QStringLiteral("the header gives the size %1, the file has %2 bytes")
-                .arg(value(10, 4))
-                .arg(size()));
-    return true;
+    return checkEnd(m_running, QStringLiteral("last block"));
 }
 
 } // namespace

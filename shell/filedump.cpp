@@ -42,3 +42,15 @@ QString DumpReader::hex(quint32 value, int digits)
     return QStringLiteral("0x")
         + QString::number(value, 16).toUpper().rightJustified(digits, QLatin1Char('0'));
 }
+
+bool DumpReader::checkEnd(qint64 end, const QString &last)
+{
+    if (end < size())
+        return fail(end, QStringLiteral("%1 bytes follow the %2").arg(size() - end).arg(last));
+    if (value(10, 4) != size())
+        return fail(10,
+            QStringLiteral("the header gives the size %1, the file has %2 bytes")
+                .arg(value(10, 4))
+                .arg(size()));
+    return true;
+}

@@ -34,6 +34,9 @@ protected:
     // The identification bytes at the start, failing at the first byte that differs;
     // `name` describes them in the message.
     bool checkIdentification(const QByteArray &expected, const QString &name);
+    // Nothing may follow the last part (`last` names it) at `end`, and the size field at
+    // offset 10 must give the file's size.
+    bool checkEnd(qint64 end, const QString &last);
     void line(const QString &name, const QString &text)
     {
         m_dump.lines.append(name + QLatin1Char(' ') + text);
