@@ -17,7 +17,7 @@ if(NOT installed STREQUAL expected)
     message(FATAL_ERROR "bin/ holds '${installed}', expected '${expected}'")
 endif()
 
-foreach(entry zaftool:ZAFTool touchtool:TouchTool kpxtool:KPXTool)
+foreach(entry "zaftool:ZAFTool %f" "touchtool:TouchTool %f" kpxtool:KPXTool)
     string(REPLACE ":" ";" parts "${entry}")
     list(GET parts 0 name)
     list(GET parts 1 program)
