@@ -100,6 +100,9 @@ void MainWindow::connectScene(DrawScene *scene)
 {
     connect(scene, &QGraphicsScene::selectionChanged, this, &MainWindow::itemSelected);
     recordSceneChanges(scene, &m_undoStack);
+    // The panel follows a character that is moved or resized.
+    connect(scene, &DrawScene::itemMoved, this, &MainWindow::itemSelected);
+    connect(scene, &DrawScene::itemResize, this, &MainWindow::itemSelected);
     connect(scene, &DrawScene::positionChange, this, &MainWindow::positionChanged);
     connect(scene, &DrawScene::rotatePointChange, this, &MainWindow::itemShow);
     connect(scene, &DrawScene::itemAttrSet, this, &MainWindow::propertyWinShow);

@@ -165,6 +165,11 @@ void TestZafMainWindow::keyPanelShowsAndSetsHex()
 
     m_window->spinX->setValue(3);
     QCOMPARE(item->pos().x(), 3.0);
+    // A drag reports the move; the panel follows it.
+    item->moveBy(10, 0);
+    emit m_window->currentScene()->itemMoved(item, QPointF(10, 0));
+    QCOMPARE(m_window->spinX->value(), 13);
+    item->moveBy(-10, 0);
     m_window->currentScene()->clearSelection();
     QCOMPARE(m_window->editAsc->text(), QString());
 }
