@@ -24,6 +24,7 @@
 #include "drawtypes.h"
 #include "drawview.h"
 #include "linetoolbar.h"
+#include "makeaction.h"
 #include "titlebar.h"
 
 namespace {
@@ -166,48 +167,36 @@ void MainWindow::setupTitleBar()
 
 void MainWindow::setupActions()
 {
-    const auto action = [this](const char *name, const char *icon, void (MainWindow::*slot)()) {
-        auto *a = new QAction(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)), QString(), this);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    actionNew = action("actionNew", "new.png", &MainWindow::newpro);
-    actionOpen = action("actionOpen", "open.png", &MainWindow::open);
-    actionSave = action("actionSave", "save.png", &MainWindow::save);
-    actionSaveAs = action("actionSaveAs", "save.png", &MainWindow::saveAs);
-    actionDelete = action("actionDelete", "delete.png", &MainWindow::deleteItem);
-    actionDelete->setShortcut(QKeySequence::Delete);
-    actionCut = action("actionCut", "cut.png", &MainWindow::on_cut);
-    actionCut->setShortcut(QKeySequence::Cut);
-    actionCopy = action("actionCopy", "copy.png", &MainWindow::on_copy);
-    actionCopy->setShortcut(QKeySequence::Copy);
-    actionPaste = action("actionPaste", "paste.png", &MainWindow::on_paste);
-    actionPaste->setShortcut(QKeySequence::Paste);
-    actionUndo = new QAction(QIcon(QStringLiteral(":/icons/undo.png")), QString(), this);
-    actionUndo->setObjectName(QStringLiteral("actionUndo"));
-    actionUndo->setShortcut(QKeySequence::Undo);
+    actionNew = makeAction(this, "actionNew", ":/icons/new.png", &MainWindow::newpro);
+    actionOpen = makeAction(this, "actionOpen", ":/icons/open.png", &MainWindow::open);
+    actionSave = makeAction(this, "actionSave", ":/icons/save.png", &MainWindow::save);
+    actionSaveAs = makeAction(this, "actionSaveAs", ":/icons/save.png", &MainWindow::saveAs);
+    actionDelete = makeAction(
+        this, "actionDelete", ":/icons/delete.png", &MainWindow::deleteItem, QKeySequence::Delete);
+    actionCut = makeAction(this, "actionCut", ":/icons/cut.png", &MainWindow::on_cut, QKeySequence::Cut);
+    actionCopy
+        = makeAction(this, "actionCopy", ":/icons/copy.png", &MainWindow::on_copy, QKeySequence::Copy);
+    actionPaste = makeAction(
+        this, "actionPaste", ":/icons/paste.png", &MainWindow::on_paste, QKeySequence::Paste);
+    actionUndo = makeAction(this, "actionUndo", ":/icons/undo.png", QKeySequence::Undo);
     connect(actionUndo, &QAction::triggered, &m_undoStack, &QUndoStack::undo);
-    actionRedo = new QAction(QIcon(QStringLiteral(":/icons/redo.png")), QString(), this);
-    actionRedo->setObjectName(QStringLiteral("actionRedo"));
-    actionRedo->setShortcut(QKeySequence::Redo);
+    actionRedo = makeAction(this, "actionRedo", ":/icons/redo.png", QKeySequence::Redo);
     connect(actionRedo, &QAction::triggered, &m_undoStack, &QUndoStack::redo);
-    actionZoomIn = action("actionZoomIn", "zoomin.png", &MainWindow::zoomIn);
-    actionZoomOut = action("actionZoomOut", "zoomout.png", &MainWindow::zoomOut);
+    actionZoomIn = makeAction(this, "actionZoomIn", ":/icons/zoomin.png", &MainWindow::zoomIn);
+    actionZoomOut = makeAction(this, "actionZoomOut", ":/icons/zoomout.png", &MainWindow::zoomOut);
 
     m_toolGroup = new QActionGroup(this);
     const auto tool = [this](const char *name, const char *icon, int shape) {
-        auto *a = new QAction(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)), QString(), m_toolGroup);
-        a->setObjectName(QLatin1String(name));
+        QAction *a = makeAction(m_toolGroup, name, icon);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, shape]() { chooseTool(shape); });
         return a;
     };
-    actionSelect = tool("actionSelect", "arrow.png", selection);
+    actionSelect = tool("actionSelect", ":/icons/arrow.png", selection);
     actionSelect->setChecked(true);
-    actionRect = tool("actionRect", "rect.png", rectangle);
-    actionRotatePoint = tool("actionRotatePoint", "rotatepoint.png", rotationPoint);
-    actionScan = action("actionScan", "scan.png", &MainWindow::scanImage);
+    actionRect = tool("actionRect", ":/icons/rect.png", rectangle);
+    actionRotatePoint = tool("actionRotatePoint", ":/icons/rotatepoint.png", rotationPoint);
+    actionScan = makeAction(this, "actionScan", ":/icons/scan.png", &MainWindow::scanImage);
 
     // Each alignment action carries its mode of the scene's align().
     const struct {
@@ -215,22 +204,24 @@ void MainWindow::setupActions()
         const char *icon;
         int mode;
     } aligns[] = {
-        { "actionAlignRight", "align_right.png", 5 }, { "actionAlignLeft", "align_left.png", 4 },
-        { "actionAlignVCenter", "align_vcenter.png", 2 }, { "actionAlignHCenter", "align_hcenter.png", 1 },
-        { "actionAlignTop", "align_top.png", 0 }, { "actionAlignBottom", "align_bottom.png", 3 },
-        { "actionAlignHorzEven", "align_horzeven.png", 7 }, { "actionAlignVertEven", "align_verteven.png", 8 },
-        { "actionAlignHeight", "align_height.png", 10 }, { "actionAlignWidth", "align_width.png", 9 },
-        { "actionAlignAll", "align_all.png", 11 },
+        { "actionAlignRight", ":/icons/align_right.png", 5 }, { "actionAlignLeft", ":/icons/align_left.png", 4 },
+        { "actionAlignVCenter", ":/icons/align_vcenter.png", 2 }, { "actionAlignHCenter", ":/icons/align_hcenter.png", 1 },
+        { "actionAlignTop", ":/icons/align_top.png", 0 }, { "actionAlignBottom", ":/icons/align_bottom.png", 3 },
+        { "actionAlignHorzEven", ":/icons/align_horzeven.png", 7 }, { "actionAlignVertEven", ":/icons/align_verteven.png", 8 },
+        { "actionAlignHeight", ":/icons/align_height.png", 10 }, { "actionAlignWidth", ":/icons/align_width.png", 9 },
+        { "actionAlignAll", ":/icons/align_all.png", 11 },
     };
     for (const auto &align : aligns) {
-        QAction *a = action(align.name, align.icon, &MainWindow::on_aglin_triggered);
+        QAction *a = makeAction(this, align.name, align.icon, &MainWindow::on_aglin_triggered);
         a->setData(align.mode);
         alignActions.append(a);
     }
-    actionMerge = action("actionMerge", "merge.png", &MainWindow::mergeItems);
-    actionBringToFront = action("actionBringToFront", "bringtofront.png", &MainWindow::on_actionBringToFront_triggered);
-    actionSendToBack = action("actionSendToBack", "sendtoback.png", &MainWindow::on_actionSendToBack_triggered);
-    actionGenerate = action("actionGenerate", "ZAF.png", &MainWindow::getZAF);
+    actionMerge = makeAction(this, "actionMerge", ":/icons/merge.png", &MainWindow::mergeItems);
+    actionBringToFront = makeAction(this, "actionBringToFront", ":/icons/bringtofront.png",
+        &MainWindow::on_actionBringToFront_triggered);
+    actionSendToBack = makeAction(this, "actionSendToBack", ":/icons/sendtoback.png",
+        &MainWindow::on_actionSendToBack_triggered);
+    actionGenerate = makeAction(this, "actionGenerate", ":/icons/ZAF.png", &MainWindow::getZAF);
 }
 
 void MainWindow::setupToolBars()

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "linetoolbar.h"
+#include "makeaction.h"
 #include "title.h"
 #include "touchworkspace.h"
 
@@ -84,48 +85,35 @@ void MainWindow::setupUi()
 
 void MainWindow::setupActions()
 {
-    const auto action = [this](const char *name, const char *icon, void (MainWindow::*slot)()) {
-        auto *a = new QAction(this);
-        a->setObjectName(QLatin1String(name));
-        if (icon)
-            a->setIcon(QIcon(QLatin1String(icon)));
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    actionNew = action("actionNew", nullptr, &MainWindow::newPro);
-    actionOpen = action("actionOpen", nullptr, &MainWindow::open);
-    actionSave = action("actionSave", nullptr, &MainWindow::save);
-    actionExit = new QAction(this);
-    actionExit->setObjectName(QStringLiteral("actionExit"));
+    actionNew = makeAction(this, "actionNew", nullptr, &MainWindow::newPro);
+    actionOpen = makeAction(this, "actionOpen", nullptr, &MainWindow::open);
+    actionSave = makeAction(this, "actionSave", nullptr, &MainWindow::save);
+    actionExit = makeAction(this, "actionExit", nullptr);
     connect(actionExit, &QAction::triggered, m_frame, &QWidget::close);
-    actionGenerate = action("actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
-    actionLanguage = action("actionLanguage", "://icons/en.png", &MainWindow::cn2en);
-    actionRecord = action("actionRecord", "://icons/record.png", &MainWindow::openRecord);
-    actionLoad = action("actionLoad", "://icons/load.png", &MainWindow::loadControls);
-    actionCurrent = action("actionCurrent", "://icons/current.png", &MainWindow::previewFromCurrent);
-    actionHead = action("actionHead", "://icons/head.png", &MainWindow::previewFromHead);
-    actionCopy = action("actionCopy", ":/icons/copy.png", &MainWindow::on_copy);
-    actionCopy->setShortcut(QKeySequence::Copy);
-    actionPaste = action("actionPaste", ":/icons/paste.png", &MainWindow::on_paste);
-    actionPaste->setShortcut(QKeySequence::Paste);
-    actionCut = action("actionCut", ":/icons/cut.png", &MainWindow::on_cut);
-    actionCut->setShortcut(QKeySequence::Cut);
-    actionDelete = action("actionDelete", ":/icons/delete.png", &MainWindow::deleteItem);
-    actionDelete->setShortcut(QKeySequence::Delete);
-    actionUndo = new QAction(QIcon(QStringLiteral(":/icons/undo.png")), QString(), this);
-    actionUndo->setObjectName(QStringLiteral("actionUndo"));
-    actionUndo->setShortcut(QKeySequence::Undo);
+    actionGenerate = makeAction(this, "actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
+    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::cn2en);
+    actionRecord = makeAction(this, "actionRecord", "://icons/record.png", &MainWindow::openRecord);
+    actionLoad = makeAction(this, "actionLoad", "://icons/load.png", &MainWindow::loadControls);
+    actionCurrent
+        = makeAction(this, "actionCurrent", "://icons/current.png", &MainWindow::previewFromCurrent);
+    actionHead = makeAction(this, "actionHead", "://icons/head.png", &MainWindow::previewFromHead);
+    actionCopy
+        = makeAction(this, "actionCopy", ":/icons/copy.png", &MainWindow::on_copy, QKeySequence::Copy);
+    actionPaste = makeAction(
+        this, "actionPaste", ":/icons/paste.png", &MainWindow::on_paste, QKeySequence::Paste);
+    actionCut = makeAction(this, "actionCut", ":/icons/cut.png", &MainWindow::on_cut, QKeySequence::Cut);
+    actionDelete = makeAction(
+        this, "actionDelete", ":/icons/delete.png", &MainWindow::deleteItem, QKeySequence::Delete);
+    actionUndo = makeAction(this, "actionUndo", ":/icons/undo.png", QKeySequence::Undo);
     connect(actionUndo, &QAction::triggered, &m_undoStack, &QUndoStack::undo);
-    actionRedo = new QAction(QIcon(QStringLiteral(":/icons/redo.png")), QString(), this);
-    actionRedo->setObjectName(QStringLiteral("actionRedo"));
-    actionRedo->setShortcut(QKeySequence::Redo);
+    actionRedo = makeAction(this, "actionRedo", ":/icons/redo.png", QKeySequence::Redo);
     connect(actionRedo, &QAction::triggered, &m_undoStack, &QUndoStack::redo);
-    actionZoomIn = action("actionZoomIn", ":/icons/zoomin.png", &MainWindow::zoomIn);
-    actionZoomOut = action("actionZoomOut", ":/icons/zoomout.png", &MainWindow::zoomOut);
+    actionZoomIn = makeAction(this, "actionZoomIn", ":/icons/zoomin.png", &MainWindow::zoomIn);
+    actionZoomOut = makeAction(this, "actionZoomOut", ":/icons/zoomout.png", &MainWindow::zoomOut);
 
     m_toolGroup = new QActionGroup(this);
-    actionSelect = action("actionSelect", ":/icons/arrow.png", &MainWindow::addShape);
-    actionRect = action("actionRect", ":/icons/rect.png", &MainWindow::addShape);
+    actionSelect = makeAction(this, "actionSelect", ":/icons/arrow.png", &MainWindow::addShape);
+    actionRect = makeAction(this, "actionRect", ":/icons/rect.png", &MainWindow::addShape);
     for (QAction *tool : { actionSelect, actionRect }) {
         tool->setCheckable(true);
         m_toolGroup->addAction(tool);
@@ -151,7 +139,7 @@ void MainWindow::setupActions()
         { "actionAlignAll", ":/icons/align_all.png", 11 },
     };
     for (const auto &align : aligns) {
-        QAction *a = action(align.name, align.icon, &MainWindow::on_aglin_triggered);
+        QAction *a = makeAction(this, align.name, align.icon, &MainWindow::on_aglin_triggered);
         a->setData(align.mode);
         alignActions.append(a);
     }
