@@ -33,9 +33,19 @@ int readInt(const QXmlStreamAttributes &attributes, QLatin1String name)
     return ok ? value : 0;
 }
 
+// The general form with 6 significant digits. Whole numbers below a million, which most
+// coordinates are, print the same digits as an integer, and integers print much faster;
+// negative zero keeps its sign through the general form.
+QString realText(double value)
+{
+    if (value > -1e6 && value < 1e6 && value == std::trunc(value) && !(value == 0 && std::signbit(value)))
+        return QString::number(qint64(value));
+    return QString::number(value);
+}
+
 void writeReal(QXmlStreamWriter *xml, QLatin1String name, double value)
 {
-    xml->writeAttribute(name, QString::number(value));
+    xml->writeAttribute(name, realText(value));
 }
 
 void writeInt(QXmlStreamWriter *xml, QLatin1String name, int value)

@@ -374,6 +374,12 @@ void TestItemXml::numberFormat_data()
     QTest::newRow("negative") << -2.25 << "-2.25";
     QTest::newRow("rounded") << 0.1 + 0.2 << "0.3";
     QTest::newRow("six digits") << 123456.0 << "123456";
+    QTest::newRow("below a million") << 999999.0 << "999999";
+    QTest::newRow("a million") << 1000000.0 << "1e+06";
+    QTest::newRow("negative whole") << -32768.0 << "-32768";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << QString::number(-0.0);
+    QTest::newRow("just below whole") << 41.9999999 << "42";
 }
 
 void TestItemXml::numberFormat()
