@@ -70,6 +70,11 @@ MainWindow::~MainWindow()
     m_undoStack.clear();
     graphicsView->setScene(nullptr);
     QCoreApplication::processEvents();
+    // The workspace is deleted with this window's children, when this window is no longer
+    // whole: neither it nor its scenes may call this window's slots then.
+    m_ws->disconnect(this);
+    for (const auto &entry : m_ws->fontImages)
+        entry.second->scene->disconnect(this);
 }
 
 void MainWindow::askForProject()

@@ -1,12 +1,13 @@
 // The project-file commands of the icon-font workspace.
 #include "zafworkspace.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "filebytes.h"
 #include "prompt.h"
 #include "zafproject.h"
 
@@ -38,17 +39,18 @@ bool ZafWorkspace::saveFile(const QString &fileName)
 {
     // Written beside the old file and swapped in at the end: an interrupted or failed save
     // leaves the old project whole.
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        writeZafProject(&file, fontImages);
-        if (file.commit()) {
-            setCurrentFile(fileName);
-            Prompt::current().information(m_dialogParent, trMain("提示"), trMain("保存成功"));
-            return true;
-        }
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    writeZafDocument(&buffer, fontImages);
+    QString error;
+    if (writeWholeFile(fileName, document, &error)) {
+        setCurrentFile(fileName);
+        Prompt::current().information(m_dialogParent, trMain("提示"), trMain("保存成功"));
+        return true;
     }
     Prompt::current().warning(m_dialogParent, trMain("Lumo ZAF"),
-        trMain("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        trMain("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
     return false;
 }
 

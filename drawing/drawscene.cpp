@@ -292,7 +292,10 @@ void DrawScene::drawBackground(QPainter *painter, const QRectF &rect)
 #ifdef DRAWING_TOUCH
     // Loaded at every paint, so a page picture replaced on disk shows at once.
     const QPixmap picture(file);
-    painter->drawPixmap(sceneRect().toRect(), picture);
+    // In floating point: a scene grown by shapes far off the page has a rectangle that
+    // whole numbers cannot hold.
+    if (!picture.isNull())
+        painter->drawPixmap(sceneRect(), picture, QRectF(picture.rect()));
 #endif
 }
 

@@ -68,8 +68,14 @@ void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
 
 QRect roundedAway(const QRectF &box)
 {
-    auto away = [](qreal value) { return static_cast<int>(std::round(value)); };
+    auto away = [](qreal value) { return static_cast<int>(std::round(paintable(value))); };
     return QRect(away(box.x()), away(box.y()), away(box.width()), away(box.height()));
+}
+
+qreal paintable(qreal value)
+{
+    constexpr qreal farthest = 1 << 29;
+    return std::isnan(value) ? 0 : qBound(-farthest, value, farthest);
 }
 
 QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen)

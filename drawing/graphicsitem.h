@@ -54,6 +54,10 @@ void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
 // `box` with x, y, width and height each rounded half away from zero (-2.5 gives -3).
 QRect roundedAway(const QRectF &box);
 
+// A coordinate that can be made a whole pixel: values beyond half a billion pixels (a shape
+// read from a damaged file) are held there, where integer sums cannot overflow; NaN gives 0.
+qreal paintable(qreal value);
+
 // The shape of `path` as stroked by `pen`, plus the path itself.
 QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen);
 

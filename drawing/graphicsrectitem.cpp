@@ -18,8 +18,8 @@ namespace {
 // A cross of 12-pixel arms around the point, on whole pixels.
 void drawCross(QPainter *painter, const QPointF &point, const QColor &colour)
 {
-    const int x = static_cast<int>(point.x());
-    const int y = static_cast<int>(point.y());
+    const int x = static_cast<int>(paintable(point.x()));
+    const int y = static_cast<int>(paintable(point.y()));
     painter->setPen(QPen(colour));
     painter->drawLine(x - 6, y, x + 6, y);
     painter->drawLine(x, y - 6, x, y + 6);
@@ -28,7 +28,7 @@ void drawCross(QPainter *painter, const QPointF &point, const QColor &colour)
 
 int wholeOrOne(qreal size)
 {
-    const int whole = static_cast<int>(size);
+    const int whole = static_cast<int>(paintable(size));
     return whole == 0 ? 1 : whole;
 }
 
@@ -223,8 +223,8 @@ void GraphicsRectItem::paintRect(QPainter *painter, bool withCentre)
     if (m_isRound)
         painter->drawRoundedRect(box, radiusX(), radiusY());
     else
-        painter->drawRect(QRect(qRound(box.x()), qRound(box.y()), qRound(box.width()),
-                                qRound(box.height())));
+        painter->drawRect(QRect(qRound(paintable(box.x())), qRound(paintable(box.y())),
+            qRound(paintable(box.width())), qRound(paintable(box.height()))));
     drawCross(painter, m_originMark, Qt::blue);
 #ifdef DRAWING_ZAF
     if (withCentre)
@@ -245,8 +245,10 @@ void GraphicsRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *
         if (!picture.isNull()) {
             const QPointF at = scenePos();
             painter->drawPixmap(0, 0,
-                                picture.copy(static_cast<int>(at.x()), static_cast<int>(at.y()),
-                                             qRound(m_width), qRound(m_height)));
+                                picture.copy(static_cast<int>(paintable(at.x())),
+                                             static_cast<int>(paintable(at.y())),
+                                             qRound(paintable(m_width)),
+                                             qRound(paintable(m_height))));
         }
         return;
     }

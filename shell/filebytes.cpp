@@ -35,7 +35,9 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
         *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
+    // Qt 5's commit() swaps the file in even when its last buffered bytes could not be
+    // written (a full disk), so they are flushed and checked here.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         *error = file.errorString();
         file.cancelWriting();
         return false;

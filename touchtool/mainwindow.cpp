@@ -76,6 +76,11 @@ MainWindow::~MainWindow()
     m_undoStack.clear();
     graphicsView->setScene(nullptr);
     QCoreApplication::processEvents();
+    // The workspace is deleted with this window's children, when this window is no longer
+    // whole: neither it nor its scenes may call this window's slots then.
+    m_ws->disconnect(this);
+    for (const PicMsg *page : qAsConst(m_ws->pages))
+        page->scene->disconnect(this);
     // The frame is this window's parent; it goes once this window has left it.
     QWidget *frame = m_frame;
     setParent(nullptr);

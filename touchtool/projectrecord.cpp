@@ -48,6 +48,7 @@ void saveOpenRecord(QWidget *parent, const QString &path, const QString &recordF
     for (const QString &record : qAsConst(records))
         stream << record << '\n';
     stream.flush();
-    if (!out.commit())
+    // Qt 5's commit() swaps the file in even when the buffered bytes could not be written.
+    if (!out.flush() || !out.commit())
         Prompt::current().information(parent, QString(), text("保存工程记录文件打开失败"));
 }

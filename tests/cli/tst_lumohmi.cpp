@@ -1,4 +1,6 @@
+#include "testfiles.h"
 #include "programrun.h"
+#include "unwritable.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +14,6 @@
 #include "touchworkspace.h"
 
 namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -71,6 +67,8 @@ private slots:
     void picturesNeedNotExist();
     void refused_data();
     void refused();
+    void writeFailure_data();
+    void writeFailure();
     void usage_data();
     void usage();
     void help();
@@ -181,6 +179,9 @@ void TestLumoHmi::refused_data()
                               << "has no pages";
     QTest::newRow("empty file") << QByteArray("") << "out.bin"
                                 << "has no pages";
+    QTest::newRow("truncated") << onePage.left(30) << "out.bin" << "is damaged at line 1, column";
+    QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1A\n\x00\x00", 10) << "out.bin"
+                             << "is damaged at line 1, column";
     QTest::newRow("output is a folder") << onePage << "folder"
                                         << "cannot write";
 }
@@ -202,6 +203,29 @@ void TestLumoHmi::refused()
     QVERIFY(QFileInfo(path("folder/kept")).isDir());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
         project.isNull() ? QStringList() : QStringList { "in.hmi" });
+}
+
+void TestLumoHmi::writeFailure_data()
+{
+    addUnwritableRows();
+}
+
+void TestLumoHmi::writeFailure()
+{
+    QFETCH(Unwritable, destination);
+    writeFile(path("in.hmi"),
+        "<scenes><canvas file=\"\" key=\"1\"><rect x=\"1\" y=\"2\" width=\"3\" height=\"4\" "
+        "picNum=\"2\"/></canvas></scenes>");
+    QVERIFY(QDir(m_dir->path()).mkpath("out"));
+    UnwritableDestination target(destination, path("out"), QStringLiteral("HmiConfig.bin"));
+    target.block();
+    const ProgramRun result = run({ "hmi", "in.hmi", "-o", target.path() });
+    target.unblock();
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.startsWith("lumo hmi: ") && result.err.contains(target.path().toUtf8()),
+        result.err.constData());
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestLumoHmi::usage_data()

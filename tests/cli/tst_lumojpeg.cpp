@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include "programrun.h"
 
 #include <QDir>
@@ -31,14 +32,6 @@ QImage halfTransparent()
         for (int x = 12; x < 24; ++x)
             image.setPixel(x, y, qRgba(200, 30, 30, 255));
     return image;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QByteArray bytes;
-    QString error;
-    readWholeFile(path, &bytes, &error);
-    return bytes;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "programrun.h"
+#include "unwritable.h"
 
 #include <initializer_list>
 
@@ -84,6 +85,8 @@ private slots:
     void stampDefaultsToLocalTimeNow();
     void refused_data();
     void refused();
+    void writeFailure_data();
+    void writeFailure();
     void help_data();
     void help();
 
@@ -109,6 +112,7 @@ void TestLumoKpx::init()
     QVERIFY(QDir(m_dir->path()).mkpath("out"));
     writeInput("touch.bin", exampleTouch());
     writeInput("short.bin", QByteArray(9, '\0'));
+    writeInput("empty.bin", QByteArray());
     writeInput("vars.bin", smallVariables());
     writeInput("oversized.bin", oversizedVariables());
 }
@@ -319,6 +323,7 @@ void TestLumoKpx::refused_data()
     refusal("touch file name empty", { "--touch", "" }, { "touch" });
     refusal("variable file missing", { "--touch", "@in/touch.bin", "--var", "@in/missing.bin" },
         { "@in/missing.bin", "No such file" });
+    refusal("variable file empty", { "--var", "@in/empty.bin" }, { "@in/empty.bin", "0 bytes" });
     refusal("variable file shorter than 10 bytes", { "--var", "@in/short.bin" },
         { "@in/short.bin", "9 bytes" });
     refusal("block past the reach of the page index", { "--var", "@in/oversized.bin" },
@@ -353,6 +358,24 @@ void TestLumoKpx::refused()
         if (existing)
             QCOMPARE(readOutput(), previous);
     }
+}
+
+void TestLumoKpx::writeFailure_data()
+{
+    addUnwritableRows();
+}
+
+void TestLumoKpx::writeFailure()
+{
+    QFETCH(Unwritable, destination);
+    UnwritableDestination target(destination, m_dir->filePath("out"), QStringLiteral("out.KPX"));
+    target.block();
+    const ProgramRun result = run({ "kpx", "--touch", inputPath("touch.bin"), "-o", target.path() });
+    target.unblock();
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(QString::fromLocal8Bit(result.err).contains(target.path()), result.err.constData());
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestLumoKpx::help_data()

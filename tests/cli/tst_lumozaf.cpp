@@ -1,6 +1,7 @@
 // lumo zaf against the window's generate command, and against the file layout itself.
 #include "filebytes.h"
 #include "programrun.h"
+#include "unwritable.h"
 #include "zaffixtures.h"
 #include "zafworkspace.h"
 
@@ -43,6 +44,8 @@ private slots:
     void sameBytesAsGenerateCommand();
     void refusedProjects_data();
     void refusedProjects();
+    void writeFailure_data();
+    void writeFailure();
     void usageErrors_data();
     void usageErrors();
 
@@ -128,6 +131,12 @@ void TestLumoZaf::refusedProjects_data()
     QTest::newRow("damaged file") << "truncate" << "is damaged at line";
     QTest::newRow("missing picture") << "picture" << "cannot read";
     QTest::newRow("missing project") << "project" << "cannot read";
+    QTest::newRow("empty project") << "empty project" << "no font image in the project";
+    QTest::newRow("garbage project") << "garbage project" << "is damaged at line 1";
+    QTest::newRow("empty picture") << "empty picture" << "9.jpg): no baseline start-of-frame";
+    QTest::newRow("truncated picture") << "truncated picture" << "9.jpg): no start-of-scan";
+    QTest::newRow("garbage picture") << "garbage picture" << "9.jpg): no baseline start-of-frame";
+    QTest::newRow("oversized picture") << "oversized picture" << "9.jpg): the prepared picture has";
 }
 
 void TestLumoZaf::refusedProjects()
@@ -146,6 +155,21 @@ void TestLumoZaf::refusedProjects()
         project = path(QStringLiteral("none.prozaf"));
     if (damage == QLatin1String("key") || damage == QLatin1String("overlap"))
         QVERIFY(m_p->ws.save());
+    const QString picture = m_p->ws.imagePath + QStringLiteral("/9.jpg");
+    QByteArray pictureBytes = fileBytes(picture);
+    QString damageError;
+    if (damage == QLatin1String("empty project"))
+        QVERIFY(writeWholeFile(project, QByteArray(), &damageError));
+    else if (damage == QLatin1String("garbage project"))
+        QVERIFY(writeWholeFile(project, QByteArray("\x01\x9C\xFF<\x00scenes", 11), &damageError));
+    else if (damage == QLatin1String("empty picture"))
+        QVERIFY(writeWholeFile(picture, QByteArray(), &damageError));
+    else if (damage == QLatin1String("truncated picture"))
+        QVERIFY(writeWholeFile(picture, pictureBytes.left(pictureBytes.indexOf("\xFF\xDA")), &damageError));
+    else if (damage == QLatin1String("garbage picture"))
+        QVERIFY(writeWholeFile(picture, QByteArray(5000, '\x5A'), &damageError));
+    else if (damage == QLatin1String("oversized picture"))
+        QVERIFY(writeWholeFile(picture, pictureBytes.append(QByteArray(1 << 24, '\0')), &damageError));
     if (damage == QLatin1String("truncate")) {
         const QByteArray text = fileBytes(project);
         QString error;
@@ -157,9 +181,32 @@ void TestLumoZaf::refusedProjects()
 
     const ProgramRun run = lumo({ QStringLiteral("zaf"), project, QStringLiteral("-o"), out });
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.startsWith("lumo zaf: "), run.err.constData());
-    QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
+    // Qt's picture reader may have warned about a damaged picture before.
+    const QByteArray last = run.err.trimmed().split('\n').last();
+    QVERIFY2(last.startsWith("lumo zaf: ") && last.contains(message.toUtf8()), run.err.constData());
     QCOMPARE(fileBytes(out), QByteArray("old"));
+}
+
+void TestLumoZaf::writeFailure_data()
+{
+    addUnwritableRows();
+}
+
+void TestLumoZaf::writeFailure()
+{
+    QFETCH(Unwritable, destination);
+    makeProject();
+    const QString folder = path(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    UnwritableDestination target(destination, folder, QStringLiteral("out.ZAF"));
+    target.block();
+    const ProgramRun run
+        = lumo({ QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), target.path() });
+    target.unblock();
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.startsWith("lumo zaf: ") && run.err.contains(target.path().toUtf8()),
+        run.err.constData());
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestLumoZaf::usageErrors_data()

@@ -200,6 +200,8 @@ private slots:
     void malformedIntegersReadAsZero_data();
     void malformedIntegersReadAsZero();
     void hugeValuesDoNotCrash();
+    void hugeShapesPaint_data();
+    void hugeShapesPaint();
     void largePointList();
     void brokenXmlKeepsWhatWasRead();
     void stackingOrderSurvivesRoundTrip();
@@ -770,6 +772,34 @@ void TestItemXml::hugeValuesDoNotCrash()
     QPainter painter(&image);
     scene.render(&painter, QRectF(0, 0, 64, 64), QRectF(0, 0, 64, 64));
     scene.items(QRectF(-10, -10, 20, 20));
+}
+
+void TestItemXml::hugeShapesPaint_data()
+{
+    QTest::addColumn<QString>("body");
+    // Found by fuzzing the project readers: a rectangle 1e51 pixels wide inside two groups.
+    QTest::newRow("wide rectangle in groups")
+        << "<group><group><rect x=\"8\" y=\"1\" width=\"999999999999999999999999999999999999999"
+           "999999999999\" height=\"6\" rc_x=\"1.5\" rc_y=\"3\"/></group></group>";
+    QTest::newRow("far rectangle") << "<rect x=\"1e308\" y=\"-1e308\" width=\"5\" height=\"5\"/>";
+    QTest::newRow("far centre")
+        << "<rect width=\"5\" height=\"5\" rc_x=\"1e300\" rc_y=\"-1e300\"/>";
+    QTest::newRow("round rectangle") << "<roundrect width=\"1e51\" height=\"3e40\"/>";
+    QTest::newRow("ellipse") << "<ellipse width=\"1e51\" height=\"1e51\"/>";
+    QTest::newRow("not a number") << "<rect x=\"nan\" width=\"nan\" height=\"inf\"/>";
+}
+
+// Painted over the whole of what was read, selected, as a window shows it.
+void TestItemXml::hugeShapesPaint()
+{
+    QFETCH(QString, body);
+    DrawScene scene;
+    QVERIFY(load(body, &scene));
+    for (QGraphicsItem *item : topLevel(&scene))
+        item->setSelected(true);
+    QImage image(32, 32, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    scene.render(&painter, QRectF(image.rect()), scene.itemsBoundingRect());
 }
 
 void TestItemXml::largePointList()

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "scriptedprompt.h"
 #include "title.h"
+#include "unwritable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -65,6 +66,7 @@ private slots:
     void generationWritesBuilderBytes();
     void cancelledSaveWritesNothing();
     void shortVariableFileIsRefused();
+    void failedWriteIsReported_data();
     void failedWriteIsReported();
     void englishCatalogue();
 };
@@ -273,20 +275,28 @@ void TestKpxWindow::shortVariableFileIsRefused()
     QVERIFY(prompt.messages[0].text.contains(path));
 }
 
+void TestKpxWindow::failedWriteIsReported_data()
+{
+    addUnwritableRows();
+}
+
 void TestKpxWindow::failedWriteIsReported()
 {
+    QFETCH(Unwritable, destination);
     QTemporaryDir dir;
-    const QString output = dir.filePath(QStringLiteral("missing-folder/out.KPX"));
+    UnwritableDestination target(destination, dir.path(), QStringLiteral("out.KPX"));
+    const QString output = target.path();
     ScriptedPrompt prompt;
     MainWindow window;
     prompt.answer(output);
+    target.block();
     window.pushButton_2->click();
+    target.unblock();
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].kind, QStringLiteral("warning"));
     QCOMPARE(prompt.messages[0].title, QStringLiteral("警告"));
     QVERIFY(prompt.messages[0].text.contains(output));
-    QVERIFY(!QFile::exists(output));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestKpxWindow::englishCatalogue()

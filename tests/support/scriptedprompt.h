@@ -3,6 +3,7 @@
 #include "prompt.h"
 
 #include <QList>
+#include <QStringList>
 #include <QVariant>
 
 // A prompt for tests: hands out prepared answers in order and records every message box
@@ -56,3 +57,12 @@ private:
     QList<QVariant> m_answers;
     Prompt *m_previous;
 };
+
+// Every message the prompt recorded, as "kind|title|text".
+inline QStringList messages(const ScriptedPrompt &prompt)
+{
+    QStringList list;
+    for (const ScriptedPrompt::Message &m : prompt.messages)
+        list.append(m.kind + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text);
+    return list;
+}

@@ -3,6 +3,7 @@
 #include "graphicsrectitem.h"
 #include "picmsg.h"
 #include "scriptedprompt.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QImage>
@@ -32,21 +33,7 @@ inline GraphicsRectItem *addArea(DrawScene *scene, const QPointF &pos, const QSi
     return area;
 }
 
-inline QStringList messages(const ScriptedPrompt &prompt)
-{
-    QStringList list;
-    for (const ScriptedPrompt::Message &m : prompt.messages)
-        list.append(m.kind + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text);
-    return list;
-}
-
 inline QList<int> pageNumbers(const PageMap &pages)
 {
     return pages.keys();
-}
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

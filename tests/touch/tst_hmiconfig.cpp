@@ -4,6 +4,7 @@
 #include "graphicsitemgroup.h"
 #include "touchfixtures.h"
 #include "touchrecord.h"
+#include "unwritable.h"
 
 #include <QTemporaryDir>
 
@@ -68,12 +69,15 @@ private slots:
     void pagesAscending();
     void topmostFirst();
     void skippedItems();
+    void writeFailureWarns_data();
     void writeFailureWarns();
     void readBackRoundTrip();
     void presentAreaSuppressesRecord();
     void signedAndUnsignedFields();
     void unknownPageSkipped();
     void missingFileIsSilent();
+    void damagedFileReadAsFarAsSound_data();
+    void damagedFileReadAsFarAsSound();
     void unreadableFileWarns();
 
 private:
@@ -186,19 +190,28 @@ void TestHmiConfig::skippedItems()
     QCOMPARE(recordCommands(fileBytes(config())), QList<int>({ 4 }));
 }
 
+void TestHmiConfig::writeFailureWarns_data()
+{
+    addUnwritableRows();
+}
+
 void TestHmiConfig::writeFailureWarns()
 {
+    QFETCH(Unwritable, destination);
     addPages({ 1 });
-    // A folder where the file should go: nothing can replace it.
-    QVERIFY(QDir().mkpath(config() + QStringLiteral("/kept")));
+    addArea(page(1), QPointF(1, 2), QSizeF(3, 4), 2, -1, 7);
+    UnwritableDestination target(destination, m_project, QStringLiteral("HmiConfig.bin"));
+    // The file goes into the project folder, so the folder stands for the destination.
+    m_ws->projectPath = QFileInfo(target.path()).path();
+    target.block();
     m_ws->getHmiConfig();
+    target.unblock();
     QCOMPARE(m_prompt->messages.size(), 1);
     const ScriptedPrompt::Message message = m_prompt->messages.first();
     QCOMPARE(message.kind, QStringLiteral("warning"));
-    QVERIFY2(message.text.startsWith(QStringLiteral("Cannot write file ") + config() + ":\n"),
+    QVERIFY2(message.text.startsWith(QStringLiteral("Cannot write file ") + target.path() + ":\n"),
         qPrintable(message.text));
-    QVERIFY(QFileInfo(config() + QStringLiteral("/kept")).isDir());
-    QCOMPARE(QDir(m_project).entryList(QDir::Files), QStringList { "LMprj.hmi" });
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestHmiConfig::readBackRoundTrip()
@@ -272,6 +285,37 @@ void TestHmiConfig::missingFileIsSilent()
     m_ws->loadControls();
     QVERIFY(areas(page(1)).isEmpty());
     QVERIFY(m_prompt->messages.isEmpty());
+}
+
+void TestHmiConfig::damagedFileReadAsFarAsSound_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("added"); // areas added to page 1
+    const QByteArray record = hex("0001 0002 0003 0009 0009 0002 FFFF 0101");
+    QTest::newRow("empty") << QByteArray() << 0;
+    QTest::newRow("cut inside a record") << record + record.left(9) << 1;
+    QTest::newRow("no end mark") << record << 1;
+    QTest::newRow("garbage") << QByteArray(1000, '\x5A') << 0;
+    QTest::newRow("end mark first") << hex("FFFF") + record << 0;
+    // Twenty thousand records on one spot add one area: the others find it there.
+    QTest::newRow("oversized") << record.repeated(20000) + hex("FFFF") << 1;
+}
+
+// The module reads such a file the same way: whole records up to the end mark.
+void TestHmiConfig::damagedFileReadAsFarAsSound()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, added);
+    addPages({ 1 });
+    writeConfig(file);
+    m_ws->save();
+    const QByteArray project = fileBytes(m_ws->projectFile);
+    m_prompt->messages.clear();
+    m_ws->loadControls();
+    QCOMPARE(areas(page(1)).size(), added);
+    QVERIFY(m_prompt->messages.isEmpty());
+    QCOMPARE(fileBytes(config()), file);
+    QCOMPARE(fileBytes(m_ws->projectFile), project);
 }
 
 void TestHmiConfig::unreadableFileWarns()

@@ -13,6 +13,7 @@
 #include "touchareas.h"
 #include "touchfixtures.h"
 #include "touchresources.h"
+#include "unwritable.h"
 
 #include <QApplication>
 #include <QCommandLinkButton>
@@ -68,6 +69,8 @@ private slots:
     void recordOrder();
     void recordFailure_data();
     void recordFailure();
+    void recordWriteFailure_data();
+    void recordWriteFailure();
 
     void recentButtonsFromRecord();
     void recentClickOpensAndCloses();
@@ -193,6 +196,26 @@ void TestTouchDialogs::recordFailure()
     saveOpenRecord(nullptr, QStringLiteral("A"), path);
     QCOMPARE(messages(*m_prompt), QStringList { message });
     QVERIFY(!QFileInfo(path).isFile());
+}
+
+void TestTouchDialogs::recordWriteFailure_data()
+{
+    addUnwritableRows();
+}
+
+void TestTouchDialogs::recordWriteFailure()
+{
+    QFETCH(Unwritable, destination);
+    const QString folder = m_dir->filePath(QStringLiteral("records"));
+    QVERIFY(QDir().mkpath(folder));
+    UnwritableDestination target(destination, folder, QStringLiteral("record.txt"));
+    target.block();
+    saveOpenRecord(nullptr, QStringLiteral("/p/A.hmi"), target.path());
+    target.unblock();
+    const QStringList shown = messages(*m_prompt);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith(QStringLiteral("information||")), qPrintable(shown.first()));
+    QCOMPARE(target.changes(), QString());
 }
 
 // --- recent projects -----------------------------------------------------------------------

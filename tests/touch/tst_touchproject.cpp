@@ -3,6 +3,7 @@
 #include "drawscene.h"
 #include "pagescene.h"
 #include "touchfixtures.h"
+#include "unwritable.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -64,6 +65,8 @@ private slots:
     void emptyOrForeignDocumentHasNoPages_data();
     void emptyOrForeignDocumentHasNoPages();
     void damagedDocumentKeepsPagesAndWarns();
+    void damagedDocumentTable_data();
+    void damagedDocumentTable();
     void unreadableProjectWarns();
     void createKeepsExistingProjectFile();
     void createMakesEmptyProjectFile();
@@ -71,6 +74,7 @@ private slots:
     void openCancelledKeepsProject();
     void openChosenIsRecorded();
     void saveAlwaysWritesLMprj();
+    void saveFailureWarns_data();
     void saveFailureWarns();
     void saveWithoutProjectDoesNothing();
 
@@ -268,6 +272,59 @@ void TestTouchProject::damagedDocumentKeepsPagesAndWarns()
         qPrintable(message.text));
 }
 
+void TestTouchProject::damagedDocumentTable_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("where"); // "line L, column C" of the warning; empty for none
+
+    const QString one = canvas("1", QString(), rect(1, 11));
+    const QByteArray sound = document(one).toUtf8();
+    QTest::newRow("cut inside a canvas") << sound.left(sound.indexOf("<rect") + 9) << 1
+                                         << "line 4, column 58";
+    QTest::newRow("cut after the root") << sound.left(sound.indexOf("<scenes>") + 8) << 0
+                                        << "line 3, column 8";
+    QTest::newRow("binary") << QByteArray("\x00\x01\xFE\xFF", 4) << 0 << "line 1, column 1";
+    QString deep;
+    for (int i = 0; i < 200; ++i)
+        deep += QStringLiteral("<group>");
+    deep += rect(1, 11);
+    for (int i = 0; i < 200; ++i)
+        deep += QStringLiteral("</group>");
+    // Groups nested past the limit are skipped, not followed down.
+    QTest::newRow("groups nested 200 deep") << document(canvas("3", QString(), deep)).toUtf8() << 1
+                                            << QString();
+    QString many;
+    for (int key = 0; key < 2000; ++key)
+        many += canvas(QString::number(key), QString(), rect(1, key));
+    QTest::newRow("two thousand pages") << document(many).toUtf8() << 2000 << QString();
+}
+
+// The pages before the damage are open; the file itself is left as it was.
+void TestTouchProject::damagedDocumentTable()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, pages);
+    QFETCH(QString, where);
+    QFile file(projectFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    m_ws->openByPath(projectFile());
+    QCOMPARE(m_ws->pages.size(), pages);
+    if (where.isEmpty()) {
+        QCOMPARE(messages(*m_prompt), QStringList());
+    } else {
+        QCOMPARE(m_prompt->messages.size(), 1);
+        const ScriptedPrompt::Message message = m_prompt->messages.first();
+        QCOMPARE(message.kind, QStringLiteral("warning"));
+        QVERIFY2(message.text.startsWith(
+                     "Project file " + projectFile() + " is damaged at " + where + ":\n"),
+            qPrintable(message.text));
+    }
+    QCOMPARE(fileBytes(projectFile()), bytes);
+}
+
 void TestTouchProject::unreadableProjectWarns()
 {
     addPages({ QStringLiteral("1.png") });
@@ -364,21 +421,30 @@ void TestTouchProject::saveAlwaysWritesLMprj()
     QCOMPARE(QString::fromUtf8(fileBytes(other)), text);
 }
 
+void TestTouchProject::saveFailureWarns_data()
+{
+    addUnwritableRows();
+}
+
 void TestTouchProject::saveFailureWarns()
 {
+    QFETCH(Unwritable, destination);
     addPages({ QStringLiteral("1.png") });
-    QVERIFY(QFile::remove(projectFile()));
-    // A folder where the file should go: nothing can replace it.
-    QVERIFY(QDir().mkpath(projectFile() + QStringLiteral("/kept")));
+    const QString folder = m_dir->filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(folder));
+    UnwritableDestination target(destination, folder, QStringLiteral("LMprj.hmi"));
+    // The file goes into the project folder, so the folder stands for the destination.
+    m_ws->projectPath = QFileInfo(target.path()).path();
+    target.block();
     m_ws->save();
+    target.unblock();
     QCOMPARE(m_prompt->messages.size(), 1);
     const ScriptedPrompt::Message message = m_prompt->messages.first();
     QCOMPARE(message.kind, QStringLiteral("warning"));
     QCOMPARE(message.title, QStringLiteral("Lumo hmi config"));
-    QVERIFY2(message.text.startsWith("Cannot write file " + projectFile() + ":\n"),
+    QVERIFY2(message.text.startsWith("Cannot write file " + target.path() + ":\n"),
         qPrintable(message.text));
-    QVERIFY(QFileInfo(projectFile() + QStringLiteral("/kept")).isDir());
-    QVERIFY(QDir(m_project).entryList(QDir::Files).isEmpty());
+    QCOMPARE(target.changes(), QString());
     QCOMPARE(pageNumbers(m_ws->pages), QList<int> { 1 });
 }
 

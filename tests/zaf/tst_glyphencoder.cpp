@@ -1,3 +1,4 @@
+#include "testfiles.h"
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -79,14 +80,6 @@ BmpPixels pixelsOf(const QImage &image)
     QString error;
     readBmp24(bmp, &pixels, &error);
     return pixels;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QByteArray bytes;
-    QString error;
-    readWholeFile(path, &bytes, &error);
-    return bytes;
 }
 
 void putLittleEndian(QByteArray *bytes, int at, quint32 value, int count)

@@ -2,6 +2,7 @@
 
 #include "filebytes.h"
 #include "zaffixtures.h"
+#include "unwritable.h"
 #include "zafworkspace.h"
 
 #include <QBuffer>
@@ -75,6 +76,7 @@ private slots:
     void damagedFileKeepsWhatWasRead();
     void relativePictureFromProjectFolder();
     void unreadableFileKeepsProject();
+    void failedSaveWarns_data();
     void failedSaveWarns();
     void saveAsAndOpenThroughDialogs();
 
@@ -182,6 +184,8 @@ void TestZafProject::damagedFileKeepsWhatWasRead_data()
     // The font image whose shapes broke off keeps the shapes read before the damage.
     QTest::newRow("garbage") << QByteArray("<canvas key=\"9\"><rect x=\"1\"/><rect <</canvas>")
                              << "第4行第36列" << QList<int>({ 3, 9 });
+    QTest::newRow("binary bytes") << QByteArray("\x01\x02\x03", 3) << "第4行第1列"
+                                  << QList<int>({ 3 });
     QTest::newRow("font number out of range")
         << QByteArray("<canvas key=\"65536\" file=\"\"/>\n</scenes>\n") << "第4行第29列"
         << QList<int>({ 3 });
@@ -215,6 +219,7 @@ void TestZafProject::damagedFileKeepsWhatWasRead()
     const QString start = QStringLiteral("工程文件 %1 在%2损坏：").arg(QDir::toNativeSeparators(file), where);
     QVERIFY2(message.text.startsWith(start), qPrintable(message.text));
     QVERIFY2(message.text.endsWith(QStringLiteral("\n只载入了损坏处之前的内容。")), qPrintable(message.text));
+    QCOMPARE(fileBytes(file), good + tail);
 }
 
 // A project made by hand may name its pictures relative to its own folder.
@@ -244,24 +249,35 @@ void TestZafProject::unreadableFileKeepsProject()
         QStringLiteral("打开工程 %1:\n").arg(QDir::toNativeSeparators(missing))));
 }
 
+void TestZafProject::failedSaveWarns_data()
+{
+    addUnwritableRows();
+}
+
 void TestZafProject::failedSaveWarns()
 {
+    QFETCH(Unwritable, destination);
     makeTwoFontImages();
     QVERIFY(m_p->ws.save());
     const QByteArray saved = fileBytes(m_p->ws.projectFile);
     const QString projectFile = m_p->ws.projectFile;
     m_p->prompt.messages.clear();
 
-    const QString target = m_p->dir.filePath(QStringLiteral("missing/lumo.prozaf"));
-    QVERIFY(!m_p->ws.saveFile(target));
+    const QString folder = m_p->dir.filePath(QStringLiteral("other"));
+    QVERIFY(QDir().mkpath(folder));
+    UnwritableDestination target(destination, folder, QStringLiteral("lumo.prozaf"));
+    target.block();
+    const bool saveReported = m_p->ws.saveFile(target.path());
+    target.unblock();
+    QVERIFY(!saveReported);
     QCOMPARE(m_p->prompt.messages.size(), 1);
     const ScriptedPrompt::Message message = m_p->prompt.messages.constFirst();
     QCOMPARE(message.kind, QStringLiteral("warning"));
     QCOMPARE(message.title, QStringLiteral("Lumo ZAF"));
-    QVERIFY2(message.text.startsWith(
-                 QStringLiteral("Cannot write file %1:\n").arg(QDir::toNativeSeparators(target))),
+    QVERIFY2(message.text.startsWith(QStringLiteral("Cannot write file %1:\n")
+                                         .arg(QDir::toNativeSeparators(target.path()))),
         qPrintable(message.text));
-    QVERIFY(!QFile::exists(target));
+    QCOMPARE(target.changes(), QString());
     QCOMPARE(m_p->ws.projectFile, projectFile);
     QCOMPARE(fileBytes(projectFile), saved);
 }

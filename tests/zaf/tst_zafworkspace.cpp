@@ -3,6 +3,7 @@
 #include "filebytes.h"
 #include "graphicsrectitem.h"
 #include "scriptedprompt.h"
+#include "unwritable.h"
 #include "zaffixtures.h"
 
 #include <QDir>
@@ -52,6 +53,7 @@ private slots:
     void zafKeyConflictStopsBeforeDialog();
     void zafWritesBuilderBytes();
     void zafCancelledSaveIsSilent();
+    void zafWriteFailureWarns_data();
     void zafWriteFailureWarns();
     void zafRefusalNamesFontImage();
 
@@ -326,13 +328,24 @@ void TestZafWorkspace::zafCancelledSaveIsSilent()
     QCOMPARE(dialogKinds(m_p->prompt).last(), QStringLiteral("save"));
 }
 
+void TestZafWorkspace::zafWriteFailureWarns_data()
+{
+    addUnwritableRows();
+}
+
 void TestZafWorkspace::zafWriteFailureWarns()
 {
+    QFETCH(Unwritable, destination);
     openProject();
     add({ QStringLiteral("1.png") });
-    const QString out = m_p->dir.filePath(QStringLiteral("missing/out.ZAF"));
+    const QString folder = m_p->dir.filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(folder));
+    UnwritableDestination target(destination, folder, QStringLiteral("out.ZAF"));
+    const QString out = target.path();
     m_p->prompt.answer(out);
+    target.block();
     m_p->ws.getZAF();
+    target.unblock();
     QCOMPARE(m_p->prompt.messages.size(), 1);
     const ScriptedPrompt::Message message = m_p->prompt.messages[0];
     QCOMPARE(message.kind, QStringLiteral("warning"));
@@ -341,7 +354,7 @@ void TestZafWorkspace::zafWriteFailureWarns()
                  QStringLiteral("无法写入文件 %1:\n").arg(QDir::toNativeSeparators(out))),
         qPrintable(message.text));
     QVERIFY(!messages(m_p->prompt).contains(kDone));
-    QVERIFY(!QFile::exists(out));
+    QCOMPARE(target.changes(), QString());
 }
 
 void TestZafWorkspace::zafRefusalNamesFontImage()

@@ -6,6 +6,7 @@
 #include "fontimage.h"
 #include "graphicsrectitem.h"
 #include "scriptedprompt.h"
+#include "testfiles.h"
 #include "zafworkspace.h"
 
 #include <QCoreApplication>
@@ -31,21 +32,6 @@ inline GraphicsRectItem *addChar(DrawScene *scene, const QRect &rect, int key)
     item->asc = key;
     scene->addItem(item);
     return item;
-}
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Every message as "kind|title|text".
-inline QStringList messages(const ScriptedPrompt &prompt)
-{
-    QStringList list;
-    for (const ScriptedPrompt::Message &m : prompt.messages)
-        list.append(m.kind + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text);
-    return list;
 }
 
 inline QStringList dialogKinds(const ScriptedPrompt &prompt)

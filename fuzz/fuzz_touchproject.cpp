@@ -1,0 +1,59 @@
+// The touch project file with its item XML, nested groups included; what was read is
+// written again and read a second time.
+#include "fuzzsupport.h"
+
+#include "pagescene.h"
+#include "picmsg.h"
+#include "touchproject.h"
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// Pictures named by the file are not opened: they could be anything on this machine.
+ProjectReadResult read(const QByteArray &bytes, PageMap *pages)
+{
+    return readProjectPages(
+        bytes, pages, [](int, const QFileInfo &) { return new PageScene(QFileInfo()); },
+        QStringLiteral("/nonexistent"));
+}
+
+void paint(QGraphicsScene *scene)
+{
+    QImage image(32, 32, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    scene->render(&painter, QRectF(image.rect()), scene->itemsBoundingRect());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: the platform plugin leaves objects behind when it is torn down.
+    static QApplication *app = new QApplication(*argc, *argv);
+    Q_UNUSED(app);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    PageMap pages;
+    read(fuzzBytes(data, size), &pages);
+    // Shapes of any size and place are painted as a window would paint them.
+    if (!pages.isEmpty())
+        paint(pages.first()->scene);
+    const QByteArray written = projectDocument(pages);
+    PageMap again;
+    const ProjectReadResult result = read(written, &again);
+    if (result.damaged || again.size() != pages.size())
+        std::abort();
+    QCoreApplication::processEvents();
+    deletePages(&pages);
+    deletePages(&again);
+    return 0;
+}
