@@ -364,6 +364,10 @@ QString ZafWorkspace::refusalText(const ZafRefusal &refusal)
     case ZafProblem::TruncatedMarker:
         return font
             + QCoreApplication::translate("MainWindow", "标记超出图片末尾（损坏的JPEG图片）");
+    case ZafProblem::NoEndMarker:
+        return font
+            + QCoreApplication::translate(
+                "MainWindow", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
     case ZafProblem::PictureTooLarge:
         return font
             + QCoreApplication::translate("MainWindow", "处理后的图片有%1字节，必须小于16 MiB")

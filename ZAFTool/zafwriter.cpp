@@ -69,8 +69,15 @@ JpegPlan planJpeg(const QByteArray &jpeg)
         return plan;
     }
     plan.scanStart = scan + 2 + (byteAt(scan + 2) << 8 | byteAt(scan + 3));
-    if (plan.scanStart > size) {
+    // A scan header that ends the picture leaves no picture to decode; the narrow padding
+    // is not scan data either.
+    if (plan.scanStart >= jpeg.size()) {
         plan.problem = ZafProblem::TruncatedMarker;
+        return plan;
+    }
+    // Scan data stuffs every FF byte, so any FF D9 after the header ends the picture.
+    if (jpeg.indexOf(QByteArrayLiteral("\xFF\xD9"), plan.scanStart) < 0) {
+        plan.problem = ZafProblem::NoEndMarker;
         return plan;
     }
     plan.scanPad = (4 - plan.scanStart % 4) % 4;
@@ -260,6 +267,9 @@ QString zafRefusalText(const ZafRefusal &refusal)
         return font + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
     case ZafProblem::TruncatedMarker:
         return font + QStringLiteral("a marker runs past the end of the picture (damaged JPEG)");
+    case ZafProblem::NoEndMarker:
+        return font
+            + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
     case ZafProblem::PictureTooLarge:
         return font
             + QStringLiteral("the prepared picture has %1 bytes, it must be below 16 MiB")

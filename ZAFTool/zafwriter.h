@@ -28,7 +28,8 @@ enum class ZafProblem {
     Unreadable, // the picture file cannot be read; `detail` is the system's reason
     NoFrameMarker, // no FF C0 (baseline start-of-frame), e.g. a progressive JPEG
     NoScanMarker, // no FF DA (start-of-scan)
-    TruncatedMarker, // a marker's fields or the scan header run past the end of the picture
+    TruncatedMarker, // a marker's fields or the scan header reach the end of the picture
+    NoEndMarker, // no FF D9 (end of picture) after the scan header: the picture was cut short
     PictureTooLarge, // prepared picture of 16 MiB or more; `value` is its length
     HeaderTooLarge, // scan data starting at 64 KiB or later; `value` is the offset
     FileTooLarge, // total file of 4 GiB or more; `value` is the total so far

@@ -102,8 +102,8 @@ void DrawScene::alignItems(int mode)
     QGraphicsItem *reference = selected.first();
     const QRectF R = reference->sceneBoundingRect();
     const QPointF c = R.center();
-    const int icx = int(c.x());
-    const int icy = int(c.y());
+    const int icx = int(paintable(c.x()));
+    const int icy = int(paintable(c.y()));
     const QSizeF refSize = shapeSize(reference);
 
     for (QGraphicsItem *item : selected) {
@@ -263,7 +263,8 @@ void DrawScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 
 void DrawScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
-    emit positionChange(int(event->scenePos().x()), int(event->scenePos().y()));
+    const QPointF at = event->scenePos();
+    emit positionChange(int(paintable(at.x())), int(paintable(at.y())));
     if (DrawTool *tool = DrawTool::findTool(DrawTool::c_drawShape))
         tool->mouseMoveEvent(event, this);
 }

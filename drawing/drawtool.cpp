@@ -24,7 +24,7 @@ QList<DrawTool *> &registry()
 // A coordinate of the pointer kept inside [0, bound]; the test is on its whole part.
 qreal clampToScene(qreal value, int bound)
 {
-    const int whole = int(value);
+    const int whole = int(paintable(value));
     if (whole >= bound)
         return bound;
     if (whole < 1)

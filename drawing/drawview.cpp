@@ -1,5 +1,6 @@
 #include "drawview.h"
 
+#include "graphicsitem.h"
 #include "rulebar.h"
 
 #include <QMouseEvent>
@@ -61,7 +62,7 @@ void DrawView::mouseMoveEvent(QMouseEvent *event)
     const QPointF s = mapToScene(event->pos());
     m_hruler->updatePosition(event->pos());
     m_vruler->updatePosition(event->pos());
-    emit positionChanged(int(s.x()), int(s.y()));
+    emit positionChanged(int(paintable(s.x())), int(paintable(s.y())));
     QGraphicsView::mouseMoveEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #include "rulebar.h"
 
+#include "graphicsitem.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -125,7 +127,7 @@ void QtRuleBar::drawTick(QPainter *painter, int pos, int length)
 
 void QtRuleBar::drawLabel(QPainter *painter, int pos, double value)
 {
-    const QString label = labelText(int(value));
+    const QString label = labelText(int(paintable(value)));
     const int lw = fontMetrics().horizontalAdvance(label);
     if (orientation == Qt::Horizontal) {
         painter->drawText(QRect(pos + 2, 0, lw, 16), Qt::AlignLeft | Qt::AlignTop, label);

@@ -471,6 +471,10 @@
         <translation>a marker runs past the end of the picture (damaged JPEG)</translation>
     </message>
     <message>
+        <source>扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）</source>
+        <translation>no end-of-picture marker FF D9 after the scan data (truncated JPEG)</translation>
+    </message>
+    <message>
         <source>处理后的图片有%1字节，必须小于16 MiB</source>
         <translation>the prepared picture has %1 bytes; it must be below 16 MiB</translation>
     </message>

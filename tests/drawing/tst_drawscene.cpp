@@ -4,6 +4,8 @@
 #include "graphicsitemgroup.h"
 #include "graphicsrectitem.h"
 
+#include <limits>
+
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
 #include <QImage>
@@ -145,6 +147,7 @@ private slots:
     void alignSingleItemDoesNothing();
     void alignEdgesAndCentres_data();
     void alignEdgesAndCentres();
+    void alignToFarReferenceStaysInRange();
     void distribute_data();
     void distribute();
     void equalise_data();
@@ -294,6 +297,23 @@ void TestDrawScene::alignEdgesAndCentres()
     const QPointF delta = moves.value(other);
     QCOMPARE(delta.x(), expected.x() - start.x());
     QCOMPARE(delta.y(), expected.y() - start.y());
+}
+
+// A shape from a damaged file may lie far beyond any picture; aligning to it must not
+// convert a coordinate past the integer range (undefined, and caught by the sanitizers).
+void TestDrawScene::alignToFarReferenceStaysInRange()
+{
+    DrawScene scene;
+    const QList<GraphicsRectItem *> rects
+        = selectRects(scene, {QRectF(1e15, -1e15, 20, 30), QRectF(50, 70, 8, 11)});
+
+    scene.align(4); // left edges, from the whole reference centre
+    scene.align(0); // top edges
+
+    const QPointF moved = rects.at(1)->pos();
+    QVERIFY(qIsFinite(moved.x()) && qIsFinite(moved.y()));
+    QVERIFY(moved.x() > 0 && moved.x() < std::numeric_limits<int>::max());
+    QVERIFY(moved.y() < 0 && moved.y() > std::numeric_limits<int>::min());
 }
 
 void TestDrawScene::distribute_data()

@@ -611,6 +611,13 @@ void TestZafWriter::refusals_data()
     QTest::newRow("scan header past the end")
         << withBad(good.left(good.indexOf(QByteArray::fromHex("FFDA")) + 6))
         << ZafProblem::TruncatedMarker << 7 << qint64(0);
+    const int scan = good.indexOf(QByteArray::fromHex("FFDA"));
+    const int scanData = scan + 2 + (uchar(good.at(scan + 2)) << 8 | uchar(good.at(scan + 3)));
+    QTest::newRow("no scan data after the scan header")
+        << withBad(good.left(scanData)) << ZafProblem::TruncatedMarker << 7 << qint64(0);
+    QTest::newRow("cut short in the scan data")
+        << withBad(good.left((scanData + good.size()) / 2)) << ZafProblem::NoEndMarker << 7
+        << qint64(0);
 
     MiniJpeg big;
     big.scanStart = 32;
