@@ -82,6 +82,12 @@ GlyphResult convertPicture(const QString &source, const QString &bmpPath, const 
     if (!picture.loadFromData(bytes) || picture.isNull())
         return failure(GlyphStatus::Undecodable,
             QStringLiteral("'%1' cannot be decoded as a picture").arg(source));
+    if (const qint64 needed = bmpBytesNeeded(bytes); needed > bytes.size())
+        return failure(GlyphStatus::Undecodable,
+            QStringLiteral("'%1' is cut short: its pixel rows need %2 bytes, the file has %3")
+                .arg(source)
+                .arg(needed)
+                .arg(bytes.size()));
     const QByteArray bmp = flattenedBmp(picture);
     if (bmp.isEmpty())
         return failure(GlyphStatus::EncodeFailed,

@@ -97,6 +97,36 @@ struct JpegDestination
     }
 };
 
+qint64 bmpBytesNeeded(const QByteArray &bytes)
+{
+    if (bytes.size() < 26 || !bytes.startsWith("BM"))
+        return 0;
+    const quint32 headerSize = littleEndian(bytes, 14, 4);
+    qint64 width = 0;
+    qint64 height = 0;
+    int bitCount = 0;
+    if (headerSize == 12) {
+        width = littleEndian(bytes, 18, 2);
+        height = littleEndian(bytes, 20, 2);
+        bitCount = static_cast<int>(littleEndian(bytes, 24, 2));
+    } else if (headerSize >= 40 && bytes.size() >= 34) {
+        const quint32 compression = littleEndian(bytes, 30, 4);
+        if (compression != 0 && compression != 3) // RGB or bit fields
+            return 0;
+        width = static_cast<qint32>(littleEndian(bytes, 18, 4));
+        height = static_cast<qint32>(littleEndian(bytes, 22, 4));
+        bitCount = static_cast<int>(littleEndian(bytes, 28, 2));
+    } else {
+        return 0;
+    }
+    // Beyond these Qt refuses the picture anyway; the bound keeps the product in range.
+    const qint64 largest = qint64(1) << 24;
+    if (bitCount > 64 || std::abs(width) > largest || std::abs(height) > largest)
+        return 0;
+    const qint64 stride = (std::abs(width) * bitCount + 31) / 32 * 4;
+    return littleEndian(bytes, 10, 4) + stride * std::abs(height);
+}
+
 bool readBmp24(const QByteArray &bmp, BmpPixels *pixels, QString *error)
 {
     if (bmp.size() < fileHeaderSize + infoHeaderSize || bmp.at(0) != 'B' || bmp.at(1) != 'M') {

@@ -24,6 +24,11 @@ struct BmpPixels
 // `bmp` is read.
 bool readBmp24(const QByteArray &bmp, BmpPixels *pixels, QString *error);
 
+// Bytes an uncompressed BMP of any depth needs for all its pixel rows, or 0 when that cannot
+// be told (not a BMP, compressed, or beyond any picture Qt decodes). Qt decodes a BMP cut
+// short without complaint and leaves the missing rows as uninitialised memory.
+qint64 bmpBytesNeeded(const QByteArray &bytes);
+
 // Baseline JPEG encoder with the glyph settings (1 x 1 sampling, baseline quality table,
 // optimised Huffman tables, float DCT). Keeps one output buffer across encodings, so a
 // quality loop does not reallocate on every step.

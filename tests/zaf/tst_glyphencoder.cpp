@@ -413,6 +413,17 @@ void TestGlyphEncoder::undecodableNotStored_data()
     QTest::newRow("random bytes") << "x.png" << random;
     QTest::newRow("empty") << "y.png" << QByteArray();
     QTest::newRow("cut PNG header") << "z.png" << QByteArray("\x89PNG\r\n\x1a\n", 8);
+    // Qt decodes these without complaint, the missing rows left as uninitialised memory.
+    for (const QImage::Format format : { QImage::Format_RGB888, QImage::Format_Indexed8 }) {
+        QImage picture(40, 30, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        picture = picture.convertToFormat(format);
+        QByteArray bmp;
+        QBuffer buffer(&bmp);
+        QVERIFY(buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "bmp"));
+        QTest::addRow("BMP of depth %d cut short", picture.depth())
+            << "cut.bmp" << bmp.left(bmp.size() - 40);
+    }
 }
 
 void TestGlyphEncoder::undecodableNotStored()
