@@ -75,8 +75,9 @@ JpegPlan planJpeg(const QByteArray &jpeg)
         plan.problem = ZafProblem::TruncatedMarker;
         return plan;
     }
-    // Scan data stuffs every FF byte, so any FF D9 after the header ends the picture.
-    if (jpeg.indexOf(QByteArrayLiteral("\xFF\xD9"), plan.scanStart) < 0) {
+    // Scan data stuffs every FF byte, so any FF D9 after the header ends the picture. A whole
+    // picture ends with it, so the search from the end stops at once.
+    if (jpeg.lastIndexOf(QByteArrayLiteral("\xFF\xD9")) < plan.scanStart) {
         plan.problem = ZafProblem::NoEndMarker;
         return plan;
     }
