@@ -1,7 +1,7 @@
 // Paints the tool-bar icons of a program into a folder: the icon-font tool's ("zaf") or
 // the touch tool's ("touch", which also writes the title-button backgrounds of lumo_icons).
 // Build: g++ -fPIC make-icons.cpp $(pkg-config --cflags --libs Qt5Gui) -o make-icons
-// Run:   QT_QPA_PLATFORM=offscreen ./make-icons zaf ZAFTool/icons
+// Run:   QT_QPA_PLATFORM=offscreen ./make-icons zaf zaftool/icons
 //        QT_QPA_PLATFORM=offscreen ./make-icons touch touchtool
 
 #include <QDir>
