@@ -282,7 +282,6 @@ void MainWindow::on_pushButton_2_clicked()
         Prompt::current().warning(this, tr("警告"), refusalMessage(build));
         return;
     }
-    m_highestPage = build.highestPage;
 
     const QString path = Prompt::current().getSaveFileName(this, QString(), QString(),
                                                            QStringLiteral("*.KPX"));

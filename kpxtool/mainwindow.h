@@ -74,7 +74,6 @@ private:
     int m_offsetY = 0;
 
     // Builder state, refreshed at every generation.
-    int m_highestPage = -1;
     QByteArray m_touchData;
     QByteArray m_variableData;
 };

@@ -118,13 +118,6 @@ KpxPages::KpxPages(const QByteArray &touch, const QByteArray &variables)
         m_records[next[pages[i]]++] = inFileOrder[i];
 }
 
-QByteArray KpxPages::pageBlock(int page) const
-{
-    QByteArray block;
-    appendPageBlock(page, &block);
-    return block;
-}
-
 int KpxPages::appendPageBlock(int page, QByteArray *out) const
 {
     int variableCount = 0;

@@ -57,9 +57,8 @@ class KpxPages
 public:
     KpxPages(const QByteArray &touch, const QByteArray &variables);
 
-    // The block of page `page`, cut to 16384 bytes; empty when the page has no records.
-    QByteArray pageBlock(int page) const;
-    // Appends the same block to `out` and returns its length (0 for no block).
+    // Appends the block of page `page`, cut to 16384 bytes, to `out` and returns its
+    // length; a page without records appends nothing and returns 0.
     int appendPageBlock(int page, QByteArray *out) const;
 
 private:
