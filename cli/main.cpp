@@ -4,11 +4,13 @@
 #include <QCommandLineParser>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include "commandline.h"
 #include "dumpcommand.h"
 #include "hmicommand.h"
 #include "jpegcommand.h"
+#include "kpxbuilder.h"
 #include "kpxcommand.h"
 #include "scancommand.h"
 #include "zafcommand.h"
@@ -100,6 +102,10 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
+    // The format libraries word their refusals in the tools' Chinese; lumo speaks English.
+    QTranslator kpxWords;
+    if (loadKpxBuilderCommandLineCatalogue(&kpxWords))
+        QCoreApplication::installTranslator(&kpxWords);
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || arguments.at(1).startsWith(QLatin1Char('-')))

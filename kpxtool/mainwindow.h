@@ -68,7 +68,6 @@ private:
     bool readInputs();
     bool readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
                       const QString &missing);
-    QString refusalMessage(const KpxBuild &build) const;
 
     int m_offsetX = 0;
     int m_offsetY = 0;

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QString>
 #include <QVector>
+
+class QTranslator;
 
 enum class KpxSound { Buzzer, Speaker, Silent };
 
@@ -78,3 +81,12 @@ private:
 // `stamp` as the time of generation.
 KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
                   const QDateTime &stamp);
+
+// The wording of a refusal of `build`, translated in the context "KpxBuilder"; the variable
+// file is named `variablesPath` and was `variablesSize` bytes long. The untranslated text
+// is the KPX tool's Chinese.
+QString kpxRefusalText(const KpxBuild &build, const QString &variablesPath, int variablesSize);
+
+// Loads into `translator` the English that the command line prints for these refusals
+// (the window's English catalogue words them in its own way).
+bool loadKpxBuilderCommandLineCatalogue(QTranslator *translator);
