@@ -14,6 +14,7 @@
 #include "kpxcommand.h"
 #include "scancommand.h"
 #include "zafcommand.h"
+#include "zafwriter.h"
 
 namespace {
 
@@ -103,7 +104,10 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationName(QStringLiteral("lumo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
     // The format libraries word their refusals in the tools' Chinese; lumo speaks English.
+    QTranslator zafWords;
     QTranslator kpxWords;
+    if (loadZafWriterCommandLineCatalogue(&zafWords))
+        QCoreApplication::installTranslator(&zafWords);
     if (loadKpxBuilderCommandLineCatalogue(&kpxWords))
         QCoreApplication::installTranslator(&kpxWords);
 

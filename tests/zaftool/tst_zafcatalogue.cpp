@@ -1,4 +1,7 @@
 #include "zafresources.h"
+#include "zafwriter.h"
+
+#include <algorithm>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -15,6 +18,7 @@ private slots:
     void loadsOnlyForEnglish();
     void translates_data();
     void translates();
+    void everyRefusalInEnglish();
 };
 
 void TestZafCatalogue::loadsOnlyForEnglish_data()
@@ -56,6 +60,13 @@ void TestZafCatalogue::translates_data()
            "Only what comes before the damage was loaded.";
     QTest::newRow("new: write failure") << "MainWindow" << "无法写入文件 %1:\n%2."
                                         << "Cannot write file %1:\n%2.";
+    QTest::newRow("window: no picture") << "MainWindow" << "未选择图片" << "Unselected image";
+    QTest::newRow("writer: font image") << "ZafWriter" << "第%1张图片（%2）："
+                                        << "Font image %1 (%2): ";
+    QTest::newRow("writer: no picture") << "ZafWriter" << "未选择图片" << "Unselected image";
+    QTest::newRow("writer: too many")
+        << "ZafWriter" << "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）"
+        << "%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)";
 }
 
 void TestZafCatalogue::translates()
@@ -66,6 +77,31 @@ void TestZafCatalogue::translates()
     QTranslator translator;
     QVERIFY(loadCatalogue(&translator, 1, zafCatalogue));
     QCOMPARE(translator.translate(qPrintable(context), source.toUtf8().constData()), english);
+}
+
+// Each refusal of the writer has its window English: no Chinese is left in it.
+void TestZafCatalogue::everyRefusalInEnglish()
+{
+    QTranslator translator;
+    QVERIFY(loadCatalogue(&translator, 1, zafCatalogue));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const ZafProblem problems[] = { ZafProblem::NoFontImages, ZafProblem::TooManyFontImages,
+        ZafProblem::Unreadable, ZafProblem::NoFrameMarker, ZafProblem::NoScanMarker,
+        ZafProblem::TruncatedMarker, ZafProblem::NoEndMarker, ZafProblem::PictureTooLarge,
+        ZafProblem::HeaderTooLarge, ZafProblem::FileTooLarge, ZafProblem::TooLargeForMemory };
+    QStringList untranslated;
+    for (ZafProblem problem : problems) {
+        ZafRefusal refusal;
+        refusal.problem = problem;
+        refusal.number = 7;
+        refusal.file = QStringLiteral("7.jpg");
+        const QString text = zafRefusalText(refusal);
+        if (text.isEmpty()
+            || std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+            untranslated.append(text);
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(untranslated, QStringList());
 }
 
 QTEST_MAIN(TestZafCatalogue)

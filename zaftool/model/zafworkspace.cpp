@@ -326,65 +326,17 @@ void ZafWorkspace::getZAF()
         });
     emit progress(2 * int(fontImages.size()), 2 * int(fontImages.size()), QString());
     if (!result.ok()) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            refusalText(result.refusal));
+        // The window names the picture with the system's separators.
+        ZafRefusal shown = result.refusal;
+        shown.file = QDir::toNativeSeparators(shown.file);
+        Prompt::current().warning(m_dialogParent,
+            QCoreApplication::translate("MainWindow", "警告"), zafRefusalText(shown));
         return;
     }
     if (writeOutput(result.bytes))
         Prompt::current().information(m_dialogParent,
             QCoreApplication::translate("MainWindow", "提示"),
             QCoreApplication::translate("MainWindow", "ZAF文件生成完成！"));
-}
-
-QString ZafWorkspace::refusalText(const ZafRefusal &refusal)
-{
-    const QString font = QCoreApplication::translate("MainWindow", "第%1张图片（%2）：")
-                             .arg(refusal.number)
-                             .arg(QDir::toNativeSeparators(refusal.file));
-    switch (refusal.problem) {
-    case ZafProblem::None:
-        return QString();
-    case ZafProblem::NoFontImages:
-        return QCoreApplication::translate("MainWindow", "未选择图片");
-    case ZafProblem::TooManyFontImages:
-        return QCoreApplication::translate(
-            "MainWindow", "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）")
-            .arg(refusal.value)
-            .arg(refusal.number);
-    case ZafProblem::Unreadable:
-        return font
-            + QCoreApplication::translate("MainWindow", "无法读取图片：%1").arg(refusal.detail);
-    case ZafProblem::NoFrameMarker:
-        return font
-            + QCoreApplication::translate(
-                "MainWindow", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
-    case ZafProblem::NoScanMarker:
-        return font
-            + QCoreApplication::translate("MainWindow", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
-    case ZafProblem::TruncatedMarker:
-        return font
-            + QCoreApplication::translate("MainWindow", "标记超出图片末尾（损坏的JPEG图片）");
-    case ZafProblem::NoEndMarker:
-        return font
-            + QCoreApplication::translate(
-                "MainWindow", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
-    case ZafProblem::PictureTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "处理后的图片有%1字节，必须小于16 MiB")
-                  .arg(refusal.value);
-    case ZafProblem::HeaderTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "扫描数据从第%1字节开始，必须小于64 KiB")
-                  .arg(refusal.value);
-    case ZafProblem::FileTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "文件达到%1字节，必须小于4 GiB")
-                  .arg(refusal.value);
-    case ZafProblem::TooLargeForMemory:
-        return QCoreApplication::translate("MainWindow", "文件将有%1字节，超出内存中能生成的大小")
-            .arg(refusal.value);
-    }
-    return QString();
 }
 
 void ZafWorkspace::clearFontImages()

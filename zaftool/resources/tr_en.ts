@@ -451,8 +451,29 @@
 %2.</translation>
     </message>
     <message>
+        <source>工程文件 %1 在第%2行第%3列损坏：%4
+只载入了损坏处之前的内容。</source>
+        <translation>The project file %1 is damaged at line %2, column %3: %4
+Only what comes before the damage was loaded.</translation>
+    </message>
+    <message>
+        <source>字体编号已用到65535，无法再添加标准字体</source>
+        <translation>The font numbers are used up to 65535; no further standard font can be added</translation>
+    </message>
+</context>
+<context>
+    <name>ZafWriter</name>
+    <message>
+        <source>未选择图片</source>
+        <translation>Unselected image</translation>
+    </message>
+    <message>
         <source>第%1张图片（%2）：</source>
         <translation>Font image %1 (%2): </translation>
+    </message>
+    <message>
+        <source>共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）</source>
+        <translation>%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)</translation>
     </message>
     <message>
         <source>无法读取图片：%1</source>
@@ -487,22 +508,8 @@
         <translation>the file reaches %1 bytes; it must stay below 4 GiB</translation>
     </message>
     <message>
-        <source>共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）</source>
-        <translation>%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)</translation>
-    </message>
-    <message>
         <source>文件将有%1字节，超出内存中能生成的大小</source>
         <translation>the file would have %1 bytes, more than can be built in memory</translation>
-    </message>
-    <message>
-        <source>工程文件 %1 在第%2行第%3列损坏：%4
-只载入了损坏处之前的内容。</source>
-        <translation>The project file %1 is damaged at line %2, column %3: %4
-Only what comes before the damage was loaded.</translation>
-    </message>
-    <message>
-        <source>字体编号已用到65535，无法再添加标准字体</source>
-        <translation>The font numbers are used up to 65535; no further standard font can be added</translation>
     </message>
 </context>
 </TS>
