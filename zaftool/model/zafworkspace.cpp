@@ -49,8 +49,8 @@ ZafWorkspace::~ZafWorkspace() = default;
 
 bool ZafWorkspace::newpro()
 {
-    const QString path = Prompt::current().getExistingDirectory(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "选择工程目录"), QStringLiteral("../"));
+    const QString path = Prompt::current().getExistingDirectory(
+        m_dialogParent, tr("选择工程目录"), QStringLiteral("../"));
     // A cancelled dialog keeps the open project as it was.
     if (path.isEmpty())
         return false;
@@ -71,9 +71,8 @@ void ZafWorkspace::loadProPath(const QString &path)
     // An existing project file is the user's work; only an explicit save replaces it.
     QFile file(projectFile);
     if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "未能创建工程 %1:\n%2.")
-                .arg(projectFile, file.errorString()));
+        Prompt::current().warning(m_dialogParent, tr("提示"),
+            tr("未能创建工程 %1:\n%2.").arg(projectFile, file.errorString()));
         projectFile.clear();
         return;
     }
@@ -93,14 +92,13 @@ void ZafWorkspace::btnAddPicClicked()
 void ZafWorkspace::openPic()
 {
     qDebug().noquote() << QStringLiteral("打开图片");
-    const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "请选择图片文件"), QString(),
-        QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
+    const QStringList files
+        = Prompt::current().getOpenFileNames(m_dialogParent, tr("请选择图片文件"), QString(),
+            QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
     if (files.isEmpty())
         return;
     if (files.size() > kMaxPicturesPerAdd) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            QCoreApplication::translate("MainWindow", "文件数量错误"));
+        Prompt::current().warning(m_dialogParent, tr("警告"), tr("文件数量错误"));
         return;
     }
     qDebug().noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
@@ -109,15 +107,12 @@ void ZafWorkspace::openPic()
     addPic(files, &wrongFileCount, false, &undecodable);
     emit tableChanged();
     if (wrongFileCount > 0) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "图片命名错误"),
-            QString::number(wrongFileCount)
-                + QCoreApplication::translate("MainWindow", "张图片因文件命名错误未打开"));
+        Prompt::current().information(m_dialogParent, tr("图片命名错误"),
+            QString::number(wrongFileCount) + tr("张图片因文件命名错误未打开"));
     }
     if (!undecodable.isEmpty()) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "图片解码错误"),
-            QCoreApplication::translate("MainWindow", "%1张图片无法解码，未添加：\n%2")
+        Prompt::current().information(m_dialogParent, tr("图片解码错误"),
+            tr("%1张图片无法解码，未添加：\n%2")
                 .arg(undecodable.size())
                 .arg(undecodable.join(QLatin1Char('\n'))));
     }
@@ -300,9 +295,8 @@ bool ZafWorkspace::writeOutput(const QByteArray &bytes)
         return false;
     QString error;
     if (!writeWholeFile(fileName, bytes, &error)) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            QCoreApplication::translate("MainWindow", "无法写入文件 %1:\n%2.")
-                .arg(QDir::toNativeSeparators(fileName), error));
+        Prompt::current().warning(m_dialogParent, tr("警告"),
+            tr("无法写入文件 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
         return false;
     }
     return true;
@@ -311,9 +305,7 @@ bool ZafWorkspace::writeOutput(const QByteArray &bytes)
 void ZafWorkspace::getZAF()
 {
     if (fontImages.empty()) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "未选择图片"));
+        Prompt::current().information(m_dialogParent, tr("提示"), tr("未选择图片"));
         return;
     }
     if (!checkAsc() || checkCollide())
@@ -329,14 +321,11 @@ void ZafWorkspace::getZAF()
         // The window names the picture with the system's separators.
         ZafRefusal shown = result.refusal;
         shown.file = QDir::toNativeSeparators(shown.file);
-        Prompt::current().warning(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "警告"), zafRefusalText(shown));
+        Prompt::current().warning(m_dialogParent, tr("警告"), zafRefusalText(shown));
         return;
     }
     if (writeOutput(result.bytes))
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "ZAF文件生成完成！"));
+        Prompt::current().information(m_dialogParent, tr("提示"), tr("ZAF文件生成完成！"));
 }
 
 void ZafWorkspace::clearFontImages()
