@@ -139,27 +139,6 @@ bool readInput(const QString &command, const QString &kind, const QString &path,
     return false;
 }
 
-QString refusalMessage(const KpxBuild &build, const QString &variablesPath, int variablesSize)
-{
-    switch (build.refusal) {
-    case KpxRefusal::VariablesTooShort:
-        return QStringLiteral("variable file '%1' is %2 bytes long; it needs at least %3 to hold "
-                              "the highest page number")
-            .arg(variablesPath)
-            .arg(variablesSize)
-            .arg(kpxMinimumVariablesSize);
-    case KpxRefusal::LayoutTooLarge:
-        return QStringLiteral("the block of page %1 would start at byte %2, past %3, the "
-                              "largest offset the page index can hold")
-            .arg(build.refusedPage)
-            .arg(build.refusedOffset)
-            .arg(kpxLargestBlockOffset);
-    case KpxRefusal::None:
-        break;
-    }
-    return QString();
-}
-
 } // namespace
 
 int runKpx(const QString &command, const QStringList &arguments)
@@ -196,7 +175,7 @@ int runKpx(const QString &command, const QStringList &arguments)
 
     const KpxBuild build = buildKpx(sources, settings, stamp);
     if (build.refusal != KpxRefusal::None) {
-        printError(command, refusalMessage(build, variablesPath, sources.variables.size()));
+        printError(command, kpxRefusalText(build, variablesPath, sources.variables.size()));
         return ExitRefused;
     }
     if (!writeWholeFile(output, build.bytes, &error)) {

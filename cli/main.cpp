@@ -4,14 +4,17 @@
 #include <QCommandLineParser>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QTranslator>
 
 #include "commandline.h"
 #include "dumpcommand.h"
 #include "hmicommand.h"
 #include "jpegcommand.h"
+#include "kpxbuilder.h"
 #include "kpxcommand.h"
 #include "scancommand.h"
 #include "zafcommand.h"
+#include "zafwriter.h"
 
 namespace {
 
@@ -100,6 +103,13 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(LUMO_VERSION));
+    // The format libraries word their refusals in the tools' Chinese; lumo speaks English.
+    QTranslator zafWords;
+    QTranslator kpxWords;
+    if (loadZafWriterCommandLineCatalogue(&zafWords))
+        QCoreApplication::installTranslator(&zafWords);
+    if (loadKpxBuilderCommandLineCatalogue(&kpxWords))
+        QCoreApplication::installTranslator(&kpxWords);
 
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2 || arguments.at(1).startsWith(QLatin1Char('-')))

@@ -250,24 +250,6 @@ bool MainWindow::readInputs()
             && readIncluded(checkBox_2, label_8, &m_variableData, tr("14文件未找到！"));
 }
 
-QString MainWindow::refusalMessage(const KpxBuild &build) const
-{
-    switch (build.refusal) {
-    case KpxRefusal::VariablesTooShort:
-        return tr("14变量文件%1只有%2字节，缺少最高页面字段，未生成KPX文件！")
-                .arg(label_8->text())
-                .arg(m_variableData.size());
-    case KpxRefusal::LayoutTooLarge:
-        return tr("第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），"
-                  "未生成KPX文件！")
-                .arg(build.refusedPage)
-                .arg(build.refusedOffset);
-    case KpxRefusal::None:
-        break;
-    }
-    return QString();
-}
-
 void MainWindow::on_pushButton_2_clicked()
 {
     if (!readInputs())
@@ -279,10 +261,10 @@ void MainWindow::on_pushButton_2_clicked()
     sources.variables = m_variableData;
     const KpxBuild build = buildKpx(sources, settings(), QDateTime::currentDateTime());
     if (build.refusal != KpxRefusal::None) {
-        Prompt::current().warning(this, tr("警告"), refusalMessage(build));
+        Prompt::current().warning(this, tr("警告"),
+                                  kpxRefusalText(build, label_8->text(), m_variableData.size()));
         return;
     }
-    m_highestPage = build.highestPage;
 
     const QString path = Prompt::current().getSaveFileName(this, QString(), QString(),
                                                            QStringLiteral("*.KPX"));

@@ -68,13 +68,11 @@ private:
     bool readInputs();
     bool readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
                       const QString &missing);
-    QString refusalMessage(const KpxBuild &build) const;
 
     int m_offsetX = 0;
     int m_offsetY = 0;
 
     // Builder state, refreshed at every generation.
-    int m_highestPage = -1;
     QByteArray m_touchData;
     QByteArray m_variableData;
 };

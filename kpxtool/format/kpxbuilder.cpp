@@ -2,7 +2,9 @@
 
 #include "inttobytes.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -118,13 +120,6 @@ KpxPages::KpxPages(const QByteArray &touch, const QByteArray &variables)
         m_records[next[pages[i]]++] = inFileOrder[i];
 }
 
-QByteArray KpxPages::pageBlock(int page) const
-{
-    QByteArray block;
-    appendPageBlock(page, &block);
-    return block;
-}
-
 int KpxPages::appendPageBlock(int page, QByteArray *out) const
 {
     int variableCount = 0;
@@ -230,4 +225,41 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
                   header(settings, stamp, static_cast<quint32>(bytes.size()), build.highestPage));
     build.bytes = bytes;
     return build;
+}
+
+namespace {
+
+// `words` with `first` and `second` for %1 and %2; a wording that names the limit takes
+// `limit` as %3, the Chinese one has the number written in.
+QString withLimit(const QString &words, const QString &first, const QString &second, qint64 limit)
+{
+    const QString text = words.arg(first).arg(second);
+    return words.contains(QLatin1String("%3")) ? text.arg(limit) : text;
+}
+
+} // namespace
+
+QString kpxRefusalText(const KpxBuild &build, const QString &variablesPath, int variablesSize)
+{
+    switch (build.refusal) {
+    case KpxRefusal::VariablesTooShort:
+        return withLimit(QCoreApplication::translate("KpxBuilder",
+                             "14变量文件%1只有%2字节，缺少最高页面字段，未生成KPX文件！"),
+            variablesPath, QString::number(variablesSize), kpxMinimumVariablesSize);
+    case KpxRefusal::LayoutTooLarge:
+        return withLimit(QCoreApplication::translate("KpxBuilder",
+                             "第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），"
+                             "未生成KPX文件！"),
+            QString::number(build.refusedPage), QString::number(build.refusedOffset),
+            kpxLargestBlockOffset);
+    case KpxRefusal::None:
+        break;
+    }
+    return QString();
+}
+
+bool loadKpxBuilderCommandLineCatalogue(QTranslator *translator)
+{
+    Q_INIT_RESOURCE(kpx_format_lumo);
+    return translator->load(QStringLiteral(":/lumo/kpxbuilder_en.qm"));
 }

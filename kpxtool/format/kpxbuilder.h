@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QString>
 #include <QVector>
+
+class QTranslator;
 
 enum class KpxSound { Buzzer, Speaker, Silent };
 
@@ -57,9 +60,8 @@ class KpxPages
 public:
     KpxPages(const QByteArray &touch, const QByteArray &variables);
 
-    // The block of page `page`, cut to 16384 bytes; empty when the page has no records.
-    QByteArray pageBlock(int page) const;
-    // Appends the same block to `out` and returns its length (0 for no block).
+    // Appends the block of page `page`, cut to 16384 bytes, to `out` and returns its
+    // length; a page without records appends nothing and returns 0.
     int appendPageBlock(int page, QByteArray *out) const;
 
 private:
@@ -79,3 +81,12 @@ private:
 // `stamp` as the time of generation.
 KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
                   const QDateTime &stamp);
+
+// The wording of a refusal of `build`, translated in the context "KpxBuilder"; the variable
+// file is named `variablesPath` and was `variablesSize` bytes long. The untranslated text
+// is the KPX tool's Chinese.
+QString kpxRefusalText(const KpxBuild &build, const QString &variablesPath, int variablesSize);
+
+// Loads into `translator` the English that the command line prints for these refusals
+// (the window's English catalogue words them in its own way).
+bool loadKpxBuilderCommandLineCatalogue(QTranslator *translator);

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>KpxBuilder</name>
+    <message>
+        <source>14变量文件%1只有%2字节，缺少最高页面字段，未生成KPX文件！</source>
+        <translation>The 14 variable file %1 has only %2 bytes and no highest page field; no KPX file was written.</translation>
+    </message>
+    <message>
+        <source>第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），未生成KPX文件！</source>
+        <translation>The block of page %1 would start at byte %2, beyond what the KPX page index can describe (16777215); no KPX file was written.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KPX生成</source>
@@ -86,14 +97,6 @@
     <message>
         <source>警告</source>
         <translation>Warning</translation>
-    </message>
-    <message>
-        <source>14变量文件%1只有%2字节，缺少最高页面字段，未生成KPX文件！</source>
-        <translation>The 14 variable file %1 has only %2 bytes and no highest page field; no KPX file was written.</translation>
-    </message>
-    <message>
-        <source>第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），未生成KPX文件！</source>
-        <translation>The block of page %1 would start at byte %2, beyond what the KPX page index can describe (16777215); no KPX file was written.</translation>
     </message>
     <message>
         <source>KPX文件%1写入失败：%2</source>

@@ -2,6 +2,7 @@
 #include "kpxreference.h"
 
 #include <QRandomGenerator>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -83,6 +84,8 @@ private slots:
     void shortVariableFileIsRefused();
     void layoutBeyondIndexIsRefused();
     void agreesWithPlainReading();
+    void refusalWording_data();
+    void refusalWording();
 };
 
 void TestKpxBuilder::workedExample()
@@ -383,6 +386,45 @@ void TestKpxBuilder::agreesWithPlainReading()
                                      .arg(at)));
         }
     }
+}
+
+// Untranslated, a refusal reads as the KPX tool shows it; with the command line's
+// catalogue, as lumo prints it.
+void TestKpxBuilder::refusalWording_data()
+{
+    QTest::addColumn<int>("refusal");
+    QTest::addColumn<QString>("chinese");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("variables too short") << int(KpxRefusal::VariablesTooShort)
+        << QStringLiteral("14变量文件/in/14.bin只有9字节，缺少最高页面字段，未生成KPX文件！")
+        << QStringLiteral("variable file '/in/14.bin' is 9 bytes long; it needs at least 10 to "
+                          "hold the highest page number");
+    QTest::newRow("layout too large") << int(KpxRefusal::LayoutTooLarge)
+        << QStringLiteral("第2046页的数据块起始于第16777984字节，超出KPX页面索引可描述的范围"
+                          "（16777215），未生成KPX文件！")
+        << QStringLiteral("the block of page 2046 would start at byte 16777984, past 16777215, "
+                          "the largest offset the page index can hold");
+    QTest::newRow("none") << int(KpxRefusal::None) << QString() << QString();
+}
+
+void TestKpxBuilder::refusalWording()
+{
+    QFETCH(int, refusal);
+    QFETCH(QString, chinese);
+    QFETCH(QString, english);
+    KpxBuild build;
+    build.refusal = KpxRefusal(refusal);
+    build.refusedPage = 2046;
+    build.refusedOffset = 16777984;
+    const QString path = QStringLiteral("/in/14.bin");
+    QCOMPARE(kpxRefusalText(build, path, 9), chinese);
+
+    QTranslator translator;
+    QVERIFY(loadKpxBuilderCommandLineCatalogue(&translator));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString translated = kpxRefusalText(build, path, 9);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated, english);
 }
 
 QTEST_GUILESS_MAIN(TestKpxBuilder)

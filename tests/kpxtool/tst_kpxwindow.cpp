@@ -69,6 +69,7 @@ private slots:
     void failedWriteIsReported_data();
     void failedWriteIsReported();
     void englishCatalogue();
+    void refusalInEnglish();
 };
 
 void TestKpxWindow::initTestCase()
@@ -319,6 +320,33 @@ void TestKpxWindow::englishCatalogue()
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].title, QStringLiteral("Information"));
     QCOMPARE(prompt.messages[0].text, QStringLiteral("13 file no find"));
+}
+
+// The builder's refusal in the window's English, which is not the command line's.
+void TestKpxWindow::refusalInEnglish()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("14.bin"), QByteArray(9, '\0'));
+    QTranslator translator;
+    QVERIFY(loadCatalogue(&translator, 1, kpxCatalogue));
+    ScriptedPrompt prompt;
+    MainWindow window;
+    window.checkBox_2->setChecked(true);
+    window.label_8->setText(path);
+    qApp->installTranslator(&translator);
+    window.pushButton_2->click();
+    qApp->removeTranslator(&translator);
+    QCOMPARE(prompt.messages.size(), 1);
+    QCOMPARE(prompt.messages[0].title, QStringLiteral("Warning"));
+    QCOMPARE(prompt.messages[0].text,
+        QStringLiteral("The 14 variable file %1 has only 9 bytes and no highest page field; no "
+                       "KPX file was written.")
+            .arg(path));
+
+    window.pushButton_2->click();
+    QCOMPARE(prompt.messages.size(), 2);
+    QCOMPARE(prompt.messages[1].text,
+        QStringLiteral("14变量文件%1只有9字节，缺少最高页面字段，未生成KPX文件！").arg(path));
 }
 
 QTEST_MAIN(TestKpxWindow)

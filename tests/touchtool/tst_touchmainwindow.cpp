@@ -36,6 +36,7 @@ private slots:
     void actionsFollowSelection();
     void zoomInThenOutRestoresScale();
     void languageSwitchTwiceReturns();
+    void workspaceMessagesInTheirOwnContext();
 
 private:
     // A project with pages 1 and 2; page 1 shown with three areas.
@@ -232,6 +233,26 @@ void TestTouchMainWindow::languageSwitchTwiceReturns()
     m_window->cn2en();
     QCOMPARE(m_window->actionNew->text(), QStringLiteral("new"));
     qApp->removeTranslator(&startUp);
+}
+
+// The workspace's messages are translated in its own context, in both catalogues; the
+// window's context keeps only what the window itself shows.
+void TestTouchMainWindow::workspaceMessagesInTheirOwnContext()
+{
+    QTranslator chinese;
+    QVERIFY(loadCatalogue(&chinese, 0, touchCatalogue));
+    QCOMPARE(chinese.translate("TouchWorkspace", "project path don't exist"),
+        QStringLiteral("工程路径不存在"));
+    QCOMPARE(chinese.translate("TouchWorkspace", "Qt Drawing"), QStringLiteral("提示"));
+    QCOMPARE(chinese.translate("TouchWorkspace", "open"), QStringLiteral("打开"));
+    QCOMPARE(chinese.translate("MainWindow", "open"), QStringLiteral("打开"));
+    QCOMPARE(chinese.translate("MainWindow", "project path don't exist"), QString());
+
+    QTranslator english;
+    QVERIFY(english.load(QStringLiteral(":/translate/en.qm")));
+    QCOMPARE(english.translate("TouchWorkspace", "Lumo hmi config"),
+        QStringLiteral("Lumo hmi config"));
+    QCOMPARE(english.translate("MainWindow", "Lumo hmi config"), QString());
 }
 
 QTEST_MAIN(TestTouchMainWindow)

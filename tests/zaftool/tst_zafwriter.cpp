@@ -2,6 +2,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include "zafwriter.h"
@@ -192,6 +193,8 @@ private slots:
     void refusals();
     void limitsAccepted_data();
     void limitsAccepted();
+    void refusalWording_data();
+    void refusalWording();
 };
 
 void TestZafWriter::characterEntry_data()
@@ -702,6 +705,76 @@ void TestZafWriter::limitsAccepted()
     QCOMPARE(result.bytes.size(), size);
     QCOMPARE(bigEndian(result.bytes, 10, 4), size);
     QCOMPARE(bigEndian(result.bytes, 14, 2), fonts.size());
+}
+
+// Untranslated, a refusal reads as the icon-font tool shows it; with the command line's
+// catalogue, as lumo prints it.
+void TestZafWriter::refusalWording_data()
+{
+    QTest::addColumn<ZafProblem>("problem");
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("chinese");
+    QTest::addColumn<QString>("english");
+
+    const QString cn = QStringLiteral("第7张图片（/p/images/7.jpg）：");
+    const QString en = QStringLiteral("font image 7 (/p/images/7.jpg): ");
+    QTest::newRow("no font image") << ZafProblem::NoFontImages << qint64(0)
+                                   << QStringLiteral("未选择图片")
+                                   << QStringLiteral("no font image in the project");
+    QTest::newRow("too many") << ZafProblem::TooManyFontImages << qint64(1021)
+        << QStringLiteral("共有1021张图片，ZAF文件最多容纳1020张（从第7张图片起放不下）")
+        << QStringLiteral("1021 font images, the icon-font file holds at most 1020 (font image 7 "
+                          "is the first that does not fit)");
+    QTest::newRow("unreadable") << ZafProblem::Unreadable << qint64(0)
+                                << cn + QStringLiteral("无法读取图片：Permission denied")
+                                << en + QStringLiteral("cannot read the picture: Permission denied");
+    QTest::newRow("no frame") << ZafProblem::NoFrameMarker << qint64(0)
+        << cn + QStringLiteral("缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）")
+        << en + QStringLiteral("no baseline start-of-frame marker FF C0 (progressive or damaged JPEG)");
+    QTest::newRow("no scan") << ZafProblem::NoScanMarker << qint64(0)
+        << cn + QStringLiteral("缺少扫描开始标记 FF DA（损坏的JPEG图片）")
+        << en + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
+    QTest::newRow("truncated marker") << ZafProblem::TruncatedMarker << qint64(0)
+        << cn + QStringLiteral("标记超出图片末尾（损坏的JPEG图片）")
+        << en + QStringLiteral("a marker runs past the end of the picture (damaged JPEG)");
+    QTest::newRow("no end") << ZafProblem::NoEndMarker << qint64(0)
+        << cn + QStringLiteral("扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）")
+        << en + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
+    QTest::newRow("picture too large") << ZafProblem::PictureTooLarge << qint64(16777216)
+        << cn + QStringLiteral("处理后的图片有16777216字节，必须小于16 MiB")
+        << en + QStringLiteral("the prepared picture has 16777216 bytes, it must be below 16 MiB");
+    QTest::newRow("header too large") << ZafProblem::HeaderTooLarge << qint64(65536)
+        << cn + QStringLiteral("扫描数据从第65536字节开始，必须小于64 KiB")
+        << en + QStringLiteral("the scan data starts at byte 65536, it must start below 64 KiB");
+    QTest::newRow("file too large") << ZafProblem::FileTooLarge << qint64(4294967296)
+        << cn + QStringLiteral("文件达到4294967296字节，必须小于4 GiB")
+        << en + QStringLiteral("the file reaches 4294967296 bytes, it must stay below 4 GiB");
+    QTest::newRow("too large for memory") << ZafProblem::TooLargeForMemory << qint64(3000000000)
+        << QStringLiteral("文件将有3000000000字节，超出内存中能生成的大小")
+        << QStringLiteral("the file would have 3000000000 bytes, more than can be built in memory");
+    QTest::newRow("none") << ZafProblem::None << qint64(0) << QString() << QString();
+}
+
+void TestZafWriter::refusalWording()
+{
+    QFETCH(ZafProblem, problem);
+    QFETCH(qint64, value);
+    QFETCH(QString, chinese);
+    QFETCH(QString, english);
+    ZafRefusal refusal;
+    refusal.problem = problem;
+    refusal.number = 7;
+    refusal.file = QStringLiteral("/p/images/7.jpg");
+    refusal.value = value;
+    refusal.detail = QStringLiteral("Permission denied");
+    QCOMPARE(zafRefusalText(refusal), chinese);
+
+    QTranslator translator;
+    QVERIFY(loadZafWriterCommandLineCatalogue(&translator));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    const QString translated = zafRefusalText(refusal);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated, english);
 }
 
 QTEST_MAIN(TestZafWriter)

@@ -12,7 +12,6 @@
 #include "touchproject.h"
 #include "touchrecord.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -106,9 +105,8 @@ void TouchWorkspace::on_btnAddPic_clicked()
         emit newProjectRequested();
         return;
     }
-    const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "open"), imagePath,
-        QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
+    const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent, tr("open"),
+        imagePath, QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
     if (files.isEmpty())
         return;
     int wrongNum = 0;
@@ -117,8 +115,7 @@ void TouchWorkspace::on_btnAddPic_clicked()
     emit tableChanged();
     if (wrongNum > 0)
         Prompt::current().information(m_dialogParent, QStringLiteral("add images"),
-            QString::number(wrongNum)
-                + QCoreApplication::translate("MainWindow", "image name error"));
+            QString::number(wrongNum) + tr("image name error"));
     if (files.size() > 1) {
         if (!pages.isEmpty())
             addScene(pages.firstKey());
@@ -186,9 +183,8 @@ void TouchWorkspace::createPro(const QString &size, const QString &pixmap, const
     closePro();
     setProjectFolder(path);
     if (!QFileInfo(path).isDir()) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "create project"),
-            QCoreApplication::translate("MainWindow", "project path don't exist"));
+        Prompt::current().information(
+            m_dialogParent, tr("create project"), tr("project path don't exist"));
         return;
     }
     QDir().mkpath(imagePath);
@@ -204,9 +200,8 @@ void TouchWorkspace::createPro(const QString &size, const QString &pixmap, const
 
 void TouchWorkspace::open()
 {
-    const QString fileName = Prompt::current().getOpenFileName(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "open project"), QString(),
-        QStringLiteral("*.hmi"));
+    const QString fileName = Prompt::current().getOpenFileName(
+        m_dialogParent, tr("open project"), QString(), QStringLiteral("*.hmi"));
     if (fileName.isEmpty())
         return;
     openByPath(fileName);
@@ -220,10 +215,8 @@ void TouchWorkspace::openByPath(const QString &fileName)
     QByteArray bytes;
     QString error;
     if (!readWholeFile(fileName, &bytes, &error)) {
-        Prompt::current().warning(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "Qt Drawing"),
-            QCoreApplication::translate("MainWindow", "Cannot read file %1:\n%2.")
-                .arg(fileName, error));
+        Prompt::current().warning(
+            m_dialogParent, tr("Qt Drawing"), tr("Cannot read file %1:\n%2.").arg(fileName, error));
         return;
     }
     projectFile = fileName;
@@ -242,11 +235,9 @@ void TouchWorkspace::openByPath(const QString &fileName)
 void TouchWorkspace::reportDamage(
     const QString &fileName, qint64 line, qint64 column, const QString &error)
 {
-    Prompt::current().warning(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "Qt Drawing"),
-        QCoreApplication::translate("MainWindow",
-            "Project file %1 is damaged at line %2, column %3:\n%4.\n"
-            "The pages read before that point are open.")
+    Prompt::current().warning(m_dialogParent, tr("Qt Drawing"),
+        tr("Project file %1 is damaged at line %2, column %3:\n%4.\n"
+           "The pages read before that point are open.")
             .arg(fileName)
             .arg(line)
             .arg(column)
@@ -260,10 +251,8 @@ void TouchWorkspace::save()
     const QString target = projectPath + QStringLiteral("/LMprj.hmi");
     QString error;
     if (!writeWholeFile(target, projectDocument(pages), &error)) {
-        Prompt::current().warning(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "Lumo hmi config"),
-            QCoreApplication::translate("MainWindow", "Cannot write file %1:\n%2.")
-                .arg(target, error));
+        Prompt::current().warning(m_dialogParent, tr("Lumo hmi config"),
+            tr("Cannot write file %1:\n%2.").arg(target, error));
         return;
     }
     Prompt::current().information(
@@ -278,9 +267,8 @@ void TouchWorkspace::getHmiConfig()
     const QString title = QStringLiteral("generate hmi config file");
     QString error;
     if (!writeWholeFile(target, hmiConfigBytes(pages), &error)) {
-        Prompt::current().warning(m_dialogParent, title,
-            QCoreApplication::translate("MainWindow", "Cannot write file %1:\n%2.")
-                .arg(target, error));
+        Prompt::current().warning(
+            m_dialogParent, title, tr("Cannot write file %1:\n%2.").arg(target, error));
         return;
     }
     Prompt::current().about(m_dialogParent, title, QStringLiteral("generate ok"));
@@ -293,10 +281,8 @@ void TouchWorkspace::loadControls()
     QByteArray bytes;
     QString error;
     if (!readWholeFile(configFile, &bytes, &error)) {
-        Prompt::current().warning(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "Qt Drawing"),
-            QCoreApplication::translate("MainWindow", "Cannot read file %1:\n%2.")
-                .arg(configFile, error));
+        Prompt::current().warning(m_dialogParent, tr("Qt Drawing"),
+            tr("Cannot read file %1:\n%2.").arg(configFile, error));
         return;
     }
     addMissingAreas(pages, decodeTouchFile(bytes));

@@ -272,6 +272,40 @@
         <translation>未打开工程</translation>
     </message>
     <message>
+        <source>读取工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for reading</translation>
+    </message>
+    <message>
+        <source>保存工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for saving</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Lumo QV command set touch configuration generation tool</source>
+        <translation>LumoQV指令集触控配置生成工具</translation>
+    </message>
+</context>
+<context>
+    <name>TouchWorkspace</name>
+    <message>
+        <source>open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>image name error</source>
+        <translation>张图片命名错误</translation>
+    </message>
+    <message>
+        <source>create project</source>
+        <translation>新建工程</translation>
+    </message>
+    <message>
+        <source>project path don't exist</source>
+        <translation>工程路径不存在</translation>
+    </message>
+    <message>
         <source>open project</source>
         <translation>打开工程</translation>
     </message>
@@ -286,28 +320,6 @@
 %2.</translation>
     </message>
     <message>
-        <source>Cannot write file %1:
-%2.</source>
-        <translation>无法写入文件 %1:
-%2.</translation>
-    </message>
-    <message>
-        <source>Lumo hmi config</source>
-        <translation>Lumo触控配置</translation>
-    </message>
-    <message>
-        <source>create project</source>
-        <translation>新建工程</translation>
-    </message>
-    <message>
-        <source>project path don't exist</source>
-        <translation>工程路径不存在</translation>
-    </message>
-    <message>
-        <source>image name error</source>
-        <translation>张图片命名错误</translation>
-    </message>
-    <message>
         <source>Project file %1 is damaged at line %2, column %3:
 %4.
 The pages read before that point are open.</source>
@@ -316,19 +328,14 @@ The pages read before that point are open.</source>
 已打开该处之前读到的页面。</translation>
     </message>
     <message>
-        <source>读取工程记录文件打开失败</source>
-        <translation>the project record file could not be opened for reading</translation>
+        <source>Lumo hmi config</source>
+        <translation>Lumo触控配置</translation>
     </message>
     <message>
-        <source>保存工程记录文件打开失败</source>
-        <translation>the project record file could not be opened for saving</translation>
-    </message>
-</context>
-<context>
-    <name>Title</name>
-    <message>
-        <source>Lumo QV command set touch configuration generation tool</source>
-        <translation>LumoQV指令集触控配置生成工具</translation>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>无法写入文件 %1:
+%2.</translation>
     </message>
 </context>
 </TS>

@@ -272,6 +272,40 @@
         <translation>no project</translation>
     </message>
     <message>
+        <source>读取工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for reading</translation>
+    </message>
+    <message>
+        <source>保存工程记录文件打开失败</source>
+        <translation>the project record file could not be opened for saving</translation>
+    </message>
+</context>
+<context>
+    <name>Title</name>
+    <message>
+        <source>Lumo QV command set touch configuration generation tool</source>
+        <translation>Lumo QV command set touch configuration generation tool</translation>
+    </message>
+</context>
+<context>
+    <name>TouchWorkspace</name>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>image name error</source>
+        <translation>image name error</translation>
+    </message>
+    <message>
+        <source>create project</source>
+        <translation>create project</translation>
+    </message>
+    <message>
+        <source>project path don't exist</source>
+        <translation>project path don't exist</translation>
+    </message>
+    <message>
         <source>open project</source>
         <translation>open project</translation>
     </message>
@@ -286,28 +320,6 @@
 %2.</translation>
     </message>
     <message>
-        <source>Cannot write file %1:
-%2.</source>
-        <translation>Cannot write file %1:
-%2.</translation>
-    </message>
-    <message>
-        <source>Lumo hmi config</source>
-        <translation>Lumo hmi config</translation>
-    </message>
-    <message>
-        <source>create project</source>
-        <translation>create project</translation>
-    </message>
-    <message>
-        <source>project path don't exist</source>
-        <translation>project path don't exist</translation>
-    </message>
-    <message>
-        <source>image name error</source>
-        <translation>image name error</translation>
-    </message>
-    <message>
         <source>Project file %1 is damaged at line %2, column %3:
 %4.
 The pages read before that point are open.</source>
@@ -316,19 +328,14 @@ The pages read before that point are open.</source>
 The pages read before that point are open.</translation>
     </message>
     <message>
-        <source>读取工程记录文件打开失败</source>
-        <translation>the project record file could not be opened for reading</translation>
+        <source>Lumo hmi config</source>
+        <translation>Lumo hmi config</translation>
     </message>
     <message>
-        <source>保存工程记录文件打开失败</source>
-        <translation>the project record file could not be opened for saving</translation>
-    </message>
-</context>
-<context>
-    <name>Title</name>
-    <message>
-        <source>Lumo QV command set touch configuration generation tool</source>
-        <translation>Lumo QV command set touch configuration generation tool</translation>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Cannot write file %1:
+%2.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,9 @@
 #include "filebytes.h"
 #include "inttobytes.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 namespace {
 
 constexpr int kMaxFonts = 1020;
@@ -246,48 +249,59 @@ QVector<int> fontOrder(const QVector<ZafFontInput> &fonts)
 
 QString zafRefusalText(const ZafRefusal &refusal)
 {
-    const QString font
-        = QStringLiteral("font image %1 (%2): ").arg(refusal.number).arg(refusal.file);
+    const QString font = QCoreApplication::translate("ZafWriter", "第%1张图片（%2）：")
+                             .arg(refusal.number)
+                             .arg(refusal.file);
     switch (refusal.problem) {
     case ZafProblem::None:
         return QString();
     case ZafProblem::NoFontImages:
-        return QStringLiteral("no font image in the project");
+        return QCoreApplication::translate("ZafWriter", "未选择图片");
     case ZafProblem::TooManyFontImages:
-        return QStringLiteral("%1 font images, the icon-font file holds at most 1020 (font image "
-                              "%2 is the first that does not fit)")
+        return QCoreApplication::translate(
+            "ZafWriter", "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）")
             .arg(refusal.value)
             .arg(refusal.number);
     case ZafProblem::Unreadable:
-        return font + QStringLiteral("cannot read the picture: %1").arg(refusal.detail);
+        return font
+            + QCoreApplication::translate("ZafWriter", "无法读取图片：%1").arg(refusal.detail);
     case ZafProblem::NoFrameMarker:
         return font
-            + QStringLiteral(
-                "no baseline start-of-frame marker FF C0 (progressive or damaged JPEG)");
+            + QCoreApplication::translate(
+                "ZafWriter", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
     case ZafProblem::NoScanMarker:
-        return font + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
+        return font
+            + QCoreApplication::translate("ZafWriter", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
     case ZafProblem::TruncatedMarker:
-        return font + QStringLiteral("a marker runs past the end of the picture (damaged JPEG)");
+        return font
+            + QCoreApplication::translate("ZafWriter", "标记超出图片末尾（损坏的JPEG图片）");
     case ZafProblem::NoEndMarker:
         return font
-            + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
+            + QCoreApplication::translate(
+                "ZafWriter", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
     case ZafProblem::PictureTooLarge:
         return font
-            + QStringLiteral("the prepared picture has %1 bytes, it must be below 16 MiB")
+            + QCoreApplication::translate("ZafWriter", "处理后的图片有%1字节，必须小于16 MiB")
                   .arg(refusal.value);
     case ZafProblem::HeaderTooLarge:
         return font
-            + QStringLiteral("the scan data starts at byte %1, it must start below 64 KiB")
+            + QCoreApplication::translate("ZafWriter", "扫描数据从第%1字节开始，必须小于64 KiB")
                   .arg(refusal.value);
     case ZafProblem::FileTooLarge:
         return font
-            + QStringLiteral("the file reaches %1 bytes, it must stay below 4 GiB")
+            + QCoreApplication::translate("ZafWriter", "文件达到%1字节，必须小于4 GiB")
                   .arg(refusal.value);
     case ZafProblem::TooLargeForMemory:
-        return QStringLiteral("the file would have %1 bytes, more than can be built in memory")
+        return QCoreApplication::translate("ZafWriter", "文件将有%1字节，超出内存中能生成的大小")
             .arg(refusal.value);
     }
     return QString();
+}
+
+bool loadZafWriterCommandLineCatalogue(QTranslator *translator)
+{
+    Q_INIT_RESOURCE(zaf_format_lumo);
+    return translator->load(QStringLiteral(":/lumo/zafwriter_en.qm"));
 }
 
 PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+class QTranslator;
+
 // One character of a font image as its scene holds it: key, scene position (the
 // rectangle's top-left corner in picture pixels), size, and rotation centre relative to
 // that corner. Values are the items' own floating-point values.
@@ -47,8 +49,13 @@ struct ZafRefusal
     QString detail;
 };
 
-// English wording of a refusal, for the command line.
+// The wording of a refusal, translated in the context "ZafWriter"; the file is named as
+// `refusal.file` has it. The untranslated text is the icon-font tool's Chinese.
 QString zafRefusalText(const ZafRefusal &refusal);
+
+// Loads into `translator` the English that the command line prints for these refusals
+// (the windows' English catalogues word them in their own way).
+bool loadZafWriterCommandLineCatalogue(QTranslator *translator);
 
 // One font image's prepared JPEG and the descriptor fields that locate it.
 struct PreparedJpeg

@@ -214,21 +214,21 @@ FontConflict findOverlapConflict(const FontImageList &images)
 
 QString keyConflictTitle()
 {
-    return QCoreApplication::translate("MainWindow", "键值冲突");
+    return QCoreApplication::translate("Validation", "键值冲突");
 }
 
 QString keyConflictText(int number, int key)
 {
-    return QCoreApplication::translate("MainWindow", "第%1张图片 %2 键值冲突")
+    return QCoreApplication::translate("Validation", "第%1张图片 %2 键值冲突")
         .arg(QString::number(number), QString::number(key, 16));
 }
 
 QString overlapConflictTitle()
 {
-    return QCoreApplication::translate("MainWindow", "重叠冲突");
+    return QCoreApplication::translate("Validation", "重叠冲突");
 }
 
 QString overlapConflictText(int number)
 {
-    return QCoreApplication::translate("MainWindow", "第%1张图片，重叠冲突").arg(number);
+    return QCoreApplication::translate("Validation", "第%1张图片，重叠冲突").arg(number);
 }

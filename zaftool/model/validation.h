@@ -53,7 +53,7 @@ FontConflict findKeyConflict(const FontImageList &images);
 // The overlap check likewise, with the effects of checkSceneCollide().
 FontConflict findOverlapConflict(const FontImageList &images);
 
-// The message texts, translated in the main window's context.
+// The message texts, translated in the context "Validation".
 QString keyConflictTitle();
 QString keyConflictText(int number, int key);
 QString overlapConflictTitle();

@@ -49,8 +49,8 @@ ZafWorkspace::~ZafWorkspace() = default;
 
 bool ZafWorkspace::newpro()
 {
-    const QString path = Prompt::current().getExistingDirectory(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "选择工程目录"), QStringLiteral("../"));
+    const QString path = Prompt::current().getExistingDirectory(
+        m_dialogParent, tr("选择工程目录"), QStringLiteral("../"));
     // A cancelled dialog keeps the open project as it was.
     if (path.isEmpty())
         return false;
@@ -71,9 +71,8 @@ void ZafWorkspace::loadProPath(const QString &path)
     // An existing project file is the user's work; only an explicit save replaces it.
     QFile file(projectFile);
     if (!file.exists() && !file.open(QIODevice::WriteOnly)) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "未能创建工程 %1:\n%2.")
-                .arg(projectFile, file.errorString()));
+        Prompt::current().warning(m_dialogParent, tr("提示"),
+            tr("未能创建工程 %1:\n%2.").arg(projectFile, file.errorString()));
         projectFile.clear();
         return;
     }
@@ -93,14 +92,13 @@ void ZafWorkspace::btnAddPicClicked()
 void ZafWorkspace::openPic()
 {
     qDebug().noquote() << QStringLiteral("打开图片");
-    const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent,
-        QCoreApplication::translate("MainWindow", "请选择图片文件"), QString(),
-        QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
+    const QStringList files
+        = Prompt::current().getOpenFileNames(m_dialogParent, tr("请选择图片文件"), QString(),
+            QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
     if (files.isEmpty())
         return;
     if (files.size() > kMaxPicturesPerAdd) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            QCoreApplication::translate("MainWindow", "文件数量错误"));
+        Prompt::current().warning(m_dialogParent, tr("警告"), tr("文件数量错误"));
         return;
     }
     qDebug().noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
@@ -109,15 +107,12 @@ void ZafWorkspace::openPic()
     addPic(files, &wrongFileCount, false, &undecodable);
     emit tableChanged();
     if (wrongFileCount > 0) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "图片命名错误"),
-            QString::number(wrongFileCount)
-                + QCoreApplication::translate("MainWindow", "张图片因文件命名错误未打开"));
+        Prompt::current().information(m_dialogParent, tr("图片命名错误"),
+            QString::number(wrongFileCount) + tr("张图片因文件命名错误未打开"));
     }
     if (!undecodable.isEmpty()) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "图片解码错误"),
-            QCoreApplication::translate("MainWindow", "%1张图片无法解码，未添加：\n%2")
+        Prompt::current().information(m_dialogParent, tr("图片解码错误"),
+            tr("%1张图片无法解码，未添加：\n%2")
                 .arg(undecodable.size())
                 .arg(undecodable.join(QLatin1Char('\n'))));
     }
@@ -300,9 +295,8 @@ bool ZafWorkspace::writeOutput(const QByteArray &bytes)
         return false;
     QString error;
     if (!writeWholeFile(fileName, bytes, &error)) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            QCoreApplication::translate("MainWindow", "无法写入文件 %1:\n%2.")
-                .arg(QDir::toNativeSeparators(fileName), error));
+        Prompt::current().warning(m_dialogParent, tr("警告"),
+            tr("无法写入文件 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
         return false;
     }
     return true;
@@ -311,9 +305,7 @@ bool ZafWorkspace::writeOutput(const QByteArray &bytes)
 void ZafWorkspace::getZAF()
 {
     if (fontImages.empty()) {
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "未选择图片"));
+        Prompt::current().information(m_dialogParent, tr("提示"), tr("未选择图片"));
         return;
     }
     if (!checkAsc() || checkCollide())
@@ -326,65 +318,14 @@ void ZafWorkspace::getZAF()
         });
     emit progress(2 * int(fontImages.size()), 2 * int(fontImages.size()), QString());
     if (!result.ok()) {
-        Prompt::current().warning(m_dialogParent, QCoreApplication::translate("MainWindow", "警告"),
-            refusalText(result.refusal));
+        // The window names the picture with the system's separators.
+        ZafRefusal shown = result.refusal;
+        shown.file = QDir::toNativeSeparators(shown.file);
+        Prompt::current().warning(m_dialogParent, tr("警告"), zafRefusalText(shown));
         return;
     }
     if (writeOutput(result.bytes))
-        Prompt::current().information(m_dialogParent,
-            QCoreApplication::translate("MainWindow", "提示"),
-            QCoreApplication::translate("MainWindow", "ZAF文件生成完成！"));
-}
-
-QString ZafWorkspace::refusalText(const ZafRefusal &refusal)
-{
-    const QString font = QCoreApplication::translate("MainWindow", "第%1张图片（%2）：")
-                             .arg(refusal.number)
-                             .arg(QDir::toNativeSeparators(refusal.file));
-    switch (refusal.problem) {
-    case ZafProblem::None:
-        return QString();
-    case ZafProblem::NoFontImages:
-        return QCoreApplication::translate("MainWindow", "未选择图片");
-    case ZafProblem::TooManyFontImages:
-        return QCoreApplication::translate(
-            "MainWindow", "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）")
-            .arg(refusal.value)
-            .arg(refusal.number);
-    case ZafProblem::Unreadable:
-        return font
-            + QCoreApplication::translate("MainWindow", "无法读取图片：%1").arg(refusal.detail);
-    case ZafProblem::NoFrameMarker:
-        return font
-            + QCoreApplication::translate(
-                "MainWindow", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
-    case ZafProblem::NoScanMarker:
-        return font
-            + QCoreApplication::translate("MainWindow", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
-    case ZafProblem::TruncatedMarker:
-        return font
-            + QCoreApplication::translate("MainWindow", "标记超出图片末尾（损坏的JPEG图片）");
-    case ZafProblem::NoEndMarker:
-        return font
-            + QCoreApplication::translate(
-                "MainWindow", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
-    case ZafProblem::PictureTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "处理后的图片有%1字节，必须小于16 MiB")
-                  .arg(refusal.value);
-    case ZafProblem::HeaderTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "扫描数据从第%1字节开始，必须小于64 KiB")
-                  .arg(refusal.value);
-    case ZafProblem::FileTooLarge:
-        return font
-            + QCoreApplication::translate("MainWindow", "文件达到%1字节，必须小于4 GiB")
-                  .arg(refusal.value);
-    case ZafProblem::TooLargeForMemory:
-        return QCoreApplication::translate("MainWindow", "文件将有%1字节，超出内存中能生成的大小")
-            .arg(refusal.value);
-    }
-    return QString();
+        Prompt::current().information(m_dialogParent, tr("提示"), tr("ZAF文件生成完成！"));
 }
 
 void ZafWorkspace::clearFontImages()

@@ -111,9 +111,6 @@ public:
     // The generate command: checks, builds, asks for the output file and writes it.
     void getZAF();
 
-    // The message for a refusal of the writer, naming the font image.
-    static QString refusalText(const ZafRefusal &refusal);
-
 signals:
     // The view should show `scene`; null detaches it.
     void sceneShown(DrawScene *scene);

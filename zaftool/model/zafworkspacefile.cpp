@@ -2,7 +2,6 @@
 #include "zafworkspace.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,16 +9,6 @@
 #include "filebytes.h"
 #include "prompt.h"
 #include "zafproject.h"
-
-namespace {
-
-// The main window's context: the catalogue has these texts there.
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-} // namespace
 
 bool ZafWorkspace::save()
 {
@@ -29,7 +18,7 @@ bool ZafWorkspace::save()
 bool ZafWorkspace::saveAs()
 {
     const QString fileName = Prompt::current().getSaveFileName(
-        m_dialogParent, trMain("另存为"), projectFile, QStringLiteral("*.prozaf"));
+        m_dialogParent, tr("另存为"), projectFile, QStringLiteral("*.prozaf"));
     if (fileName.isEmpty())
         return false;
     return saveFile(fileName);
@@ -46,11 +35,11 @@ bool ZafWorkspace::saveFile(const QString &fileName)
     QString error;
     if (writeWholeFile(fileName, document, &error)) {
         setCurrentFile(fileName);
-        Prompt::current().information(m_dialogParent, trMain("提示"), trMain("保存成功"));
+        Prompt::current().information(m_dialogParent, tr("提示"), tr("保存成功"));
         return true;
     }
-    Prompt::current().warning(m_dialogParent, trMain("Lumo ZAF"),
-        trMain("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
+    Prompt::current().warning(m_dialogParent, tr("Lumo ZAF"),
+        tr("Cannot write file %1:\n%2.").arg(QDir::toNativeSeparators(fileName), error));
     return false;
 }
 
@@ -63,7 +52,7 @@ void ZafWorkspace::setCurrentFile(const QString &fileName)
 void ZafWorkspace::open()
 {
     const QString fileName = Prompt::current().getOpenFileName(
-        m_dialogParent, trMain("打开工程文件"), QString(), QStringLiteral("*.prozaf"));
+        m_dialogParent, tr("打开工程文件"), QString(), QStringLiteral("*.prozaf"));
     if (!fileName.isEmpty())
         loadFile(fileName);
 }
@@ -72,8 +61,8 @@ bool ZafWorkspace::loadFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        Prompt::current().warning(m_dialogParent, trMain("提示"),
-            trMain("打开工程 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+        Prompt::current().warning(m_dialogParent, tr("提示"),
+            tr("打开工程 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
     projectFile = fileName;
@@ -92,8 +81,8 @@ bool ZafWorkspace::loadFile(const QString &fileName)
         addScene(fontImages.begin()->first);
     // A later save would throw away what could not be read, so the user must know.
     if (!error.sound) {
-        Prompt::current().warning(m_dialogParent, trMain("提示"),
-            trMain("工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。")
+        Prompt::current().warning(m_dialogParent, tr("提示"),
+            tr("工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。")
                 .arg(QDir::toNativeSeparators(fileName))
                 .arg(error.line)
                 .arg(error.column)

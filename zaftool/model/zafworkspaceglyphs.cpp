@@ -14,16 +14,6 @@
 #include "prompt.h"
 #include "standardfont.h"
 
-namespace {
-
-// The main window's context: the catalogue has these texts there.
-QString trMain(const char *text)
-{
-    return QCoreApplication::translate("MainWindow", text);
-}
-
-} // namespace
-
 void ZafWorkspace::scanImage(DrawScene *scene)
 {
     if (!scene)
@@ -31,12 +21,12 @@ void ZafWorkspace::scanImage(DrawScene *scene)
     const ScanResult result = scanPictureFile(scene->file);
     // A program installed without its scanner module says so instead of blaming the picture.
     if (!result.error.isEmpty()) {
-        Prompt::current().warning(m_dialogParent, trMain("错误！"), result.error);
+        Prompt::current().warning(m_dialogParent, tr("错误！"), result.error);
         return;
     }
     if (!result.decoded) {
         Prompt::current().warning(
-            m_dialogParent, trMain("错误！"), trMain("扫描时加载图片失败！扫描的图片路径不能有中文！"));
+            m_dialogParent, tr("错误！"), tr("扫描时加载图片失败！扫描的图片路径不能有中文！"));
         return;
     }
     reDrawRect(scene, result.rects);
@@ -48,8 +38,8 @@ void ZafWorkspace::getStandardFont()
         return;
     const QString name = getFileName(fontImages);
     if (name.isEmpty()) {
-        Prompt::current().warning(m_dialogParent, trMain("提示"),
-            trMain("字体编号已用到65535，无法再添加标准字体"));
+        Prompt::current().warning(
+            m_dialogParent, tr("提示"), tr("字体编号已用到65535，无法再添加标准字体"));
         return;
     }
     bool ok = false;
@@ -69,7 +59,7 @@ void ZafWorkspace::getStandardFont()
 // the user cancelled the colour or the picture could not be made; then nothing is left.
 bool ZafWorkspace::renderStandardFont(const QFont &font, const QString &path)
 {
-    const QColor colour = Prompt::current().getColor(Qt::white, m_dialogParent, trMain("选择字体颜色"));
+    const QColor colour = Prompt::current().getColor(Qt::white, m_dialogParent, tr("选择字体颜色"));
     // Without a colour the characters would vanish into the black background.
     if (!colour.isValid())
         return false;
@@ -84,10 +74,10 @@ bool ZafWorkspace::renderStandardFont(const QFont &font, const QString &path)
     if (!made) {
         qDebug().noquote() << error;
         QFile::remove(path);
-        Prompt::current().warning(m_dialogParent, trMain("提示"), trMain("字体生成失败"));
+        Prompt::current().warning(m_dialogParent, tr("提示"), tr("字体生成失败"));
         return false;
     }
-    Prompt::current().information(m_dialogParent, trMain("提示"), trMain("字体生成成功"));
+    Prompt::current().information(m_dialogParent, tr("提示"), tr("字体生成成功"));
     return true;
 }
 

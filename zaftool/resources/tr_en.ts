@@ -102,20 +102,6 @@
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add image, black background is recommended, easy to filter background&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
-        <source>Cannot write file %1:
-%2.</source>
-        <translation>Cannot write file %1:
-%2.</translation>
-    </message>
-    <message>
-        <source>Lumo ZAF</source>
-        <translation>LUMO ZAF</translation>
-    </message>
-    <message>
-        <source>ZAF文件生成完成！</source>
-        <translation>ZAF File generation completed</translation>
-    </message>
-    <message>
         <source>filter</source>
         <translation>filter</translation>
     </message>
@@ -154,10 +140,6 @@
     <message>
         <source>保存</source>
         <translation>save</translation>
-    </message>
-    <message>
-        <source>保存成功</source>
-        <translation>save ok</translation>
     </message>
     <message>
         <source>关闭</source>
@@ -200,10 +182,6 @@
         <translation>merge</translation>
     </message>
     <message>
-        <source>图片命名错误</source>
-        <translation>name error</translation>
-    </message>
-    <message>
         <source>垂直居中</source>
         <translation>vertical center</translation>
     </message>
@@ -214,14 +192,6 @@
     <message>
         <source>复制</source>
         <translation>copy</translation>
-    </message>
-    <message>
-        <source>字体生成失败</source>
-        <translation>new font faulst</translation>
-    </message>
-    <message>
-        <source>字体生成成功</source>
-        <translation>new font success</translation>
     </message>
     <message>
         <source>字体编号</source>
@@ -240,10 +210,6 @@
         <translation>align left</translation>
     </message>
     <message>
-        <source>张图片因文件命名错误未打开</source>
-        <translation>name error</translation>
-    </message>
-    <message>
         <source>打开</source>
         <translation>open</translation>
     </message>
@@ -252,22 +218,8 @@
         <translation>open %1 pictures</translation>
     </message>
     <message>
-        <source>打开工程 %1:
-%2.</source>
-        <translation>open project %1:
-%2.</translation>
-    </message>
-    <message>
-        <source>打开工程文件</source>
-        <translation>open project</translation>
-    </message>
-    <message>
         <source>扫描</source>
         <translation>scan</translation>
-    </message>
-    <message>
-        <source>扫描时加载图片失败！扫描的图片路径不能有中文！</source>
-        <translation>Failed to load image while scanning! The scanned image path cannot have Chinese!</translation>
     </message>
     <message>
         <source>提示</source>
@@ -280,10 +232,6 @@
     <message>
         <source>文件</source>
         <translation>File</translation>
-    </message>
-    <message>
-        <source>文件数量错误</source>
-        <translation>File number error</translation>
     </message>
     <message>
         <source>新建</source>
@@ -312,11 +260,6 @@
     <message>
         <source>最小化</source>
         <translation>minimize</translation>
-    </message>
-    <message>
-        <source>未能创建工程 %1:
-%2.</source>
-        <translation>create project error</translation>
     </message>
     <message>
         <source>未选择图片</source>
@@ -351,14 +294,6 @@
         <translation>rectangle</translation>
     </message>
     <message>
-        <source>第%1张图片 %2 键值冲突</source>
-        <translation>iamge %1 and %2 key value conflict</translation>
-    </message>
-    <message>
-        <source>第%1张图片，重叠冲突</source>
-        <translation>%1 image，Overlapping conflict</translation>
-    </message>
-    <message>
         <source>等宽</source>
         <translation>width</translation>
     </message>
@@ -379,32 +314,16 @@
         <translation>filter</translation>
     </message>
     <message>
-        <source>警告</source>
-        <translation>Alarm</translation>
-    </message>
-    <message>
         <source>设置旋转点</source>
         <translation>Set rotation points</translation>
-    </message>
-    <message>
-        <source>请选择图片文件</source>
-        <translation>select picture</translation>
     </message>
     <message>
         <source>Lumo图标字库工具-v1.11</source>
         <translation>LUMO ZAF Tool-v1.11</translation>
     </message>
     <message>
-        <source>选择字体颜色</source>
-        <translation>Select the font color</translation>
-    </message>
-    <message>
         <source>选择工具</source>
         <translation>select</translation>
-    </message>
-    <message>
-        <source>选择工程目录</source>
-        <translation>select project folder</translation>
     </message>
     <message>
         <source>选择过多字符</source>
@@ -415,24 +334,129 @@
         <translation>redo</translation>
     </message>
     <message>
+        <source>键值(0x)：</source>
+        <translation>key(0x):</translation>
+    </message>
+    <message>
+        <source>高度：</source>
+        <translation>height:</translation>
+    </message>
+</context>
+<context>
+    <name>Validation</name>
+    <message>
+        <source>键值冲突</source>
+        <translation>key value conflict</translation>
+    </message>
+    <message>
+        <source>第%1张图片 %2 键值冲突</source>
+        <translation>iamge %1 and %2 key value conflict</translation>
+    </message>
+    <message>
         <source>重叠冲突</source>
         <translation>Overlapping conflict</translation>
+    </message>
+    <message>
+        <source>第%1张图片，重叠冲突</source>
+        <translation>%1 image，Overlapping conflict</translation>
+    </message>
+</context>
+<context>
+    <name>ZafWorkspace</name>
+    <message>
+        <source>提示</source>
+        <translation>remind</translation>
+    </message>
+    <message>
+        <source>另存为</source>
+        <translation>save as</translation>
+    </message>
+    <message>
+        <source>未选择图片</source>
+        <translation>Unselected image</translation>
+    </message>
+    <message>
+        <source>保存成功</source>
+        <translation>save ok</translation>
+    </message>
+    <message>
+        <source>Lumo ZAF</source>
+        <translation>LUMO ZAF</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1:
+%2.</source>
+        <translation>Cannot write file %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>打开工程文件</source>
+        <translation>open project</translation>
+    </message>
+    <message>
+        <source>打开工程 %1:
+%2.</source>
+        <translation>open project %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>工程文件 %1 在第%2行第%3列损坏：%4
+只载入了损坏处之前的内容。</source>
+        <translation>The project file %1 is damaged at line %2, column %3: %4
+Only what comes before the damage was loaded.</translation>
     </message>
     <message>
         <source>错误！</source>
         <translation>error!</translation>
     </message>
     <message>
-        <source>键值(0x)：</source>
-        <translation>key(0x):</translation>
+        <source>扫描时加载图片失败！扫描的图片路径不能有中文！</source>
+        <translation>Failed to load image while scanning! The scanned image path cannot have Chinese!</translation>
     </message>
     <message>
-        <source>键值冲突</source>
-        <translation>key value conflict</translation>
+        <source>字体编号已用到65535，无法再添加标准字体</source>
+        <translation>The font numbers are used up to 65535; no further standard font can be added</translation>
     </message>
     <message>
-        <source>高度：</source>
-        <translation>height:</translation>
+        <source>选择字体颜色</source>
+        <translation>Select the font color</translation>
+    </message>
+    <message>
+        <source>字体生成失败</source>
+        <translation>new font faulst</translation>
+    </message>
+    <message>
+        <source>字体生成成功</source>
+        <translation>new font success</translation>
+    </message>
+    <message>
+        <source>选择工程目录</source>
+        <translation>select project folder</translation>
+    </message>
+    <message>
+        <source>未能创建工程 %1:
+%2.</source>
+        <translation>create project error</translation>
+    </message>
+    <message>
+        <source>请选择图片文件</source>
+        <translation>select picture</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>文件数量错误</source>
+        <translation>File number error</translation>
+    </message>
+    <message>
+        <source>图片命名错误</source>
+        <translation>name error</translation>
+    </message>
+    <message>
+        <source>张图片因文件命名错误未打开</source>
+        <translation>name error</translation>
     </message>
     <message>
         <source>图片解码错误</source>
@@ -451,8 +475,23 @@
 %2.</translation>
     </message>
     <message>
+        <source>ZAF文件生成完成！</source>
+        <translation>ZAF File generation completed</translation>
+    </message>
+</context>
+<context>
+    <name>ZafWriter</name>
+    <message>
+        <source>未选择图片</source>
+        <translation>Unselected image</translation>
+    </message>
+    <message>
         <source>第%1张图片（%2）：</source>
         <translation>Font image %1 (%2): </translation>
+    </message>
+    <message>
+        <source>共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）</source>
+        <translation>%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)</translation>
     </message>
     <message>
         <source>无法读取图片：%1</source>
@@ -487,22 +526,8 @@
         <translation>the file reaches %1 bytes; it must stay below 4 GiB</translation>
     </message>
     <message>
-        <source>共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）</source>
-        <translation>%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)</translation>
-    </message>
-    <message>
         <source>文件将有%1字节，超出内存中能生成的大小</source>
         <translation>the file would have %1 bytes, more than can be built in memory</translation>
-    </message>
-    <message>
-        <source>工程文件 %1 在第%2行第%3列损坏：%4
-只载入了损坏处之前的内容。</source>
-        <translation>The project file %1 is damaged at line %2, column %3: %4
-Only what comes before the damage was loaded.</translation>
-    </message>
-    <message>
-        <source>字体编号已用到65535，无法再添加标准字体</source>
-        <translation>The font numbers are used up to 65535; no further standard font can be added</translation>
     </message>
 </context>
 </TS>
