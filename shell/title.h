@@ -26,10 +26,10 @@ public:
     void setControlledWindow(QWidget *window) { m_window = window; }
     QWidget *controlledWindow() const { return m_window; }
 
-    QHBoxLayout *horizontalLayout = nullptr;
-    QLabel *label = nullptr;
-    QLabel *label_2 = nullptr;
-    QSpacerItem *horizontalSpacer = nullptr;
+    QHBoxLayout *barLayout = nullptr;
+    QLabel *logoLabel = nullptr;
+    QLabel *titleLabel = nullptr;
+    QSpacerItem *spacer = nullptr;
     QPushButton *btnMin = nullptr;
     QPushButton *btnMax = nullptr;
     QPushButton *btnClose = nullptr;

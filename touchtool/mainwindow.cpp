@@ -150,7 +150,7 @@ void MainWindow::getHmiConfig()
     m_ws->getHmiConfig();
 }
 
-void MainWindow::cn2en()
+void MainWindow::switchLanguage()
 {
     QTranslator translator;
     if (chinese) {

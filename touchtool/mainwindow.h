@@ -107,7 +107,7 @@ public slots:
     void open();
     void save();
     void getHmiConfig();
-    void cn2en();
+    void switchLanguage();
     void openRecord();
     void loadControls();
     void previewFromCurrent();

@@ -91,7 +91,7 @@ void MainWindow::setupActions()
     actionExit = makeAction(this, "actionExit", nullptr);
     connect(actionExit, &QAction::triggered, m_frame, &QWidget::close);
     actionGenerate = makeAction(this, "actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
-    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::cn2en);
+    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::switchLanguage);
     actionRecord = makeAction(this, "actionRecord", "://icons/record.png", &MainWindow::openRecord);
     actionLoad = makeAction(this, "actionLoad", "://icons/load.png", &MainWindow::loadControls);
     actionCurrent

@@ -279,7 +279,7 @@ void MainWindow::btnAddPicClicked()
     m_ws->btnAddPicClicked();
 }
 
-void MainWindow::delPic_2()
+void MainWindow::deleteSelectedFontImages()
 {
     QList<int> numbers;
     for (const QTableWidgetSelectionRange &range : tableWidget->selectedRanges()) {
@@ -289,7 +289,7 @@ void MainWindow::delPic_2()
     if (numbers.isEmpty())
         return;
     m_undoStack.clear();
-    m_ws->delPic_2(numbers);
+    m_ws->deleteFontImages(numbers);
 }
 
 void MainWindow::getStandardFont()

@@ -116,7 +116,7 @@ public slots:
     void on_actionSendToBack_triggered();
     void getZAF();
     void btnAddPicClicked();
-    void delPic_2();
+    void deleteSelectedFontImages();
     void getStandardFont();
     void addScene(QTableWidgetItem *item);
     void writeTable();

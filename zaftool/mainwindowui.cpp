@@ -277,7 +277,7 @@ QWidget *MainWindow::setupSidePanel()
     btnDelPic->setIcon(QIcon(QStringLiteral(":/icons/delPic.png")));
     connect(btnFont, &QPushButton::clicked, this, &MainWindow::getStandardFont);
     connect(btnAddPic, &QPushButton::clicked, this, &MainWindow::btnAddPicClicked);
-    connect(btnDelPic, &QPushButton::clicked, this, &MainWindow::delPic_2);
+    connect(btnDelPic, &QPushButton::clicked, this, &MainWindow::deleteSelectedFontImages);
     buttons->addWidget(btnFont);
     buttons->addWidget(btnAddPic);
     buttons->addWidget(btnDelPic);

@@ -54,7 +54,7 @@ bool TouchWorkspace::checkFile(const QFileInfo &finfo)
     return isPagePicture(finfo);
 }
 
-QString TouchWorkspace::getNumBer(const QString &filename)
+QString TouchWorkspace::pageNumberDigits(const QString &filename)
 {
     return pictureNumberDigits(filename);
 }
@@ -73,7 +73,7 @@ void TouchWorkspace::addPic(const QStringList &picList, int &wrongNum)
         const QFileInfo finfo(name);
         if (!checkFile(finfo))
             continue;
-        const QString digits = getNumBer(finfo.fileName());
+        const QString digits = pageNumberDigits(finfo.fileName());
         if (digits.isEmpty() || pages.contains(digits.toInt())) {
             ++wrongNum;
             continue;

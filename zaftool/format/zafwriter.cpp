@@ -290,7 +290,7 @@ QString zafRefusalText(const ZafRefusal &refusal)
     return QString();
 }
 
-PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
+PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int scrambleKey)
 {
     PreparedJpeg prepared;
     prepared.filePt = nStart;
@@ -301,7 +301,7 @@ PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
 
     QByteArray bytes;
     bytes.reserve(static_cast<int>(plan.length));
-    appendPrepared(&bytes, jpeg, plan, nJiamiType & 0xFF);
+    appendPrepared(&bytes, jpeg, plan, scrambleKey & 0xFF);
 
     prepared.bytes = bytes;
     prepared.fileLen = bytes.size();

@@ -188,7 +188,7 @@ void ZafWorkspace::showScene(DrawScene *scene)
     emit sceneShown(scene);
 }
 
-void ZafWorkspace::delPic_2(const QList<int> &numbers)
+void ZafWorkspace::deleteFontImages(const QList<int> &numbers)
 {
     // The view lets go of a scene before the scene is deleted.
     emit sceneShown(nullptr);
