@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kpxbuilder.h"
+#include "titledrag.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -70,8 +71,8 @@ private:
                       const QString &missing);
     QString refusalMessage(const KpxBuild &build) const;
 
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    // The window has a fixed size, so even maximised it stays draggable.
+    TitleDrag m_titleDrag { TitleDrag::MoveEvenMaximised };
 
     // Builder state, refreshed at every generation.
     int m_highestPage = -1;

@@ -138,9 +138,7 @@ void Title::mousePressEvent(QMouseEvent *event)
     if (m_style == TitleStyle::Signalling) {
         emit titlePress(global);
     } else if (m_window) {
-        const QPoint corner = m_window->frameGeometry().topLeft();
-        m_offsetX = global.x() - corner.x();
-        m_offsetY = global.y() - corner.y();
+        m_drag.press(m_window, global);
     }
 }
 
@@ -151,8 +149,8 @@ void Title::mouseMoveEvent(QMouseEvent *event)
     const QPoint global = event->globalPos();
     if (m_style == TitleStyle::Signalling)
         emit titleMove(global);
-    else if (m_window && !m_window->isMaximized())
-        m_window->move(global.x() - m_offsetX, global.y() - m_offsetY);
+    else if (m_window)
+        m_drag.move(m_window, global);
 }
 
 void Title::paintEvent(QPaintEvent *)

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "titledrag.h"
+
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -59,6 +61,5 @@ private:
 
     TitleStyle m_style;
     QWidget *m_window = nullptr;
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    TitleDrag m_drag;
 };

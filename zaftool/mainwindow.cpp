@@ -131,15 +131,12 @@ void MainWindow::showScene(DrawScene *scene)
 
 void MainWindow::titlePress(QPoint p)
 {
-    const QPoint corner = frameGeometry().topLeft();
-    m_offsetX = p.x() - corner.x();
-    m_offsetY = p.y() - corner.y();
+    m_titleDrag.press(this, p);
 }
 
 void MainWindow::titleMove(QPoint p)
 {
-    if (!isMaximized())
-        move(p.x() - m_offsetX, p.y() - m_offsetY);
+    m_titleDrag.move(this, p);
 }
 
 void MainWindow::titleMin()

@@ -6,6 +6,7 @@
 #include <QUndoStack>
 
 #include "drawingfwd.h"
+#include "titledrag.h"
 
 class QAction;
 class QActionGroup;
@@ -159,6 +160,5 @@ private:
     QProgressDialog *m_progress = nullptr;
     bool m_fillingTable = false;
     bool m_fillingPanel = false;
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    TitleDrag m_titleDrag;
 };

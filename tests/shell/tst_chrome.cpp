@@ -2,6 +2,7 @@
 #include "startup.h"
 #include "title.h"
 #include "titlebar.h"
+#include "titledrag.h"
 
 #include <QIcon>
 #include <QImage>
