@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "alignactions.h"
 #include "commands.h"
 #include "dlgnewpro.h"
 #include "dlgpreview.h"
@@ -247,11 +248,11 @@ void MainWindow::addShape()
     DrawTool::c_drawShape = sender() == actionRect ? rectangle : selection;
 }
 
-void MainWindow::on_aglin_triggered()
+void MainWindow::alignSelection()
 {
     auto *action = qobject_cast<QAction *>(sender());
     if (m_scene && action)
-        m_scene->align(action->data().toInt());
+        m_scene->align(alignModeOf(action));
 }
 
 void MainWindow::on_btnHide_toggled(bool checked)
@@ -441,8 +442,8 @@ void MainWindow::updateActions()
     actionUndo->setEnabled(m_undoStack.canUndo());
     actionRedo->setEnabled(m_undoStack.canRedo());
     for (QAction *action : alignActions) {
-        const int mode = action->data().toInt();
-        const bool spacing = mode == 7 || mode == 8;
+        const AlignMode mode = alignModeOf(action);
+        const bool spacing = mode == SpaceHorizontally || mode == SpaceVertically;
         action->setEnabled(spacing ? selected > 2 : selected > 1);
     }
     for (QAction *action : { actionCopy, actionCut, actionDelete })

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "alignactions.h"
 #include "commands.h"
 #include "dlgnewpro.h"
 #include "drawscene.h"
@@ -235,11 +236,11 @@ void MainWindow::mergeItems()
     ::mergeItems(m_scene);
 }
 
-void MainWindow::on_aglin_triggered()
+void MainWindow::alignSelection()
 {
     auto *action = qobject_cast<QAction *>(sender());
     if (m_scene && action)
-        m_scene->align(action->data().toInt());
+        m_scene->align(alignModeOf(action));
 }
 
 void MainWindow::on_actionBringToFront_triggered()

@@ -112,7 +112,8 @@ public slots:
     void zoomOut();
     void scanImage();
     void mergeItems();
-    void on_aglin_triggered();
+    // Aligns the selected shapes by the mode of the action triggered.
+    void alignSelection();
     void on_actionBringToFront_triggered();
     void on_actionSendToBack_triggered();
     void getZAF();
