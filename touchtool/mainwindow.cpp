@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QGraphicsView>
 #include <QLabel>
@@ -30,6 +29,7 @@
 #include "shapemimedata.h"
 #include "startup.h"
 #include "title.h"
+#include "touchlog.h"
 #include "touchworkspace.h"
 
 namespace {
@@ -191,7 +191,7 @@ void MainWindow::loadControls()
 
 void MainWindow::previewFromCurrent()
 {
-    qDebug().noquote() << "from current";
+    qCDebug(touchLog).noquote() << "from current";
     const QTableWidgetItem *item = tableWidget->item(tableWidget->currentRow(), 0);
     const int page = item ? item->text().toInt() : (m_ws->pages.isEmpty() ? 0 : m_ws->pages.firstKey());
     runPreview(this, m_ws->pages, page);
@@ -199,7 +199,7 @@ void MainWindow::previewFromCurrent()
 
 void MainWindow::previewFromHead()
 {
-    qDebug().noquote() << "from head";
+    qCDebug(touchLog).noquote() << "from head";
     runPreview(this, m_ws->pages, 0);
 }
 
@@ -335,12 +335,12 @@ void MainWindow::changeItem(const QString &text)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    qDebug().noquote() << "input text" << text << " ,input hex com:" << value;
+    qCDebug(touchLog).noquote() << "input text" << text << " ,input hex com:" << value;
     if (!ok)
         return;
     const QObject *field = sender();
@@ -359,7 +359,7 @@ void MainWindow::changeItem16(const QString &text)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
@@ -372,7 +372,7 @@ void MainWindow::spSetVal(int value)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     if (sender() == sp_pixNum)
@@ -383,7 +383,7 @@ void MainWindow::spSetVal(int value)
 
 void MainWindow::selectedPic(int who, int key)
 {
-    qDebug().noquote() << "who=" << who << "key=" << key;
+    qCDebug(touchLog).noquote() << "who=" << who << "key=" << key;
     if (who == 1)
         sp_pixNum->setValue(key);
     else if (who == 2)

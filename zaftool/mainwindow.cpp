@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QGraphicsItem>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +28,7 @@
 #include "shapemimedata.h"
 #include "shapevisit.h"
 #include "startup.h"
+#include "zaflog.h"
 #include "zafworkspace.h"
 
 namespace {
@@ -180,7 +180,7 @@ void MainWindow::saveAs()
 
 void MainWindow::deleteItem()
 {
-    qDebug().noquote() << "deleteItem";
+    qCDebug(zafLog).noquote() << "deleteItem";
     if (!m_scene || m_scene->selectedItems().isEmpty())
         return;
     m_undoStack.push(new RemoveShapeCommand(m_scene));
@@ -384,7 +384,7 @@ void MainWindow::ascValInputed(const QString &text)
 {
     QGraphicsItem *item = firstSelected();
     if (!item) {
-        qDebug().noquote() << "no select item";
+        qCDebug(zafLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
@@ -400,7 +400,7 @@ void MainWindow::changeItem()
         return;
     QGraphicsItem *item = firstSelected();
     if (!item) {
-        qDebug().noquote() << "no select item";
+        qCDebug(zafLog).noquote() << "no select item";
         return;
     }
     item->setPos(spinX->value(), spinY->value());

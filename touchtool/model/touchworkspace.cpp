@@ -9,11 +9,11 @@
 #include "projectinfo.h"
 #include "prompt.h"
 #include "touchareas.h"
+#include "touchlog.h"
 #include "touchproject.h"
 #include "touchrecord.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,19 +89,19 @@ void TouchWorkspace::copyPic(const PageMap &pics)
     for (PicMsg *page : pics) {
         const QString target = imagePath + QLatin1Char('/') + page->file.fileName();
         if (QFile::copy(page->file.filePath(), target)) {
-            qDebug().noquote() << "copy ok " + target;
+            qCDebug(touchLog).noquote() << "copy ok " + target;
             page->file = QFileInfo(target);
             // The background follows the copy, so the source may go away.
             page->scene->file = page->file.absoluteFilePath();
         } else {
-            qDebug().noquote() << "copy err " + page->file.filePath();
+            qCDebug(touchLog).noquote() << "copy err " + page->file.filePath();
         }
     }
 }
 
 void TouchWorkspace::on_btnAddPic_clicked()
 {
-    qDebug() << "add pic";
+    qCDebug(touchLog) << "add pic";
     if (projectPath.isEmpty()) {
         emit newProjectRequested();
         return;

@@ -8,11 +8,11 @@
 #include "picturenumber.h"
 #include "prompt.h"
 #include "validation.h"
+#include "zaflog.h"
 
 #include <set>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -79,8 +79,8 @@ void ZafWorkspace::loadProPath(const QString &path)
     }
     file.close();
     emit projectLabelChanged(QStringLiteral("      ") + projectFile);
-    qDebug().noquote() << "path=" + projectPath;
-    qDebug().noquote() << "file=" + projectFile;
+    qCDebug(zafLog).noquote() << "path=" + projectPath;
+    qCDebug(zafLog).noquote() << "file=" + projectFile;
 }
 
 void ZafWorkspace::btnAddPicClicked()
@@ -92,7 +92,7 @@ void ZafWorkspace::btnAddPicClicked()
 
 void ZafWorkspace::openPic()
 {
-    qDebug().noquote() << QStringLiteral("打开图片");
+    qCDebug(zafLog).noquote() << QStringLiteral("打开图片");
     const QStringList files = Prompt::current().getOpenFileNames(m_dialogParent,
         QCoreApplication::translate("MainWindow", "请选择图片文件"), QString(),
         QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
@@ -103,7 +103,7 @@ void ZafWorkspace::openPic()
             QCoreApplication::translate("MainWindow", "文件数量错误"));
         return;
     }
-    qDebug().noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
+    qCDebug(zafLog).noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
     int wrongFileCount = 0;
     QStringList undecodable;
     addPic(files, &wrongFileCount, false, &undecodable);
@@ -122,7 +122,7 @@ void ZafWorkspace::openPic()
                 .arg(undecodable.join(QLatin1Char('\n'))));
     }
     if (fontImages.empty())
-        qDebug().noquote() << QStringLiteral("未选择图片");
+        qCDebug(zafLog).noquote() << QStringLiteral("未选择图片");
     else
         addScene(fontImages.begin()->first);
 }
@@ -150,7 +150,7 @@ void ZafWorkspace::addPic(
                 undecodable->append(QDir::toNativeSeparators(source));
             continue;
         }
-        qDebug().noquote() << QStringLiteral("复制图片后的文件：") + file;
+        qCDebug(zafLog).noquote() << QStringLiteral("复制图片后的文件：") + file;
         if (fontImages.count(number)) {
             ++*wrongFileCount;
             continue;
@@ -318,7 +318,7 @@ void ZafWorkspace::getZAF()
     }
     if (!checkAsc() || checkCollide())
         return;
-    qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
+    qCDebug(zafLog).noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
     const ZafResult result = buildZaf(writerInputs(fontImages),
         [this](int done, int total, const QString &file) {

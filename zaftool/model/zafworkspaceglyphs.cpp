@@ -3,7 +3,6 @@
 #include "zafworkspace.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +12,7 @@
 #include "picturenumber.h"
 #include "prompt.h"
 #include "standardfont.h"
+#include "zaflog.h"
 
 namespace {
 
@@ -82,7 +82,7 @@ bool ZafWorkspace::renderStandardFont(const QFont &font, const QString &path)
         error = stored.error;
     }
     if (!made) {
-        qDebug().noquote() << error;
+        qCDebug(zafLog).noquote() << error;
         QFile::remove(path);
         Prompt::current().warning(m_dialogParent, trMain("提示"), trMain("字体生成失败"));
         return false;
