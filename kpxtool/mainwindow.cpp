@@ -64,15 +64,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     setupUi();
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
-    label_7->clear();
-    label_8->clear();
-    radioButton_2->setChecked(true);
+    touchPathLabel->clear();
+    variablesPathLabel->clear();
+    speakerButton->setChecked(true);
     setSpeakerFieldsVisible(true);
-    connect(widget_title, &Title::titlePress, this, &MainWindow::titlePress);
-    connect(widget_title, &Title::titleMove, this, &MainWindow::titleMove);
-    connect(widget_title, &Title::max, this, &MainWindow::titleMax);
-    connect(widget_title, &Title::min, this, &MainWindow::titlemin);
-    connect(widget_title, &Title::close, this, &MainWindow::close);
+    connect(titleBar, &Title::titlePress, this, &MainWindow::titlePress);
+    connect(titleBar, &Title::titleMove, this, &MainWindow::titleMove);
+    connect(titleBar, &Title::max, this, &MainWindow::titleMax);
+    connect(titleBar, &Title::min, this, &MainWindow::titleMin);
+    connect(titleBar, &Title::close, this, &MainWindow::close);
 }
 
 void MainWindow::setupUi()
@@ -88,48 +88,48 @@ void MainWindow::setupUi()
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralwidget"));
 
-    widget_title = new Title(central, TitleStyle::Signalling);
-    widget_title->setObjectName(QStringLiteral("widget_title"));
-    widget_title->setGeometry(0, 0, 1001, 40);
-    widget_title->setMaximumHeight(40);
+    titleBar = new Title(central, TitleStyle::Signalling);
+    titleBar->setObjectName(QStringLiteral("widget_title"));
+    titleBar->setGeometry(0, 0, 1001, 40);
+    titleBar->setMaximumHeight(40);
 
-    widget = panel(central, "widget", 70, 70, 854, 208);
-    label_6 = place<QLabel>(widget, "label_6", 20, 30, 291, 21, 14);
-    checkBox = place<QCheckBox>(widget, "checkBox", 10, 80, 190, 20, 12);
-    checkBox->setLayoutDirection(Qt::RightToLeft);
-    pushButton_3 = place<QPushButton>(widget, "pushButton_3", 220, 70, 170, 30, 10);
-    pushButton_3->setStyleSheet(QLatin1String(greenButtonStyle));
-    label_7 = place<QLabel>(widget, "label_7", 410, 80, 411, 20);
-    checkBox_2 = place<QCheckBox>(widget, "checkBox_2", 10, 150, 190, 20, 12);
-    checkBox_2->setLayoutDirection(Qt::RightToLeft);
-    pushButton_4 = place<QPushButton>(widget, "pushButton_4", 220, 140, 170, 30, 10);
-    pushButton_4->setStyleSheet(QLatin1String(greenButtonStyle));
-    label_8 = place<QLabel>(widget, "label_8", 410, 150, 411, 20);
+    filePanel = panel(central, "widget", 70, 70, 854, 208);
+    fileHeading = place<QLabel>(filePanel, "label_6", 20, 30, 291, 21, 14);
+    touchIncluded = place<QCheckBox>(filePanel, "checkBox", 10, 80, 190, 20, 12);
+    touchIncluded->setLayoutDirection(Qt::RightToLeft);
+    openTouchButton = place<QPushButton>(filePanel, "pushButton_3", 220, 70, 170, 30, 10);
+    openTouchButton->setStyleSheet(QLatin1String(greenButtonStyle));
+    touchPathLabel = place<QLabel>(filePanel, "label_7", 410, 80, 411, 20);
+    variablesIncluded = place<QCheckBox>(filePanel, "checkBox_2", 10, 150, 190, 20, 12);
+    variablesIncluded->setLayoutDirection(Qt::RightToLeft);
+    openVariablesButton = place<QPushButton>(filePanel, "pushButton_4", 220, 140, 170, 30, 10);
+    openVariablesButton->setStyleSheet(QLatin1String(greenButtonStyle));
+    variablesPathLabel = place<QLabel>(filePanel, "label_8", 410, 150, 411, 20);
 
-    widget_2 = panel(central, "widget_2", 70, 310, 414, 208);
-    widget_2->setFixedSize(414, 208);
-    label_9 = place<QLabel>(widget_2, "label_9", 10, 30, 381, 21, 14);
-    label_2 = place<QLabel>(widget_2, "label_2", 40, 90, 141, 16, 12);
-    spinBox_1 = spinBox(widget_2, "spinBox_1", 210, 90, 150, 20, 0, 65535, 32);
-    label_3 = place<QLabel>(widget_2, "label_3", 40, 140, 141, 16, 12);
-    spinBox_2 = spinBox(widget_2, "spinBox_2", 210, 140, 150, 20, 0, 65535, 0);
-    for (QSpinBox *box : { spinBox_1, spinBox_2 })
+    startPanel = panel(central, "widget_2", 70, 310, 414, 208);
+    startPanel->setFixedSize(414, 208);
+    startHeading = place<QLabel>(startPanel, "label_9", 10, 30, 381, 21, 14);
+    pageFileIdLabel = place<QLabel>(startPanel, "label_2", 40, 90, 141, 16, 12);
+    pageFileIdBox = spinBox(startPanel, "spinBox_1", 210, 90, 150, 20, 0, 65535, 32);
+    startPageIdLabel = place<QLabel>(startPanel, "label_3", 40, 140, 141, 16, 12);
+    startPageIdBox = spinBox(startPanel, "spinBox_2", 210, 140, 150, 20, 0, 65535, 0);
+    for (QSpinBox *box : { pageFileIdBox, startPageIdBox })
         box->setStyleSheet(QStringLiteral("background-color: rgb(255, 255, 255);"));
 
-    widget_3 = panel(central, "widget_3", 510, 310, 414, 208);
-    widget_3->setFixedSize(414, 208);
-    label_10 = place<QLabel>(widget_3, "label_10", 20, 20, 361, 21, 14);
-    radioButton = place<QRadioButton>(widget_3, "radioButton", 10, 60, 135, 16, 12);
-    radioButton_2 = place<QRadioButton>(widget_3, "radioButton_2", 150, 60, 130, 16, 12);
-    radioButton_3 = place<QRadioButton>(widget_3, "radioButton_3", 290, 60, 120, 16, 12);
-    label_4 = place<QLabel>(widget_3, "label_4", 50, 110, 141, 16, 12);
-    spinBox_3 = spinBox(widget_3, "spinBox_3", 210, 110, 150, 22, -1, 65534, 0);
-    label_5 = place<QLabel>(widget_3, "label_5", 50, 140, 131, 16, 12);
-    spinBox_4 = spinBox(widget_3, "spinBox_4", 210, 140, 150, 22, 0, 65535, 0);
+    soundPanel = panel(central, "widget_3", 510, 310, 414, 208);
+    soundPanel->setFixedSize(414, 208);
+    soundHeading = place<QLabel>(soundPanel, "label_10", 20, 20, 361, 21, 14);
+    buzzerButton = place<QRadioButton>(soundPanel, "radioButton", 10, 60, 135, 16, 12);
+    speakerButton = place<QRadioButton>(soundPanel, "radioButton_2", 150, 60, 130, 16, 12);
+    silentButton = place<QRadioButton>(soundPanel, "radioButton_3", 290, 60, 120, 16, 12);
+    audioFileIdLabel = place<QLabel>(soundPanel, "label_4", 50, 110, 141, 16, 12);
+    audioFileIdBox = spinBox(soundPanel, "spinBox_3", 210, 110, 150, 22, -1, 65534, 0);
+    audioIdLabel = place<QLabel>(soundPanel, "label_5", 50, 140, 131, 16, 12);
+    audioIdBox = spinBox(soundPanel, "spinBox_4", 210, 140, 150, 22, 0, 65535, 0);
 
-    pushButton_2 = place<QPushButton>(central, "pushButton_2", 400, 550, 200, 40, 10);
-    pushButton_2->setMinimumSize(200, 40);
-    pushButton_2->setStyleSheet(QLatin1String(blueButtonStyle));
+    generateButton = place<QPushButton>(central, "pushButton_2", 400, 550, 200, 40, 10);
+    generateButton->setMinimumSize(200, 40);
+    generateButton->setStyleSheet(QLatin1String(blueButtonStyle));
 
     setCentralWidget(central);
     auto *menu = new QMenuBar(this);
@@ -137,39 +137,42 @@ void MainWindow::setupUi()
     setMenuBar(menu);
 
     retranslateUi();
-    QMetaObject::connectSlotsByName(this);
+    connect(openTouchButton, &QPushButton::clicked, this, &MainWindow::openTouchFile);
+    connect(openVariablesButton, &QPushButton::clicked, this, &MainWindow::openVariablesFile);
+    connect(buzzerButton, &QRadioButton::clicked, this, &MainWindow::chooseBuzzer);
+    connect(speakerButton, &QRadioButton::clicked, this, &MainWindow::chooseSpeaker);
+    connect(silentButton, &QRadioButton::clicked, this, &MainWindow::chooseSilent);
+    connect(generateButton, &QPushButton::clicked, this, &MainWindow::generateKpx);
 }
 
 void MainWindow::retranslateUi()
 {
     setWindowTitle(tr("KPX生成"));
-    label_6->setText(tr("文件夹选择"));
-    checkBox->setText(tr("13触控文件是否存在"));
-    pushButton_3->setText(tr("打开13触控文件"));
-    checkBox_2->setText(tr("14变量文件是否存在"));
-    pushButton_4->setText(tr("打开14变量文件"));
-    label_9->setText(tr("上电启动页面设置"));
-    label_2->setText(tr("页面文件ID（RPL）"));
-    label_3->setText(tr("启动页面ID"));
-    label_10->setText(tr("触控伴音文件（ZVA）ID"));
-    radioButton->setText(tr("蜂鸣器伴音"));
-    radioButton_2->setText(tr("扬声器伴音"));
-    radioButton_3->setText(tr("静音模式"));
-    label_4->setText(tr("伴音文件ID（ZVA）"));
-    label_5->setText(tr("伴音ID"));
-    pushButton_2->setText(tr("生成KPX文件"));
+    fileHeading->setText(tr("文件夹选择"));
+    touchIncluded->setText(tr("13触控文件是否存在"));
+    openTouchButton->setText(tr("打开13触控文件"));
+    variablesIncluded->setText(tr("14变量文件是否存在"));
+    openVariablesButton->setText(tr("打开14变量文件"));
+    startHeading->setText(tr("上电启动页面设置"));
+    pageFileIdLabel->setText(tr("页面文件ID（RPL）"));
+    startPageIdLabel->setText(tr("启动页面ID"));
+    soundHeading->setText(tr("触控伴音文件（ZVA）ID"));
+    buzzerButton->setText(tr("蜂鸣器伴音"));
+    speakerButton->setText(tr("扬声器伴音"));
+    silentButton->setText(tr("静音模式"));
+    audioFileIdLabel->setText(tr("伴音文件ID（ZVA）"));
+    audioIdLabel->setText(tr("伴音ID"));
+    generateButton->setText(tr("生成KPX文件"));
 }
 
 void MainWindow::titlePress(QPoint p)
 {
-    const QPoint corner = frameGeometry().topLeft();
-    m_offsetX = p.x() - corner.x();
-    m_offsetY = p.y() - corner.y();
+    m_titleDrag.press(this, p);
 }
 
 void MainWindow::titleMove(QPoint p)
 {
-    move(p.x() - m_offsetX, p.y() - m_offsetY);
+    m_titleDrag.move(this, p);
 }
 
 void MainWindow::titleMax()
@@ -177,55 +180,55 @@ void MainWindow::titleMax()
     setWindowState(isMaximized() ? Qt::WindowNoState : Qt::WindowMaximized);
 }
 
-void MainWindow::titlemin()
+void MainWindow::titleMin()
 {
     setWindowState(Qt::WindowMinimized);
 }
 
 void MainWindow::setSpeakerFieldsVisible(bool visible)
 {
-    for (QWidget *field : { static_cast<QWidget *>(label_4), static_cast<QWidget *>(label_5),
-                            static_cast<QWidget *>(spinBox_3), static_cast<QWidget *>(spinBox_4) })
+    for (QWidget *field : { static_cast<QWidget *>(audioFileIdLabel), static_cast<QWidget *>(audioIdLabel),
+                            static_cast<QWidget *>(audioFileIdBox), static_cast<QWidget *>(audioIdBox) })
         field->setVisible(visible);
 }
 
-void MainWindow::on_radioButton_clicked()
+void MainWindow::chooseBuzzer()
 {
     setSpeakerFieldsVisible(false);
 }
 
-void MainWindow::on_radioButton_2_clicked()
+void MainWindow::chooseSpeaker()
 {
     setSpeakerFieldsVisible(true);
 }
 
-void MainWindow::on_radioButton_3_clicked()
+void MainWindow::chooseSilent()
 {
     setSpeakerFieldsVisible(false);
 }
 
-void MainWindow::on_pushButton_3_clicked()
+void MainWindow::openTouchFile()
 {
-    label_7->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
+    touchPathLabel->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
                                                        QStringLiteral("*bin")));
 }
 
-void MainWindow::on_pushButton_4_clicked()
+void MainWindow::openVariablesFile()
 {
-    label_8->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
+    variablesPathLabel->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
                                                        QStringLiteral("*bin")));
 }
 
 KpxSettings MainWindow::settings() const
 {
     KpxSettings settings;
-    settings.pageFileId = spinBox_1->value();
-    settings.startPageId = spinBox_2->value();
-    settings.sound = radioButton->isChecked() ? KpxSound::Buzzer
-            : radioButton_3->isChecked()      ? KpxSound::Silent
+    settings.pageFileId = pageFileIdBox->value();
+    settings.startPageId = startPageIdBox->value();
+    settings.sound = buzzerButton->isChecked() ? KpxSound::Buzzer
+            : silentButton->isChecked()      ? KpxSound::Silent
                                               : KpxSound::Speaker;
-    settings.audioFileId = spinBox_3->value();
-    settings.audioId = spinBox_4->value();
+    settings.audioFileId = audioFileIdBox->value();
+    settings.audioId = audioIdBox->value();
     return settings;
 }
 
@@ -246,23 +249,23 @@ bool MainWindow::readIncluded(const QCheckBox *include, const QLabel *path, QByt
 
 bool MainWindow::readInputs()
 {
-    return readIncluded(checkBox, label_7, &m_touchData, tr("13文件未找到！"))
-            && readIncluded(checkBox_2, label_8, &m_variableData, tr("14文件未找到！"));
+    return readIncluded(touchIncluded, touchPathLabel, &m_touchData, tr("13文件未找到！"))
+            && readIncluded(variablesIncluded, variablesPathLabel, &m_variableData, tr("14文件未找到！"));
 }
 
-void MainWindow::on_pushButton_2_clicked()
+void MainWindow::generateKpx()
 {
     if (!readInputs())
         return;
     KpxSources sources;
-    sources.touchIncluded = checkBox->isChecked();
+    sources.touchIncluded = touchIncluded->isChecked();
     sources.touch = m_touchData;
-    sources.variablesIncluded = checkBox_2->isChecked();
+    sources.variablesIncluded = variablesIncluded->isChecked();
     sources.variables = m_variableData;
     const KpxBuild build = buildKpx(sources, settings(), QDateTime::currentDateTime());
     if (build.refusal != KpxRefusal::None) {
         Prompt::current().warning(this, tr("警告"),
-                                  kpxRefusalText(build, label_8->text(), m_variableData.size()));
+                                  kpxRefusalText(build, variablesPathLabel->text(), m_variableData.size()));
         return;
     }
 

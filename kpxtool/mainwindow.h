@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kpxbuilder.h"
+#include "titledrag.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -22,43 +23,43 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     // The form, by the object names the tests and the catalogue rely on.
-    Title *widget_title = nullptr;
-    QWidget *widget = nullptr;
-    QLabel *label_6 = nullptr;
-    QCheckBox *checkBox = nullptr;
-    QPushButton *pushButton_3 = nullptr;
-    QLabel *label_7 = nullptr;
-    QCheckBox *checkBox_2 = nullptr;
-    QPushButton *pushButton_4 = nullptr;
-    QLabel *label_8 = nullptr;
-    QWidget *widget_2 = nullptr;
-    QLabel *label_9 = nullptr;
-    QLabel *label_2 = nullptr;
-    QSpinBox *spinBox_1 = nullptr;
-    QLabel *label_3 = nullptr;
-    QSpinBox *spinBox_2 = nullptr;
-    QWidget *widget_3 = nullptr;
-    QLabel *label_10 = nullptr;
-    QRadioButton *radioButton = nullptr;
-    QRadioButton *radioButton_2 = nullptr;
-    QRadioButton *radioButton_3 = nullptr;
-    QLabel *label_4 = nullptr;
-    QSpinBox *spinBox_3 = nullptr;
-    QLabel *label_5 = nullptr;
-    QSpinBox *spinBox_4 = nullptr;
-    QPushButton *pushButton_2 = nullptr;
+    Title *titleBar = nullptr;
+    QWidget *filePanel = nullptr;
+    QLabel *fileHeading = nullptr;
+    QCheckBox *touchIncluded = nullptr;
+    QPushButton *openTouchButton = nullptr;
+    QLabel *touchPathLabel = nullptr;
+    QCheckBox *variablesIncluded = nullptr;
+    QPushButton *openVariablesButton = nullptr;
+    QLabel *variablesPathLabel = nullptr;
+    QWidget *startPanel = nullptr;
+    QLabel *startHeading = nullptr;
+    QLabel *pageFileIdLabel = nullptr;
+    QSpinBox *pageFileIdBox = nullptr;
+    QLabel *startPageIdLabel = nullptr;
+    QSpinBox *startPageIdBox = nullptr;
+    QWidget *soundPanel = nullptr;
+    QLabel *soundHeading = nullptr;
+    QRadioButton *buzzerButton = nullptr;
+    QRadioButton *speakerButton = nullptr;
+    QRadioButton *silentButton = nullptr;
+    QLabel *audioFileIdLabel = nullptr;
+    QSpinBox *audioFileIdBox = nullptr;
+    QLabel *audioIdLabel = nullptr;
+    QSpinBox *audioIdBox = nullptr;
+    QPushButton *generateButton = nullptr;
 
 public slots:
     void titlePress(QPoint p);
     void titleMove(QPoint p);
     void titleMax();
-    void titlemin();
-    void on_pushButton_2_clicked();
-    void on_radioButton_clicked();
-    void on_radioButton_2_clicked();
-    void on_pushButton_3_clicked();
-    void on_pushButton_4_clicked();
-    void on_radioButton_3_clicked();
+    void titleMin();
+    void openTouchFile();
+    void openVariablesFile();
+    void chooseBuzzer();
+    void chooseSpeaker();
+    void chooseSilent();
+    void generateKpx();
 
 private:
     void setupUi();
@@ -69,8 +70,8 @@ private:
     bool readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
                       const QString &missing);
 
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    // The window has a fixed size, so even maximised it stays draggable.
+    TitleDrag m_titleDrag { TitleDrag::MoveEvenMaximised };
 
     // Builder state, refreshed at every generation.
     QByteArray m_touchData;

@@ -1,9 +1,16 @@
 #include "startup.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSettings>
+
+namespace {
+
+// Diagnostics only: quiet unless QT_LOGGING_RULES asks for them.
+Q_LOGGING_CATEGORY(shellLog, "lumo.shell", QtInfoMsg)
+
+} // namespace
 
 QString configPath()
 {
@@ -24,7 +31,7 @@ int languageSetting(const QString &iniPath)
 {
     const QSettings settings(iniPath, QSettings::IniFormat);
     const QString text = settings.value(QStringLiteral("/language/en"), QString()).toString();
-    qDebug() << "language=" << text;
+    qCDebug(shellLog) << "language=" << text;
     bool ok = false;
     const int value = text.toInt(&ok, 10);
     return ok ? value : 0;

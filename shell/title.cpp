@@ -23,31 +23,31 @@ void Title::setupUi()
     setMinimumSize(0, height);
     setMaximumSize(QWIDGETSIZE_MAX, height);
 
-    horizontalLayout = new QHBoxLayout(this);
-    horizontalLayout->setObjectName(QStringLiteral("horizontalLayout"));
+    barLayout = new QHBoxLayout(this);
+    barLayout->setObjectName(QStringLiteral("horizontalLayout"));
 
-    label = new QLabel(this);
-    label->setObjectName(QStringLiteral("label"));
-    label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-    label->setMaximumSize(50, 30);
-    label->setPixmap(QPixmap(QStringLiteral(":/icons/logo.png")));
-    label->setScaledContents(true);
-    horizontalLayout->addWidget(label);
+    logoLabel = new QLabel(this);
+    logoLabel->setObjectName(QStringLiteral("label"));
+    logoLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    logoLabel->setMaximumSize(50, 30);
+    logoLabel->setPixmap(QPixmap(QStringLiteral(":/icons/logo.png")));
+    logoLabel->setScaledContents(true);
+    barLayout->addWidget(logoLabel);
 
-    label_2 = new QLabel(this);
-    label_2->setObjectName(QStringLiteral("label_2"));
-    label_2->setMinimumWidth(direct ? 400 : 200);
+    titleLabel = new QLabel(this);
+    titleLabel->setObjectName(QStringLiteral("label_2"));
+    titleLabel->setMinimumWidth(direct ? 400 : 200);
     if (direct) {
         QFont font(QStringLiteral("Arial"), 16);
         font.setWeight(75);
-        label_2->setFont(font);
+        titleLabel->setFont(font);
     }
-    label_2->setStyleSheet(QStringLiteral(
+    titleLabel->setStyleSheet(QStringLiteral(
             "color: rgb(255, 255, 255);\n/*background-color: rgb(64, 158, 255);*/"));
-    horizontalLayout->addWidget(label_2);
+    barLayout->addWidget(titleLabel);
 
-    horizontalSpacer = new QSpacerItem(339, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
-    horizontalLayout->addItem(horizontalSpacer);
+    spacer = new QSpacerItem(339, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
+    barLayout->addItem(spacer);
 
     auto makeButton = [this, direct](const char *name, const char *icon) {
         auto *button = new QPushButton(this);
@@ -57,7 +57,7 @@ void Title::setupUi()
             button->setIconSize(QSize(25, 25));
             button->setMinimumSize(30, 30);
         }
-        horizontalLayout->addWidget(button);
+        barLayout->addWidget(button);
         return button;
     };
     btnMin = makeButton("btnMin", ":/icons/min.png");
@@ -92,7 +92,7 @@ void Title::setupUi()
 void Title::retranslateUi()
 {
     setWindowTitle(tr("Form"));
-    label_2->setText(m_style == TitleStyle::Direct
+    titleLabel->setText(m_style == TitleStyle::Direct
                              ? tr("Lumo QV command set touch configuration generation tool")
                              : tr("KPX工具"));
 }
@@ -138,9 +138,7 @@ void Title::mousePressEvent(QMouseEvent *event)
     if (m_style == TitleStyle::Signalling) {
         emit titlePress(global);
     } else if (m_window) {
-        const QPoint corner = m_window->frameGeometry().topLeft();
-        m_offsetX = global.x() - corner.x();
-        m_offsetY = global.y() - corner.y();
+        m_drag.press(m_window, global);
     }
 }
 
@@ -151,8 +149,8 @@ void Title::mouseMoveEvent(QMouseEvent *event)
     const QPoint global = event->globalPos();
     if (m_style == TitleStyle::Signalling)
         emit titleMove(global);
-    else if (m_window && !m_window->isMaximized())
-        m_window->move(global.x() - m_offsetX, global.y() - m_offsetY);
+    else if (m_window)
+        m_drag.move(m_window, global);
 }
 
 void Title::paintEvent(QPaintEvent *)

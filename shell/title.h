@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include "titledrag.h"
+
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -26,10 +28,10 @@ public:
     void setControlledWindow(QWidget *window) { m_window = window; }
     QWidget *controlledWindow() const { return m_window; }
 
-    QHBoxLayout *horizontalLayout = nullptr;
-    QLabel *label = nullptr;
-    QLabel *label_2 = nullptr;
-    QSpacerItem *horizontalSpacer = nullptr;
+    QHBoxLayout *barLayout = nullptr;
+    QLabel *logoLabel = nullptr;
+    QLabel *titleLabel = nullptr;
+    QSpacerItem *spacer = nullptr;
     QPushButton *btnMin = nullptr;
     QPushButton *btnMax = nullptr;
     QPushButton *btnClose = nullptr;
@@ -59,6 +61,5 @@ private:
 
     TitleStyle m_style;
     QWidget *m_window = nullptr;
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    TitleDrag m_drag;
 };

@@ -3,9 +3,9 @@
 #include "drawscene.h"
 #include "drawtool.h"
 #include "projectinfo.h"
+#include "touchlog.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QGraphicsView>
 #include <QHBoxLayout>
 
@@ -47,7 +47,7 @@ void DlgPreview::start(const PageMap &pages, int page)
 
 void DlgPreview::jumpToPage(int page)
 {
-    qDebug() << "jump to " << page;
+    qCDebug(touchLog) << "jump to " << page;
     const auto target = m_pages.constFind(page);
     if (target == m_pages.constEnd())
         return;
@@ -98,7 +98,7 @@ void DlgPreview::stop()
     info->setAnimationPressed(false);
     // The pages may be deleted once the preview is over; nobody may reach them through here.
     info->pages.clear();
-    qDebug() << "preview closed";
+    qCDebug(touchLog) << "preview closed";
 }
 
 void runPreview(QWidget *parent, const PageMap &pages, int page)

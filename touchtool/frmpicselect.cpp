@@ -1,6 +1,6 @@
 #include "frmpicselect.h"
+#include "touchlog.h"
 
-#include <QDebug>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPixmap>
@@ -61,7 +61,7 @@ void FrmPicSelect::showPic()
         delete item;
     }
     if (m_pages.isEmpty()) {
-        qDebug() << "null";
+        qCDebug(touchLog) << "null";
         return;
     }
     int n = 0;
@@ -85,7 +85,7 @@ void FrmPicSelect::showPic()
 void FrmPicSelect::on_btnOk_clicked()
 {
     emit sendData(m_who, m_key);
-    qDebug() << "who=" << m_who << ",key" << m_key;
+    qCDebug(touchLog) << "who=" << m_who << ",key" << m_key;
     close();
 }
 

@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QGraphicsView>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include "alignactions.h"
 #include "commands.h"
 #include "dlgnewpro.h"
 #include "dlgpreview.h"
@@ -29,6 +29,7 @@
 #include "shapemimedata.h"
 #include "startup.h"
 #include "title.h"
+#include "touchlog.h"
 #include "touchworkspace.h"
 
 namespace {
@@ -150,7 +151,7 @@ void MainWindow::getHmiConfig()
     m_ws->getHmiConfig();
 }
 
-void MainWindow::cn2en()
+void MainWindow::switchLanguage()
 {
     QTranslator translator;
     if (chinese) {
@@ -190,7 +191,7 @@ void MainWindow::loadControls()
 
 void MainWindow::previewFromCurrent()
 {
-    qDebug().noquote() << "from current";
+    qCDebug(touchLog).noquote() << "from current";
     const QTableWidgetItem *item = tableWidget->item(tableWidget->currentRow(), 0);
     const int page = item ? item->text().toInt() : (m_ws->pages.isEmpty() ? 0 : m_ws->pages.firstKey());
     runPreview(this, m_ws->pages, page);
@@ -198,7 +199,7 @@ void MainWindow::previewFromCurrent()
 
 void MainWindow::previewFromHead()
 {
-    qDebug().noquote() << "from head";
+    qCDebug(touchLog).noquote() << "from head";
     runPreview(this, m_ws->pages, 0);
 }
 
@@ -247,11 +248,11 @@ void MainWindow::addShape()
     DrawTool::c_drawShape = sender() == actionRect ? rectangle : selection;
 }
 
-void MainWindow::on_aglin_triggered()
+void MainWindow::alignSelection()
 {
     auto *action = qobject_cast<QAction *>(sender());
     if (m_scene && action)
-        m_scene->align(action->data().toInt());
+        m_scene->align(alignModeOf(action));
 }
 
 void MainWindow::on_btnHide_toggled(bool checked)
@@ -334,12 +335,12 @@ void MainWindow::changeItem(const QString &text)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    qDebug().noquote() << "input text" << text << " ,input hex com:" << value;
+    qCDebug(touchLog).noquote() << "input text" << text << " ,input hex com:" << value;
     if (!ok)
         return;
     const QObject *field = sender();
@@ -358,7 +359,7 @@ void MainWindow::changeItem16(const QString &text)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
@@ -371,7 +372,7 @@ void MainWindow::spSetVal(int value)
 {
     GraphicsRectItem *area = editedArea();
     if (!area) {
-        qDebug().noquote() << "no select item";
+        qCDebug(touchLog).noquote() << "no select item";
         return;
     }
     if (sender() == sp_pixNum)
@@ -382,7 +383,7 @@ void MainWindow::spSetVal(int value)
 
 void MainWindow::selectedPic(int who, int key)
 {
-    qDebug().noquote() << "who=" << who << "key=" << key;
+    qCDebug(touchLog).noquote() << "who=" << who << "key=" << key;
     if (who == 1)
         sp_pixNum->setValue(key);
     else if (who == 2)
@@ -441,8 +442,8 @@ void MainWindow::updateActions()
     actionUndo->setEnabled(m_undoStack.canUndo());
     actionRedo->setEnabled(m_undoStack.canRedo());
     for (QAction *action : alignActions) {
-        const int mode = action->data().toInt();
-        const bool spacing = mode == 7 || mode == 8;
+        const AlignMode mode = alignModeOf(action);
+        const bool spacing = mode == SpaceHorizontally || mode == SpaceVertically;
         action->setEnabled(spacing ? selected > 2 : selected > 1);
     }
     for (QAction *action : { actionCopy, actionCut, actionDelete })

@@ -94,8 +94,7 @@ public:
     QAction *actionZoomOut = nullptr;
     QAction *actionSelect = nullptr;
     QAction *actionRect = nullptr;
-    // Top, bottom, right, left, vcenter, hcenter, Horizontal, vertical, height, width,
-    // width and height; the scene's align() mode in each action's data.
+    // In the order of the alignment bar; the scene's align() mode in each action's data.
     QList<QAction *> alignActions;
     QToolBar *mainToolBar = nullptr;
     QToolBar *editToolBar = nullptr;
@@ -107,7 +106,7 @@ public slots:
     void open();
     void save();
     void getHmiConfig();
-    void cn2en();
+    void switchLanguage();
     void openRecord();
     void loadControls();
     void previewFromCurrent();
@@ -120,7 +119,8 @@ public slots:
     void zoomIn();
     void zoomOut();
     void addShape();
-    void on_aglin_triggered();
+    // Aligns the selected areas by the mode of the action triggered.
+    void alignSelection();
     void on_btnHide_toggled(bool checked);
     void on_btnAddPic_clicked();
     void on_btnDelPic_clicked();

@@ -18,6 +18,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "alignactions.h"
+#include "editactions.h"
 #include "linetoolbar.h"
 #include "makeaction.h"
 #include "title.h"
@@ -91,25 +93,13 @@ void MainWindow::setupActions()
     actionExit = makeAction(this, "actionExit", nullptr);
     connect(actionExit, &QAction::triggered, m_frame, &QWidget::close);
     actionGenerate = makeAction(this, "actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
-    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::cn2en);
+    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::switchLanguage);
     actionRecord = makeAction(this, "actionRecord", "://icons/record.png", &MainWindow::openRecord);
     actionLoad = makeAction(this, "actionLoad", "://icons/load.png", &MainWindow::loadControls);
     actionCurrent
         = makeAction(this, "actionCurrent", "://icons/current.png", &MainWindow::previewFromCurrent);
     actionHead = makeAction(this, "actionHead", "://icons/head.png", &MainWindow::previewFromHead);
-    actionCopy
-        = makeAction(this, "actionCopy", ":/icons/copy.png", &MainWindow::on_copy, QKeySequence::Copy);
-    actionPaste = makeAction(
-        this, "actionPaste", ":/icons/paste.png", &MainWindow::on_paste, QKeySequence::Paste);
-    actionCut = makeAction(this, "actionCut", ":/icons/cut.png", &MainWindow::on_cut, QKeySequence::Cut);
-    actionDelete = makeAction(
-        this, "actionDelete", ":/icons/delete.png", &MainWindow::deleteItem, QKeySequence::Delete);
-    actionUndo = makeAction(this, "actionUndo", ":/icons/undo.png", QKeySequence::Undo);
-    connect(actionUndo, &QAction::triggered, &m_undoStack, &QUndoStack::undo);
-    actionRedo = makeAction(this, "actionRedo", ":/icons/redo.png", QKeySequence::Redo);
-    connect(actionRedo, &QAction::triggered, &m_undoStack, &QUndoStack::redo);
-    actionZoomIn = makeAction(this, "actionZoomIn", ":/icons/zoomin.png", &MainWindow::zoomIn);
-    actionZoomOut = makeAction(this, "actionZoomOut", ":/icons/zoomout.png", &MainWindow::zoomOut);
+    setupEditActions(this, &m_undoStack);
 
     m_toolGroup = new QActionGroup(this);
     actionSelect = makeAction(this, "actionSelect", ":/icons/arrow.png", &MainWindow::addShape);
@@ -120,29 +110,10 @@ void MainWindow::setupActions()
     }
     actionSelect->setChecked(true);
 
-    // In the order of the alignment bar, each with its mode of the scene's align().
-    const struct {
-        const char *name;
-        const char *icon;
-        int mode;
-    } aligns[] = {
-        { "actionAlignTop", ":/icons/align_top.png", 0 },
-        { "actionAlignBottom", ":/icons/align_bottom.png", 3 },
-        { "actionAlignRight", ":/icons/align_right.png", 5 },
-        { "actionAlignLeft", ":/icons/align_left.png", 4 },
-        { "actionAlignVCenter", ":/icons/align_vcenter.png", 2 },
-        { "actionAlignHCenter", ":/icons/align_hcenter.png", 1 },
-        { "actionAlignHorzEven", ":/icons/align_horzeven.png", 7 },
-        { "actionAlignVertEven", ":/icons/align_verteven.png", 8 },
-        { "actionAlignHeight", ":/icons/align_height.png", 10 },
-        { "actionAlignWidth", ":/icons/align_width.png", 9 },
-        { "actionAlignAll", ":/icons/align_all.png", 11 },
-    };
-    for (const auto &align : aligns) {
-        QAction *a = makeAction(this, align.name, align.icon, &MainWindow::on_aglin_triggered);
-        a->setData(align.mode);
-        alignActions.append(a);
-    }
+    alignActions = makeAlignActions(this,
+        { AlignTop, AlignBottom, AlignRight, AlignLeft, AlignVCenter, AlignHCenter,
+            SpaceHorizontally, SpaceVertically, SameHeight, SameWidth, SameSize },
+        &MainWindow::alignSelection);
 
     menuFile = menuBar()->addMenu(QString());
     menuFile->setObjectName(QStringLiteral("menuFile"));
@@ -311,12 +282,8 @@ void MainWindow::retranslateUi()
     };
     for (const auto &text : texts)
         text.first->setText(tr(text.second));
-    const char *alignTexts[] = { QT_TR_NOOP("top"), QT_TR_NOOP("bottom"), QT_TR_NOOP("right"),
-        QT_TR_NOOP("left"), QT_TR_NOOP("vcenter"), QT_TR_NOOP("hcenter"), QT_TR_NOOP("Horizontal"),
-        QT_TR_NOOP("vertical"), QT_TR_NOOP("height"), QT_TR_NOOP("width"),
-        QT_TR_NOOP("width and height") };
-    for (int i = 0; i < alignActions.size(); ++i)
-        alignActions[i]->setText(tr(alignTexts[i]));
+    for (QAction *action : qAsConst(alignActions))
+        action->setText(tr(alignActionInfo(alignModeOf(action)).touchText));
     editToolBar->setWindowTitle(tr("edit"));
     drawingToolBar->setWindowTitle(tr("drawing"));
 

@@ -1,8 +1,8 @@
 #include "frmpropertyedit.h"
 
 #include "graphicsrectitem.h"
+#include "zaflog.h"
 
-#include <QDebug>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -28,7 +28,7 @@ FrmPropertyEdit::FrmPropertyEdit(GraphicsRectItem *item, DrawScene *scene, QWidg
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    qDebug().nospace() << "编辑窗口 asc=" << item->asc;
+    qCDebug(zafLog).nospace() << "编辑窗口 asc=" << item->asc;
 
     auto *form = new QFormLayout(this);
     m_editAsc = new QLineEdit(QString::number(item->asc, 16), this);

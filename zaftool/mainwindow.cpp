@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QGraphicsItem>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include "alignactions.h"
 #include "commands.h"
 #include "dlgnewpro.h"
 #include "drawscene.h"
@@ -28,6 +28,7 @@
 #include "shapemimedata.h"
 #include "shapevisit.h"
 #include "startup.h"
+#include "zaflog.h"
 #include "zafworkspace.h"
 
 namespace {
@@ -131,15 +132,12 @@ void MainWindow::showScene(DrawScene *scene)
 
 void MainWindow::titlePress(QPoint p)
 {
-    const QPoint corner = frameGeometry().topLeft();
-    m_offsetX = p.x() - corner.x();
-    m_offsetY = p.y() - corner.y();
+    m_titleDrag.press(this, p);
 }
 
 void MainWindow::titleMove(QPoint p)
 {
-    if (!isMaximized())
-        move(p.x() - m_offsetX, p.y() - m_offsetY);
+    m_titleDrag.move(this, p);
 }
 
 void MainWindow::titleMin()
@@ -182,7 +180,7 @@ void MainWindow::saveAs()
 
 void MainWindow::deleteItem()
 {
-    qDebug().noquote() << "deleteItem";
+    qCDebug(zafLog).noquote() << "deleteItem";
     if (!m_scene || m_scene->selectedItems().isEmpty())
         return;
     m_undoStack.push(new RemoveShapeCommand(m_scene));
@@ -238,11 +236,11 @@ void MainWindow::mergeItems()
     ::mergeItems(m_scene);
 }
 
-void MainWindow::on_aglin_triggered()
+void MainWindow::alignSelection()
 {
     auto *action = qobject_cast<QAction *>(sender());
     if (m_scene && action)
-        m_scene->align(action->data().toInt());
+        m_scene->align(alignModeOf(action));
 }
 
 void MainWindow::on_actionBringToFront_triggered()
@@ -279,7 +277,7 @@ void MainWindow::btnAddPicClicked()
     m_ws->btnAddPicClicked();
 }
 
-void MainWindow::delPic_2()
+void MainWindow::deleteSelectedFontImages()
 {
     QList<int> numbers;
     for (const QTableWidgetSelectionRange &range : tableWidget->selectedRanges()) {
@@ -289,7 +287,7 @@ void MainWindow::delPic_2()
     if (numbers.isEmpty())
         return;
     m_undoStack.clear();
-    m_ws->delPic_2(numbers);
+    m_ws->deleteFontImages(numbers);
 }
 
 void MainWindow::getStandardFont()
@@ -386,7 +384,7 @@ void MainWindow::ascValInputed(const QString &text)
 {
     QGraphicsItem *item = firstSelected();
     if (!item) {
-        qDebug().noquote() << "no select item";
+        qCDebug(zafLog).noquote() << "no select item";
         return;
     }
     bool ok = false;
@@ -402,7 +400,7 @@ void MainWindow::changeItem()
         return;
     QGraphicsItem *item = firstSelected();
     if (!item) {
-        qDebug().noquote() << "no select item";
+        qCDebug(zafLog).noquote() << "no select item";
         return;
     }
     item->setPos(spinX->value(), spinY->value());

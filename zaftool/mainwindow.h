@@ -6,6 +6,7 @@
 #include <QUndoStack>
 
 #include "drawingfwd.h"
+#include "titledrag.h"
 
 class QAction;
 class QActionGroup;
@@ -111,12 +112,13 @@ public slots:
     void zoomOut();
     void scanImage();
     void mergeItems();
-    void on_aglin_triggered();
+    // Aligns the selected shapes by the mode of the action triggered.
+    void alignSelection();
     void on_actionBringToFront_triggered();
     void on_actionSendToBack_triggered();
     void getZAF();
     void btnAddPicClicked();
-    void delPic_2();
+    void deleteSelectedFontImages();
     void getStandardFont();
     void addScene(QTableWidgetItem *item);
     void writeTable();
@@ -159,6 +161,5 @@ private:
     QProgressDialog *m_progress = nullptr;
     bool m_fillingTable = false;
     bool m_fillingPanel = false;
-    int m_offsetX = 0;
-    int m_offsetY = 0;
+    TitleDrag m_titleDrag;
 };

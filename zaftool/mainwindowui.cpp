@@ -21,8 +21,10 @@
 #include <QUndoView>
 #include <QVBoxLayout>
 
+#include "alignactions.h"
 #include "drawtypes.h"
 #include "drawview.h"
+#include "editactions.h"
 #include "linetoolbar.h"
 #include "makeaction.h"
 #include "titlebar.h"
@@ -171,19 +173,7 @@ void MainWindow::setupActions()
     actionOpen = makeAction(this, "actionOpen", ":/icons/open.png", &MainWindow::open);
     actionSave = makeAction(this, "actionSave", ":/icons/save.png", &MainWindow::save);
     actionSaveAs = makeAction(this, "actionSaveAs", ":/icons/save.png", &MainWindow::saveAs);
-    actionDelete = makeAction(
-        this, "actionDelete", ":/icons/delete.png", &MainWindow::deleteItem, QKeySequence::Delete);
-    actionCut = makeAction(this, "actionCut", ":/icons/cut.png", &MainWindow::on_cut, QKeySequence::Cut);
-    actionCopy
-        = makeAction(this, "actionCopy", ":/icons/copy.png", &MainWindow::on_copy, QKeySequence::Copy);
-    actionPaste = makeAction(
-        this, "actionPaste", ":/icons/paste.png", &MainWindow::on_paste, QKeySequence::Paste);
-    actionUndo = makeAction(this, "actionUndo", ":/icons/undo.png", QKeySequence::Undo);
-    connect(actionUndo, &QAction::triggered, &m_undoStack, &QUndoStack::undo);
-    actionRedo = makeAction(this, "actionRedo", ":/icons/redo.png", QKeySequence::Redo);
-    connect(actionRedo, &QAction::triggered, &m_undoStack, &QUndoStack::redo);
-    actionZoomIn = makeAction(this, "actionZoomIn", ":/icons/zoomin.png", &MainWindow::zoomIn);
-    actionZoomOut = makeAction(this, "actionZoomOut", ":/icons/zoomout.png", &MainWindow::zoomOut);
+    setupEditActions(this, &m_undoStack);
 
     m_toolGroup = new QActionGroup(this);
     const auto tool = [this](const char *name, const char *icon, int shape) {
@@ -198,24 +188,10 @@ void MainWindow::setupActions()
     actionRotatePoint = tool("actionRotatePoint", ":/icons/rotatepoint.png", rotationPoint);
     actionScan = makeAction(this, "actionScan", ":/icons/scan.png", &MainWindow::scanImage);
 
-    // Each alignment action carries its mode of the scene's align().
-    const struct {
-        const char *name;
-        const char *icon;
-        int mode;
-    } aligns[] = {
-        { "actionAlignRight", ":/icons/align_right.png", 5 }, { "actionAlignLeft", ":/icons/align_left.png", 4 },
-        { "actionAlignVCenter", ":/icons/align_vcenter.png", 2 }, { "actionAlignHCenter", ":/icons/align_hcenter.png", 1 },
-        { "actionAlignTop", ":/icons/align_top.png", 0 }, { "actionAlignBottom", ":/icons/align_bottom.png", 3 },
-        { "actionAlignHorzEven", ":/icons/align_horzeven.png", 7 }, { "actionAlignVertEven", ":/icons/align_verteven.png", 8 },
-        { "actionAlignHeight", ":/icons/align_height.png", 10 }, { "actionAlignWidth", ":/icons/align_width.png", 9 },
-        { "actionAlignAll", ":/icons/align_all.png", 11 },
-    };
-    for (const auto &align : aligns) {
-        QAction *a = makeAction(this, align.name, align.icon, &MainWindow::on_aglin_triggered);
-        a->setData(align.mode);
-        alignActions.append(a);
-    }
+    alignActions = makeAlignActions(this,
+        { AlignRight, AlignLeft, AlignVCenter, AlignHCenter, AlignTop, AlignBottom,
+            SpaceHorizontally, SpaceVertically, SameHeight, SameWidth, SameSize },
+        &MainWindow::alignSelection);
     actionMerge = makeAction(this, "actionMerge", ":/icons/merge.png", &MainWindow::mergeItems);
     actionBringToFront = makeAction(this, "actionBringToFront", ":/icons/bringtofront.png",
         &MainWindow::on_actionBringToFront_triggered);
@@ -277,7 +253,7 @@ QWidget *MainWindow::setupSidePanel()
     btnDelPic->setIcon(QIcon(QStringLiteral(":/icons/delPic.png")));
     connect(btnFont, &QPushButton::clicked, this, &MainWindow::getStandardFont);
     connect(btnAddPic, &QPushButton::clicked, this, &MainWindow::btnAddPicClicked);
-    connect(btnDelPic, &QPushButton::clicked, this, &MainWindow::delPic_2);
+    connect(btnDelPic, &QPushButton::clicked, this, &MainWindow::deleteSelectedFontImages);
     buttons->addWidget(btnFont);
     buttons->addWidget(btnAddPic);
     buttons->addWidget(btnDelPic);
@@ -375,11 +351,8 @@ void MainWindow::retranslateUi()
     };
     for (const auto &text : texts)
         text.first->setText(tr(text.second));
-    const char *alignTexts[] = { QT_TR_NOOP("右对齐"), QT_TR_NOOP("左对齐"), QT_TR_NOOP("垂直居中"),
-        QT_TR_NOOP("水平居中"), QT_TR_NOOP("上对齐"), QT_TR_NOOP("下对齐"), QT_TR_NOOP("水平等距"),
-        QT_TR_NOOP("垂直等距"), QT_TR_NOOP("等高"), QT_TR_NOOP("等宽"), QT_TR_NOOP("相等") };
-    for (int i = 0; i < alignActions.size(); ++i)
-        alignActions[i]->setText(tr(alignTexts[i]));
+    for (QAction *action : qAsConst(alignActions))
+        action->setText(tr(alignActionInfo(alignModeOf(action)).iconFontText));
 
     tableWidget->setHorizontalHeaderLabels(
         { tr("字体编号"), tr("文件"), tr("背景过滤强度"), tr("加密模式") });

@@ -90,24 +90,24 @@ void TestKpxWindow::startState()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
-    QVERIFY(window.radioButton_2->isChecked());
-    QVERIFY(!window.radioButton->isChecked() && !window.radioButton_3->isChecked());
-    for (QWidget *field : std::initializer_list<QWidget *> { window.label_4, window.label_5,
-                                                            window.spinBox_3, window.spinBox_4 })
+    QVERIFY(window.speakerButton->isChecked());
+    QVERIFY(!window.buzzerButton->isChecked() && !window.silentButton->isChecked());
+    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel, window.audioIdLabel,
+                                                            window.audioFileIdBox, window.audioIdBox })
         QVERIFY(field->isVisible());
-    QCOMPARE(window.spinBox_1->value(), 32);
-    QCOMPARE(window.spinBox_2->value(), 0);
-    QCOMPARE(window.spinBox_3->minimum(), -1);
-    QCOMPARE(window.spinBox_3->maximum(), 65534);
-    QVERIFY(!window.checkBox->isChecked() && !window.checkBox_2->isChecked());
-    QVERIFY(window.label_7->text().isEmpty() && window.label_8->text().isEmpty());
+    QCOMPARE(window.pageFileIdBox->value(), 32);
+    QCOMPARE(window.startPageIdBox->value(), 0);
+    QCOMPARE(window.audioFileIdBox->minimum(), -1);
+    QCOMPARE(window.audioFileIdBox->maximum(), 65534);
+    QVERIFY(!window.touchIncluded->isChecked() && !window.variablesIncluded->isChecked());
+    QVERIFY(window.touchPathLabel->text().isEmpty() && window.variablesPathLabel->text().isEmpty());
 
     // The title's own fixed height wins over the form's 40, and it never offers maximise.
-    QCOMPARE(window.widget_title->geometry(), QRect(0, 0, 1001, 50));
-    QVERIFY(!window.widget_title->btnMax->isVisible());
-    QCOMPARE(window.widget_title->label_2->text(), QStringLiteral("KPX工具"));
-    QCOMPARE(window.pushButton_2->geometry(), QRect(400, 550, 200, 40));
-    QCOMPARE(window.widget_3->geometry(), QRect(510, 310, 414, 208));
+    QCOMPARE(window.titleBar->geometry(), QRect(0, 0, 1001, 50));
+    QVERIFY(!window.titleBar->btnMax->isVisible());
+    QCOMPARE(window.titleBar->titleLabel->text(), QStringLiteral("KPX工具"));
+    QCOMPARE(window.generateButton->geometry(), QRect(400, 550, 200, 40));
+    QCOMPARE(window.soundPanel->geometry(), QRect(510, 310, 414, 208));
 }
 
 void TestKpxWindow::soundModeHidesSpeakerFields_data()
@@ -125,15 +125,15 @@ void TestKpxWindow::soundModeHidesSpeakerFields()
     QFETCH(bool, visible);
     MainWindow window;
     window.show();
-    window.spinBox_3->setValue(-1);
-    window.spinBox_4->setValue(9);
-    window.radioButton->click(); // start from a hidden state so "speaker" has work to do
+    window.audioFileIdBox->setValue(-1);
+    window.audioIdBox->setValue(9);
+    window.buzzerButton->click(); // start from a hidden state so "speaker" has work to do
     window.findChild<QRadioButton *>(button)->click();
-    for (QWidget *field : std::initializer_list<QWidget *> { window.label_4, window.label_5,
-                                                            window.spinBox_3, window.spinBox_4 })
+    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel, window.audioIdLabel,
+                                                            window.audioFileIdBox, window.audioIdBox })
         QCOMPARE(field->isVisible(), visible);
-    QCOMPARE(window.spinBox_3->value(), -1);
-    QCOMPARE(window.spinBox_4->value(), 9);
+    QCOMPARE(window.audioFileIdBox->value(), -1);
+    QCOMPARE(window.audioIdBox->value(), 9);
 }
 
 void TestKpxWindow::cancelledDialogEmptiesLabel()
@@ -142,16 +142,16 @@ void TestKpxWindow::cancelledDialogEmptiesLabel()
     MainWindow window;
     prompt.answer(QStringLiteral("/some/13.bin"));
     prompt.answer(QStringLiteral("/some/14.bin"));
-    window.pushButton_3->click();
-    window.pushButton_4->click();
-    QCOMPARE(window.label_7->text(), QStringLiteral("/some/13.bin"));
-    QCOMPARE(window.label_8->text(), QStringLiteral("/some/14.bin"));
-    QVERIFY(!window.checkBox->isChecked()); // choosing a file does not include it
+    window.openTouchButton->click();
+    window.openVariablesButton->click();
+    QCOMPARE(window.touchPathLabel->text(), QStringLiteral("/some/13.bin"));
+    QCOMPARE(window.variablesPathLabel->text(), QStringLiteral("/some/14.bin"));
+    QVERIFY(!window.touchIncluded->isChecked()); // choosing a file does not include it
 
     prompt.answer(QString());
-    window.pushButton_3->click();
-    QVERIFY(window.label_7->text().isEmpty());
-    QCOMPARE(window.label_8->text(), QStringLiteral("/some/14.bin"));
+    window.openTouchButton->click();
+    QVERIFY(window.touchPathLabel->text().isEmpty());
+    QCOMPARE(window.variablesPathLabel->text(), QStringLiteral("/some/14.bin"));
     QCOMPARE(prompt.dialogs.size(), 3);
     QCOMPARE(prompt.dialogs[0].kind, QStringLiteral("open"));
     QCOMPARE(prompt.dialogs[0].caption, QString());
@@ -182,11 +182,11 @@ void TestKpxWindow::missingInputFile()
     QFETCH(QString, message);
     ScriptedPrompt prompt;
     MainWindow window;
-    window.checkBox->setChecked(touch);
-    window.label_7->setText(touchPath);
-    window.checkBox_2->setChecked(!variablePath.isEmpty());
-    window.label_8->setText(variablePath);
-    window.pushButton_2->click();
+    window.touchIncluded->setChecked(touch);
+    window.touchPathLabel->setText(touchPath);
+    window.variablesIncluded->setChecked(!variablePath.isEmpty());
+    window.variablesPathLabel->setText(variablePath);
+    window.generateButton->click();
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].kind, QStringLiteral("information"));
     QCOMPARE(prompt.messages[0].title, QStringLiteral("提示"));
@@ -205,18 +205,18 @@ void TestKpxWindow::generationWritesBuilderBytes()
     ScriptedPrompt prompt;
     MainWindow window;
     prompt.answer(touchPath);
-    window.pushButton_3->click();
+    window.openTouchButton->click();
     prompt.answer(variablePath);
-    window.pushButton_4->click();
-    window.checkBox->setChecked(true);
-    window.checkBox_2->setChecked(true);
-    window.spinBox_1->setValue(7);
-    window.spinBox_2->setValue(3);
-    window.spinBox_3->setValue(-1);
-    window.spinBox_4->setValue(5);
+    window.openVariablesButton->click();
+    window.touchIncluded->setChecked(true);
+    window.variablesIncluded->setChecked(true);
+    window.pageFileIdBox->setValue(7);
+    window.startPageIdBox->setValue(3);
+    window.audioFileIdBox->setValue(-1);
+    window.audioIdBox->setValue(5);
     prompt.answer(output);
     const QDateTime before = QDateTime::currentDateTime();
-    window.pushButton_2->click();
+    window.generateButton->click();
 
     QCOMPARE(prompt.dialogs.last().kind, QStringLiteral("save"));
     QCOMPARE(prompt.dialogs.last().filter, QStringLiteral("*.KPX"));
@@ -244,9 +244,9 @@ void TestKpxWindow::generationWritesBuilderBytes()
     QCOMPARE(written.toHex(' '), buildKpx(sources, settings, stamped).bytes.toHex(' '));
 
     // Buzzer mode ignores the hidden speaker fields.
-    window.radioButton->click();
+    window.buzzerButton->click();
     prompt.answer(output);
-    window.pushButton_2->click();
+    window.generateButton->click();
     QCOMPARE(readFile(output).mid(28, 4), QByteArray(4, '\xFF'));
 }
 
@@ -255,7 +255,7 @@ void TestKpxWindow::cancelledSaveWritesNothing()
     ScriptedPrompt prompt;
     MainWindow window;
     prompt.answer(QString());
-    window.pushButton_2->click();
+    window.generateButton->click();
     QCOMPARE(prompt.dialogs.size(), 1);
     QVERIFY(prompt.messages.isEmpty());
 }
@@ -266,9 +266,9 @@ void TestKpxWindow::shortVariableFileIsRefused()
     const QString path = writeFile(dir, QStringLiteral("14.bin"), QByteArray(9, '\0'));
     ScriptedPrompt prompt;
     MainWindow window;
-    window.checkBox_2->setChecked(true);
-    window.label_8->setText(path);
-    window.pushButton_2->click();
+    window.variablesIncluded->setChecked(true);
+    window.variablesPathLabel->setText(path);
+    window.generateButton->click();
     QVERIFY(prompt.dialogs.isEmpty());
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].kind, QStringLiteral("warning"));
@@ -291,7 +291,7 @@ void TestKpxWindow::failedWriteIsReported()
     MainWindow window;
     prompt.answer(output);
     target.block();
-    window.pushButton_2->click();
+    window.generateButton->click();
     target.unblock();
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].kind, QStringLiteral("warning"));
@@ -309,13 +309,13 @@ void TestKpxWindow::englishCatalogue()
     MainWindow window;
     qApp->removeTranslator(&translator);
     QCOMPARE(window.windowTitle(), QStringLiteral("KPX Tool"));
-    QCOMPARE(window.widget_title->label_2->text(), QStringLiteral("KPX Tool"));
-    QCOMPARE(window.pushButton_2->text(), QStringLiteral("create KPX file"));
-    QCOMPARE(window.label_2->text(), QStringLiteral("pagefile ID (RPL)"));
+    QCOMPARE(window.titleBar->titleLabel->text(), QStringLiteral("KPX Tool"));
+    QCOMPARE(window.generateButton->text(), QStringLiteral("create KPX file"));
+    QCOMPARE(window.pageFileIdLabel->text(), QStringLiteral("pagefile ID (RPL)"));
 
     qApp->installTranslator(&translator);
-    window.checkBox->setChecked(true);
-    window.pushButton_2->click();
+    window.touchIncluded->setChecked(true);
+    window.generateButton->click();
     qApp->removeTranslator(&translator);
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].title, QStringLiteral("Information"));
@@ -331,10 +331,10 @@ void TestKpxWindow::refusalInEnglish()
     QVERIFY(loadCatalogue(&translator, 1, kpxCatalogue));
     ScriptedPrompt prompt;
     MainWindow window;
-    window.checkBox_2->setChecked(true);
-    window.label_8->setText(path);
+    window.variablesIncluded->setChecked(true);
+    window.variablesPathLabel->setText(path);
     qApp->installTranslator(&translator);
-    window.pushButton_2->click();
+    window.generateButton->click();
     qApp->removeTranslator(&translator);
     QCOMPARE(prompt.messages.size(), 1);
     QCOMPARE(prompt.messages[0].title, QStringLiteral("Warning"));
@@ -343,7 +343,7 @@ void TestKpxWindow::refusalInEnglish()
                        "KPX file was written.")
             .arg(path));
 
-    window.pushButton_2->click();
+    window.generateButton->click();
     QCOMPARE(prompt.messages.size(), 2);
     QCOMPARE(prompt.messages[1].text,
         QStringLiteral("14变量文件%1只有9字节，缺少最高页面字段，未生成KPX文件！").arg(path));

@@ -1,7 +1,9 @@
+#include "alignactions.h"
 #include "linetoolbar.h"
 #include "startup.h"
 #include "title.h"
 #include "titlebar.h"
+#include "titledrag.h"
 
 #include <QIcon>
 #include <QImage>
@@ -118,6 +120,11 @@ private slots:
     void directMinMinimises();
     void directCloseCloses();
     void directWithoutWindowIsHarmless();
+
+    void titleDragKeepsGrabbedSpot();
+    void titleDragLeavesMaximisedWindow();
+
+    void alignActionsCarryTheirModes();
 
     void lineToolBarEdge_data();
     void lineToolBarEdge();
@@ -388,6 +395,64 @@ void TestChrome::directWithoutWindowIsHarmless()
     QCOMPARE(window.frameGeometry(), before);
     QCOMPARE(window.windowState(), Qt::WindowNoState);
     QVERIFY(window.isVisible());
+}
+
+// The drag the signalling windows run on their bars' reports.
+void TestChrome::titleDragKeepsGrabbedSpot()
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(100, 120, 600, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.frameGeometry().topLeft();
+
+    for (const TitleDrag::Maximised maximised :
+        { TitleDrag::StayWhenMaximised, TitleDrag::MoveEvenMaximised }) {
+        TitleDrag drag(maximised);
+        const QPoint corner = window.frameGeometry().topLeft();
+        drag.press(&window, corner + QPoint(40, 12));
+        drag.move(&window, corner + QPoint(90, 52));
+        QTRY_COMPARE(window.frameGeometry().topLeft(), corner + QPoint(50, 40));
+    }
+    QCOMPARE(window.frameGeometry().topLeft(), start + QPoint(100, 80));
+}
+
+void TestChrome::titleDragLeavesMaximisedWindow()
+{
+    QWidget window(nullptr, Qt::FramelessWindowHint);
+    window.setGeometry(100, 120, 600, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.setWindowState(Qt::WindowMaximized);
+    QTest::qWait(20);
+    if (!window.isMaximized())
+        QSKIP("the platform did not maximise the window");
+    const QRect before = window.frameGeometry();
+
+    TitleDrag drag;
+    drag.press(&window, before.topLeft() + QPoint(50, 10));
+    drag.move(&window, before.topLeft() + QPoint(250, 110));
+    QTest::qWait(20);
+    QCOMPARE(window.frameGeometry(), before);
+}
+
+void TestChrome::alignActionsCarryTheirModes()
+{
+    QObject owner;
+    const QList<QAction *> actions = makeAlignActions(&owner,
+        { SameSize, AlignTop, SpaceVertically, AlignHCenter }, &QObject::deleteLater);
+    QCOMPARE(actions.size(), 4);
+    const QStringList names = { "actionAlignAll", "actionAlignTop", "actionAlignVertEven",
+        "actionAlignHCenter" };
+    const QList<int> modes = { 11, 0, 8, 1 };
+    for (int i = 0; i < actions.size(); ++i) {
+        QCOMPARE(actions[i]->objectName(), names[i]);
+        QCOMPARE(actions[i]->data().toInt(), modes[i]);
+        QCOMPARE(int(alignModeOf(actions[i])), modes[i]);
+        QCOMPARE(actions[i]->parent(), &owner);
+    }
+    QCOMPARE(QString::fromUtf8(alignActionInfo(AlignLeft).iconFontText), QStringLiteral("左对齐"));
+    QCOMPARE(QString::fromUtf8(alignActionInfo(AlignLeft).touchText), QStringLiteral("left"));
 }
 
 void TestChrome::lineToolBarEdge_data()

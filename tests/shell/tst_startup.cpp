@@ -188,10 +188,10 @@ void TestStartup::installedCatalogueReachesTitle()
     QVERIFY(QCoreApplication::installTranslator(&translator));
     Title title;
     QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(title.label_2->text(), QStringLiteral("KPX Tool"));
+    QCOMPARE(title.titleLabel->text(), QStringLiteral("KPX Tool"));
 
     Title untranslated;
-    QCOMPARE(untranslated.label_2->text(), QStringLiteral("KPX工具"));
+    QCOMPARE(untranslated.titleLabel->text(), QStringLiteral("KPX工具"));
 }
 
 void TestStartup::intToBytes_data()

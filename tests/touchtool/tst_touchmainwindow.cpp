@@ -214,13 +214,13 @@ void TestTouchMainWindow::zoomInThenOutRestoresScale()
 void TestTouchMainWindow::languageSwitchTwiceReturns()
 {
     QVERIFY(!MainWindow::chineseActive());
-    m_window->cn2en();
+    m_window->switchLanguage();
     QVERIFY(MainWindow::chineseActive());
     QCOMPARE(m_window->actionNew->text(), QStringLiteral("新建"));
     QCOMPARE(m_window->lbl_status->text(), QStringLiteral("未打开工程"));
-    QCOMPARE(m_window->title->label_2->text(), QStringLiteral("LumoQV指令集触控配置生成工具"));
+    QCOMPARE(m_window->title->titleLabel->text(), QStringLiteral("LumoQV指令集触控配置生成工具"));
     QCOMPARE(m_window->windowTitle(), QStringLiteral("LumoQV指令集触控配置生成工具v1.0"));
-    m_window->cn2en();
+    m_window->switchLanguage();
     QVERIFY(!MainWindow::chineseActive());
     QCOMPARE(m_window->actionNew->text(), QStringLiteral("new"));
     QCOMPARE(m_window->lbl_status->text(), QStringLiteral("no project"));
@@ -229,8 +229,8 @@ void TestTouchMainWindow::languageSwitchTwiceReturns()
     QTranslator startUp;
     QVERIFY(loadCatalogue(&startUp, 0, touchCatalogue));
     qApp->installTranslator(&startUp);
-    m_window->cn2en();
-    m_window->cn2en();
+    m_window->switchLanguage();
+    m_window->switchLanguage();
     QCOMPARE(m_window->actionNew->text(), QStringLiteral("new"));
     qApp->removeTranslator(&startUp);
 }

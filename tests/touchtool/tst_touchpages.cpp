@@ -103,7 +103,7 @@ void TestTouchPages::pageNumberFromName()
 {
     QFETCH(QString, name);
     QFETCH(QString, digits);
-    QCOMPARE(TouchWorkspace::getNumBer(name), digits);
+    QCOMPARE(TouchWorkspace::pageNumberDigits(name), digits);
 }
 
 void TestTouchPages::addPictures_data()

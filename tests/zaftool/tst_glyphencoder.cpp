@@ -1,3 +1,4 @@
+#include "debugmessages.h"
 #include "testfiles.h"
 #include <QBuffer>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include "filebytes.h"
 #include "glyphencoder.h"
 #include "jpegencoder.h"
+#include "zaflog.h"
 
 Q_DECLARE_METATYPE(PictureKind)
 Q_DECLARE_METATYPE(GlyphStatus)
@@ -107,6 +109,7 @@ private slots:
     void checkFileStores();
     void transparentBecomesWhite();
     void jpegCopiedByteForByte();
+    void diagnosticsQuietByDefault();
     void encoderSettings_data();
     void encoderSettings();
     void qualityLoopStopsAtFirstFit_data();
@@ -267,6 +270,7 @@ void TestGlyphEncoder::jpegCopiedByteForByte()
 
     QString file = first;
     const QString destination = m_folders.imagePath + "/21.jpg";
+    const DebugMessagesOn diagnostics("lumo.zaf");
     QTest::ignoreMessage(QtDebugMsg, qPrintable("copy ok " + destination));
     const GlyphResult copied = checkFile(m_folders, &file);
     QCOMPARE(copied.status, GlyphStatus::Copied);
@@ -281,6 +285,13 @@ void TestGlyphEncoder::jpegCopiedByteForByte()
     QVERIFY(!again.error.isEmpty());
     QCOMPARE(file, second);
     QCOMPARE(fileBytes(destination), firstBytes);
+}
+
+void TestGlyphEncoder::diagnosticsQuietByDefault()
+{
+    QVERIFY(!zafLog().isDebugEnabled());
+    QVERIFY(zafLog().isInfoEnabled());
+    QCOMPARE(QString::fromLatin1(zafLog().categoryName()), QStringLiteral("lumo.zaf"));
 }
 
 void TestGlyphEncoder::encoderSettings_data()

@@ -1,4 +1,5 @@
 #include "dlgnewpro.h"
+#include "debugmessages.h"
 #include "drawscene.h"
 #include "frmpropertyedit.h"
 #include "graphicsrectitem.h"
@@ -32,6 +33,9 @@ private slots:
         initZafResources();
         qRegisterMetaType<GraphicsRectItem *>();
     }
+    // The character editor's diagnostic is part of what is checked.
+    void init() { m_diagnostics.reset(new DebugMessagesOn("lumo.zaf")); }
+    void cleanup() { m_diagnostics.reset(); }
 
     void startDialogTexts();
     void startDialogChoice_data();
@@ -47,6 +51,9 @@ private slots:
 
     void iconLoads_data();
     void iconLoads();
+
+private:
+    QScopedPointer<DebugMessagesOn> m_diagnostics;
 };
 
 void TestZafDialogs::startDialogTexts()

@@ -235,7 +235,7 @@ void TestZafWorkspace::deleteRemovesStoredFileOnly()
     m_p->ws.fontImages[9] = std::move(image);
 
     QSignalSpy shown(&m_p->ws, &ZafWorkspace::sceneShown);
-    m_p->ws.delPic_2({ 1, 9, 1 });
+    m_p->ws.deleteFontImages({ 1, 9, 1 });
     QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 2 }));
     QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/1.jpg")));
     QVERIFY(QFile::exists(m_p->ws.imagePath + QStringLiteral("/2.jpg")));

@@ -3,14 +3,9 @@
 #include "drawscene.h"
 #include "drawtypes.h"
 #include "graphicsrectitem.h"
-
-#include <QLoggingCategory>
+#include "touchlog.h"
 
 namespace {
-
-// Diagnostics only: quiet unless QT_LOGGING_RULES asks for them, since a large file read
-// back would spend more time on them than on the areas.
-Q_LOGGING_CATEGORY(touchLog, "lumo.touch", QtInfoMsg)
 
 bool isGroupMember(const QGraphicsItem *item)
 {

@@ -9,10 +9,11 @@
 #include "projectinfo.h"
 #include "prompt.h"
 #include "touchareas.h"
+#include "touchlog.h"
 #include "touchproject.h"
 #include "touchrecord.h"
 
-#include <QDebug>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,7 @@ bool TouchWorkspace::checkFile(const QFileInfo &finfo)
     return isPagePicture(finfo);
 }
 
-QString TouchWorkspace::getNumBer(const QString &filename)
+QString TouchWorkspace::pageNumberDigits(const QString &filename)
 {
     return pictureNumberDigits(filename);
 }
@@ -72,7 +73,7 @@ void TouchWorkspace::addPic(const QStringList &picList, int &wrongNum)
         const QFileInfo finfo(name);
         if (!checkFile(finfo))
             continue;
-        const QString digits = getNumBer(finfo.fileName());
+        const QString digits = pageNumberDigits(finfo.fileName());
         if (digits.isEmpty() || pages.contains(digits.toInt())) {
             ++wrongNum;
             continue;
@@ -88,19 +89,19 @@ void TouchWorkspace::copyPic(const PageMap &pics)
     for (PicMsg *page : pics) {
         const QString target = imagePath + QLatin1Char('/') + page->file.fileName();
         if (QFile::copy(page->file.filePath(), target)) {
-            qDebug().noquote() << "copy ok " + target;
+            qCDebug(touchLog).noquote() << "copy ok " + target;
             page->file = QFileInfo(target);
             // The background follows the copy, so the source may go away.
             page->scene->file = page->file.absoluteFilePath();
         } else {
-            qDebug().noquote() << "copy err " + page->file.filePath();
+            qCDebug(touchLog).noquote() << "copy err " + page->file.filePath();
         }
     }
 }
 
 void TouchWorkspace::on_btnAddPic_clicked()
 {
-    qDebug() << "add pic";
+    qCDebug(touchLog) << "add pic";
     if (projectPath.isEmpty()) {
         emit newProjectRequested();
         return;

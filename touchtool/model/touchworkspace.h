@@ -37,7 +37,7 @@ public:
     // Whether `finfo` is a picture by its suffix.
     static bool checkFile(const QFileInfo &finfo);
     // The digits of the page number in `filename`; empty when it gives none.
-    static QString getNumBer(const QString &filename);
+    static QString pageNumberDigits(const QString &filename);
 
     // A new page scene for picture `finfo` of page `index`, announced by sceneCreated. The
     // page built on it owns it.

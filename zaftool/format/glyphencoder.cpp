@@ -1,7 +1,6 @@
 #include "glyphencoder.h"
 
 #include <QBuffer>
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -9,6 +8,7 @@
 
 #include "filebytes.h"
 #include "jpegencoder.h"
+#include "zaflog.h"
 
 PictureKind pictureKind(const QString &fileName)
 {
@@ -117,12 +117,12 @@ GlyphResult copyPic(const GlyphFolders &folders, QString *file)
     const QString destination = copiedPath(folders, *file);
     QFile source(*file);
     if (!source.copy(destination)) {
-        qDebug().noquote().nospace() << "copy err " << *file;
+        qCDebug(zafLog).noquote().nospace() << "copy err " << *file;
         return failure(GlyphStatus::CopyFailed,
             QStringLiteral("cannot copy '%1' to '%2': %3")
                 .arg(*file, destination, source.errorString()));
     }
-    qDebug().noquote().nospace() << "copy ok " << destination;
+    qCDebug(zafLog).noquote().nospace() << "copy ok " << destination;
     *file = destination;
     GlyphResult result;
     result.status = GlyphStatus::Copied;

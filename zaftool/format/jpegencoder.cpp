@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include <QDebug>
 
 #include "filebytes.h"
+#include "zaflog.h"
 
 // jpeglib.h needs FILE and size_t declared first.
 #include <jerror.h>
@@ -290,8 +290,8 @@ QualityLoopResult compressToLimit(const BmpPixels &pixels)
     if (!encoder.encode(pixels, quality, &result.error))
         return result;
     while (encoder.size() > std::size_t(glyphSizeLimit)) {
-        qDebug().nospace() << "compress quality=" << quality;
-        qDebug().nospace() << "file size=" << encoder.size();
+        qCDebug(zafLog).nospace() << "compress quality=" << quality;
+        qCDebug(zafLog).nospace() << "file size=" << encoder.size();
         --quality;
         if (!encoder.encode(pixels, quality, &result.error))
             return result;

@@ -304,7 +304,7 @@ bool loadZafWriterCommandLineCatalogue(QTranslator *translator)
     return translator->load(QStringLiteral(":/lumo/zafwriter_en.qm"));
 }
 
-PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
+PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int scrambleKey)
 {
     PreparedJpeg prepared;
     prepared.filePt = nStart;
@@ -315,7 +315,7 @@ PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType)
 
     QByteArray bytes;
     bytes.reserve(static_cast<int>(plan.length));
-    appendPrepared(&bytes, jpeg, plan, nJiamiType & 0xFF);
+    appendPrepared(&bytes, jpeg, plan, scrambleKey & 0xFF);
 
     prepared.bytes = bytes;
     prepared.fileLen = bytes.size();

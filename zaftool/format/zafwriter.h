@@ -68,9 +68,9 @@ struct PreparedJpeg
 };
 
 // Prepares one JPEG for the file at offset `nStart`: a picture 47 pixels wide or less gets
-// 8 zero bytes at its end, a non-zero key (low 8 bits of `nJiamiType`) scrambles every
+// 8 zero bytes at its end, a non-zero key (low 8 bits of `scrambleKey`) scrambles every
 // Huffman table body, 0xFF bytes align the scan data and 0x00 bytes the length to 4.
-PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int nJiamiType);
+PreparedJpeg getJpg(const QByteArray &jpeg, qint64 nStart, int scrambleKey);
 
 // The 3072-byte character table: entry k at 12 × k for key k, six 16-bit big-endian fields
 // (x, y, width, height, rc_x, rc_y) truncated toward zero; unused entries stay 0xFF. Keys

@@ -8,11 +8,11 @@
 #include "picturenumber.h"
 #include "prompt.h"
 #include "validation.h"
+#include "zaflog.h"
 
 #include <set>
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,8 +78,8 @@ void ZafWorkspace::loadProPath(const QString &path)
     }
     file.close();
     emit projectLabelChanged(QStringLiteral("      ") + projectFile);
-    qDebug().noquote() << "path=" + projectPath;
-    qDebug().noquote() << "file=" + projectFile;
+    qCDebug(zafLog).noquote() << "path=" + projectPath;
+    qCDebug(zafLog).noquote() << "file=" + projectFile;
 }
 
 void ZafWorkspace::btnAddPicClicked()
@@ -91,7 +91,7 @@ void ZafWorkspace::btnAddPicClicked()
 
 void ZafWorkspace::openPic()
 {
-    qDebug().noquote() << QStringLiteral("打开图片");
+    qCDebug(zafLog).noquote() << QStringLiteral("打开图片");
     const QStringList files
         = Prompt::current().getOpenFileNames(m_dialogParent, tr("请选择图片文件"), QString(),
             QStringLiteral("Images (*.png *.bmp *.jpg *.jpeg *.ico *.gif)"));
@@ -101,7 +101,7 @@ void ZafWorkspace::openPic()
         Prompt::current().warning(m_dialogParent, tr("警告"), tr("文件数量错误"));
         return;
     }
-    qDebug().noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
+    qCDebug(zafLog).noquote() << QStringLiteral("打开了%1张图片").arg(files.size());
     int wrongFileCount = 0;
     QStringList undecodable;
     addPic(files, &wrongFileCount, false, &undecodable);
@@ -117,7 +117,7 @@ void ZafWorkspace::openPic()
                 .arg(undecodable.join(QLatin1Char('\n'))));
     }
     if (fontImages.empty())
-        qDebug().noquote() << QStringLiteral("未选择图片");
+        qCDebug(zafLog).noquote() << QStringLiteral("未选择图片");
     else
         addScene(fontImages.begin()->first);
 }
@@ -145,7 +145,7 @@ void ZafWorkspace::addPic(
                 undecodable->append(QDir::toNativeSeparators(source));
             continue;
         }
-        qDebug().noquote() << QStringLiteral("复制图片后的文件：") + file;
+        qCDebug(zafLog).noquote() << QStringLiteral("复制图片后的文件：") + file;
         if (fontImages.count(number)) {
             ++*wrongFileCount;
             continue;
@@ -183,7 +183,7 @@ void ZafWorkspace::showScene(DrawScene *scene)
     emit sceneShown(scene);
 }
 
-void ZafWorkspace::delPic_2(const QList<int> &numbers)
+void ZafWorkspace::deleteFontImages(const QList<int> &numbers)
 {
     // The view lets go of a scene before the scene is deleted.
     emit sceneShown(nullptr);
@@ -310,7 +310,7 @@ void ZafWorkspace::getZAF()
     }
     if (!checkAsc() || checkCollide())
         return;
-    qDebug().noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
+    qCDebug(zafLog).noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
     const ZafResult result = buildZaf(writerInputs(fontImages),
         [this](int done, int total, const QString &file) {

@@ -66,7 +66,7 @@ public:
     void showScene(DrawScene *scene);
     // Removes the font images `numbers` and their stored pictures (a picture outside the
     // picture folder stays).
-    void delPic_2(const QList<int> &numbers);
+    void deleteFontImages(const QList<int> &numbers);
 
     static FontImageRow tableRow(const FontImage &image);
     QVector<FontImageRow> tableRows() const;

@@ -3,7 +3,6 @@
 #include "zafworkspace.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +12,7 @@
 #include "picturenumber.h"
 #include "prompt.h"
 #include "standardfont.h"
+#include "zaflog.h"
 
 void ZafWorkspace::scanImage(DrawScene *scene)
 {
@@ -72,7 +72,7 @@ bool ZafWorkspace::renderStandardFont(const QFont &font, const QString &path)
         error = stored.error;
     }
     if (!made) {
-        qDebug().noquote() << error;
+        qCDebug(zafLog).noquote() << error;
         QFile::remove(path);
         Prompt::current().warning(m_dialogParent, tr("提示"), tr("字体生成失败"));
         return false;

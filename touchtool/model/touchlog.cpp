@@ -1,0 +1,3 @@
+#include "touchlog.h"
+
+Q_LOGGING_CATEGORY(touchLog, "lumo.touch", QtInfoMsg)

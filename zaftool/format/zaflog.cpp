@@ -1,0 +1,3 @@
+#include "zaflog.h"
+
+Q_LOGGING_CATEGORY(zafLog, "lumo.zaf", QtInfoMsg)
