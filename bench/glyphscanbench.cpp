@@ -79,7 +79,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(bench::dropDebug);
     const QString path = scanPicture();
-    DrawScene *scene = newFontScene(0, 1, 32, QFileInfo(path));
+    FontScene *scene = newFontScene(0, 1, 32, QFileInfo(path));
     reDrawRect(scene, scanPictureFile(path).rects); // the font image was scanned before
 
     int found = 0;

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include "toucharea.h"
+#include "pagescene.h"
 #include "benchsupport.h"
 #include "filebytes.h"
 #include "graphicsrectitem.h"
@@ -40,10 +42,10 @@ PageMap makePages(bool withAreas)
     for (int number = 0; number < pageCount; ++number) {
         auto *scene = new PageScene(picture);
         for (int i = 0; withAreas && i < areasPerPage; ++i) {
-            auto *area = new GraphicsRectItem(QRect((i % 20) * 40 + 1, (i / 20) * 48 + 1, 38, 46), false);
-            area->picNum = (number + i) % pageCount;
-            area->catoonNum = i % 7 ? -1 : i;
-            area->commond = (number * areasPerPage + i) & 0xFFFF;
+            auto *area = new TouchArea(QRect((i % 20) * 40 + 1, (i / 20) * 48 + 1, 38, 46), false);
+            touchFields(area)->picNum = (number + i) % pageCount;
+            touchFields(area)->pressedPage = i % 7 ? -1 : i;
+            touchFields(area)->command = (number * areasPerPage + i) & 0xFFFF;
             scene->addItem(area);
             area->normalizeGeometry();
         }

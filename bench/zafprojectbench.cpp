@@ -10,7 +10,7 @@
 #include "benchsupport.h"
 #include "fontscene.h"
 #include "glyphscene.h"
-#include "graphicsrectitem.h"
+#include "character.h"
 #include "validation.h"
 #include "zaffixtures.h"
 #include "zafproject.h"

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtypes.h"
 #include "sizehandlerect.h"
@@ -14,7 +13,6 @@
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
-DRAWING_BEGIN_NAMESPACE
 
 // The data and virtual operations every shape shares, on top of a Qt item class
 // (QGraphicsItem for shapes, QGraphicsItemGroup for groups).
@@ -47,17 +45,6 @@ public:
         m_brush = QBrush(QColor(12, 12, 111, 100));
     }
     ~AbstractShapeType() override = default;
-
-#ifdef DRAWING_ZAF
-    int asc = 0;      // character key
-    double rc_x = 0;  // rotation centre, item coordinates
-    double rc_y = 0;
-#endif
-#ifdef DRAWING_TOUCH
-    int picNum = -1;    // page to jump to; -1 none
-    int catoonNum = -1; // page shown under the area while pressed; -1 none
-    int commond = -1;   // 16-bit touch command; -1 until set
-#endif
 
     virtual QString shapeName() const { return QStringLiteral("AbstractType"); }
     virtual void controlTo(int dir, const QPointF &scenePos) { Q_UNUSED(dir) Q_UNUSED(scenePos) }
@@ -192,4 +179,3 @@ protected:
     qreal m_height = 0;
 };
 
-DRAWING_END_NAMESPACE

@@ -9,7 +9,6 @@
 #include "graphicsrectitem.h"
 #include "shapevisit.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -416,4 +415,3 @@ void UnGroupShapeCommand::redo()
     setText(QObject::tr("Redo UnGroup %1").arg(m_items.size()));
 }
 
-DRAWING_END_NAMESPACE

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QList>
 #include <QPointF>
@@ -12,7 +11,6 @@ class QGraphicsItem;
 class QGraphicsItemGroup;
 class QGraphicsScene;
 
-DRAWING_BEGIN_NAMESPACE
 
 // Undo commands for the shapes of a scene. Most are pushed after the change happened
 // interactively, so their first redo() only sets the text.
@@ -191,4 +189,3 @@ private:
 // (a negative factor mirrors it); 0 when the mirroring leaves the handle unchanged.
 int mirroredHandle(int handle, qreal sx, qreal sy);
 
-DRAWING_END_NAMESPACE

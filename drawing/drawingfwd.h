@@ -1,12 +1,10 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
-// Forward declarations of the framework's classes, in their namespace.
-DRAWING_BEGIN_NAMESPACE
+// Forward declarations of the framework's classes.
 class DrawScene;
 class DrawView;
 class GraphicsItem;
 class GraphicsItemGroup;
 class GraphicsRectItem;
-DRAWING_END_NAMESPACE
+class ShapeFactory;

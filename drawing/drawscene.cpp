@@ -1,11 +1,14 @@
 #include "drawscene.h"
 
-#include "drawtool.h"
+#include "drawinglog.h"
 #include "graphicsitemgroup.h"
+#include "polygontool.h"
+#include "recttool.h"
+#include "rotatepointtool.h"
+#include "rotationtool.h"
+#include "selecttool.h"
+#include "shapefactory.h"
 #include "shapevisit.h"
-#ifdef DRAWING_TOUCH
-#include "previewstate.h"
-#endif
 
 #include <algorithm>
 
@@ -15,7 +18,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-DRAWING_BEGIN_NAMESPACE
+Q_LOGGING_CATEGORY(lumoDrawing, "lumo.drawing", QtInfoMsg)
 
 namespace {
 
@@ -79,11 +82,50 @@ int equaliseSize(QGraphicsItem *item, int mode, const QSizeF &refSize, QPointF *
 
 } // namespace
 
-DrawScene::DrawScene(QObject *parent) : QGraphicsScene(parent)
+DrawScene::DrawScene(QObject *parent) : DrawScene(SceneOptions(), parent) { }
+
+DrawScene::DrawScene(const SceneOptions &options, QObject *parent)
+    : QGraphicsScene(parent), m_options(options)
 {
+    m_tools.emplace_back(new SelectTool);
+    m_tools.emplace_back(new RectTool(rectangle));
+    m_tools.emplace_back(new RectTool(roundrect));
+    m_tools.emplace_back(new RectTool(ellipse));
+    m_tools.emplace_back(new PolygonTool(line));
+    m_tools.emplace_back(new PolygonTool(polygon));
+    m_tools.emplace_back(new PolygonTool(bezier));
+    m_tools.emplace_back(new PolygonTool(polyline));
+    m_tools.emplace_back(new RotationTool);
+    if (options.rotationPointTool)
+        m_tools.emplace_back(new RotatePointTool);
     m_emptyItem = new QGraphicsRectItem();
     m_emptyItem->setAcceptHoverEvents(true);
     addItem(m_emptyItem);
+}
+
+// The tools' previews are items of this scene; they go with it.
+DrawScene::~DrawScene() = default;
+
+const ShapeFactory &DrawScene::shapeFactory() const
+{
+    return m_options.shapes ? *m_options.shapes : ShapeFactory::plain();
+}
+
+QList<DrawTool *> DrawScene::tools() const
+{
+    QList<DrawTool *> list;
+    for (const auto &tool : m_tools)
+        list.append(tool.get());
+    return list;
+}
+
+DrawTool *DrawScene::tool(DrawShape key) const
+{
+    for (const auto &tool : m_tools) {
+        if (tool->key == key)
+            return tool.get();
+    }
+    return nullptr;
 }
 
 void DrawScene::align(int mode)
@@ -257,7 +299,7 @@ void DrawScene::keyReleaseEvent(QKeyEvent *event)
 
 void DrawScene::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (DrawTool *tool = DrawTool::findTool(DrawTool::c_drawShape))
+    if (DrawTool *tool = currentTool())
         tool->mousePressEvent(event, this);
 }
 
@@ -265,39 +307,18 @@ void DrawScene::mouseMoveEvent(QGraphicsSceneMouseEvent *event)
 {
     const QPointF at = event->scenePos();
     emit positionChange(int(paintable(at.x())), int(paintable(at.y())));
-    if (DrawTool *tool = DrawTool::findTool(DrawTool::c_drawShape))
+    if (DrawTool *tool = currentTool())
         tool->mouseMoveEvent(event, this);
 }
 
 void DrawScene::mouseReleaseEvent(QGraphicsSceneMouseEvent *event)
 {
-#ifdef DRAWING_TOUCH
-    // A touch area shows its pressed look only while the button is held.
-    if (PreviewState *state = PreviewState::current())
-        state->setAnimationPressed(false);
-    update();
-#endif
-    if (DrawTool *tool = DrawTool::findTool(DrawTool::c_drawShape))
+    if (DrawTool *tool = currentTool())
         tool->mouseReleaseEvent(event, this);
 }
 
 void DrawScene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event)
 {
-    if (DrawTool *tool = DrawTool::findTool(DrawTool::c_drawShape))
+    if (DrawTool *tool = currentTool())
         tool->mouseDoubleClickEvent(event, this);
 }
-
-void DrawScene::drawBackground(QPainter *painter, const QRectF &rect)
-{
-    QGraphicsScene::drawBackground(painter, rect);
-#ifdef DRAWING_TOUCH
-    // Loaded at every paint, so a page picture replaced on disk shows at once.
-    const QPixmap picture(file);
-    // In floating point: a scene grown by shapes far off the page has a rectangle that
-    // whole numbers cannot hold.
-    if (!picture.isNull())
-        painter->drawPixmap(sceneRect(), picture, QRectF(picture.rect()));
-#endif
-}
-
-DRAWING_END_NAMESPACE

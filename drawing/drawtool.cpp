@@ -9,17 +9,8 @@
 #include <QPen>
 #include <QtGlobal>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
-
-// A function-local list, so that tools made as statics in any translation unit find it
-// constructed, and it outlives every one of them.
-QList<DrawTool *> &registry()
-{
-    static QList<DrawTool *> list;
-    return list;
-}
 
 // A coordinate of the pointer kept inside [0, bound]; the test is on its whole part.
 qreal clampToScene(qreal value, int bound)
@@ -34,60 +25,37 @@ qreal clampToScene(qreal value, int bound)
 
 } // namespace
 
-DrawShape DrawTool::c_drawShape = selection;
-QPointF DrawTool::c_down;
-QPointF DrawTool::c_last;
-int DrawTool::dragHandle = 0;
-int DrawTool::selectMode = 0;
-int DrawTool::sceneWidth = 0;
-int DrawTool::sceneHeight = 0;
+DrawTool::DrawTool(DrawShape key) : key(key) { }
 
-DrawTool::DrawTool(DrawShape key) : key(key)
+DrawTool::~DrawTool() = default;
+
+void DrawTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
-    registry().append(this);
+    ToolState &gesture = scene->toolState();
+    gesture.down = event->scenePos();
+    gesture.last = gesture.down;
 }
 
-DrawTool::~DrawTool()
+void DrawTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
-    registry().removeOne(this);
-}
-
-DrawTool *DrawTool::findTool(DrawShape key)
-{
-    for (DrawTool *tool : qAsConst(registry())) {
-        if (tool->key == key)
-            return tool;
-    }
-    return nullptr;
-}
-
-const QList<DrawTool *> &DrawTool::tools()
-{
-    return registry();
-}
-
-void DrawTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *)
-{
-    c_down = event->scenePos();
-    c_last = c_down;
-}
-
-void DrawTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *)
-{
+    ToolState &gesture = scene->toolState();
     const QPointF pos = event->scenePos();
-    c_last = QPointF(clampToScene(pos.x(), sceneWidth), clampToScene(pos.y(), sceneHeight));
+    gesture.last = QPointF(clampToScene(pos.x(), gesture.bounds.width()),
+                           clampToScene(pos.y(), gesture.bounds.height()));
 }
 
 void DrawTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
-    if (samePoint(event->scenePos(), c_down))
-        c_drawShape = selection;
+    ToolState &gesture = scene->toolState();
+    if (samePoint(event->scenePos(), gesture.down))
+        scene->setMode(selection);
     setViewCursor(scene, Qt::ArrowCursor);
 }
 
 void DrawTool::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
-#ifdef DRAWING_ZAF
+    if (!scene->options().doubleClickEditsShape)
+        return;
     // Handles keep their screen size, so the hit test needs the view's transform.
     QTransform deviceTransform;
     if (QWidget *viewport = event->widget()) {
@@ -97,10 +65,6 @@ void DrawTool::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event, DrawScene 
     QGraphicsItem *top = scene->itemAt(event->scenePos(), deviceTransform);
     if (top && top->type() == ShapeType)
         emit scene->itemAttrSet();
-#else
-    Q_UNUSED(event)
-    Q_UNUSED(scene)
-#endif
 }
 
 QGraphicsItem *DrawTool::singleSelectedItem(QGraphicsScene *scene)
@@ -178,4 +142,3 @@ QGraphicsPathItem *DashedOutline::item() const
     return m_scene ? m_item : nullptr;
 }
 
-DRAWING_END_NAMESPACE

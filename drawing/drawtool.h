@@ -1,7 +1,5 @@
 #pragma once
 
-#include "drawingnamespace.h"
-
 #include "drawtypes.h"
 
 #include <QCursor>
@@ -9,22 +7,32 @@
 #include <QList>
 #include <QPointer>
 #include <QPointF>
+#include <QSize>
 
 class QGraphicsItem;
 class QGraphicsPathItem;
 class QGraphicsScene;
 class QGraphicsSceneMouseEvent;
 
-DRAWING_BEGIN_NAMESPACE
-
 class DrawScene;
 
-// An interactive tool: turns the scene's mouse events into edits. Exactly one tool is
-// current for the whole program, chosen by the current shape kind.
+// The state of the gesture in progress on one scene, shared by the scene's tools.
+struct ToolState
+{
+    DrawShape shape = selection; // the current tool
+    QPointF down;                // scene position of the last press
+    QPointF last;                // scene position of the last move, kept inside the bounds
+    int dragHandle = 0;          // dir of the handle being dragged, 0 for none
+    int selectMode = 0;          // 0 none, 1 rubber band, 2 move, 3 resize, 4 rotate,
+                                 // 5 control point, 6 rotation point
+    QSize bounds;                // the pointer and dropped items are held inside
+};
+
+// An interactive tool: turns the scene's mouse events into edits. Each scene has one tool
+// of each kind and forwards its events to the current one (ToolState::shape).
 class DrawTool
 {
 public:
-    // Registers the tool under `key`; the first tool registered for a key wins a lookup.
     explicit DrawTool(DrawShape key);
     virtual ~DrawTool();
 
@@ -33,21 +41,8 @@ public:
     virtual void mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene);
     virtual void mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene);
 
-    static DrawTool *findTool(DrawShape key);
-    static const QList<DrawTool *> &tools();
-
-    DrawShape key;
+    const DrawShape key;
     bool hoverHandle = false;
-
-    // Shared interaction state of the program.
-    static DrawShape c_drawShape; // the current shape kind
-    static QPointF c_down;        // scene position of the last press
-    static QPointF c_last;        // scene position of the last move, kept inside the scene
-    static int dragHandle;        // dir of the handle being dragged, 0 for none
-    static int selectMode;        // 0 none, 1 rubber band, 2 move, 3 resize, 4 rotate,
-                                  // 5 control point, 6 rotation point
-    static int sceneWidth;        // bounds for c_last and for moves, from the shown scene
-    static int sceneHeight;
 
 protected:
     // The one selected item; null when none or several are selected.
@@ -82,4 +77,3 @@ private:
     QPointer<QGraphicsScene> m_scene;
 };
 
-DRAWING_END_NAMESPACE

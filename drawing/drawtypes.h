@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QGraphicsItem>
 
-DRAWING_BEGIN_NAMESPACE
 
 // Item type numbers: every shape reports ShapeType, groups GroupType; resize handles and
 // the scene's hidden empty rectangle are plain rectangle items of HandleType.
@@ -46,4 +44,3 @@ inline int oppositeDir(int dir)
     return (dir + 3) % 8 + 1;
 }
 
-DRAWING_END_NAMESPACE

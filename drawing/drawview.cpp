@@ -5,7 +5,6 @@
 
 #include <QMouseEvent>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -93,4 +92,3 @@ void DrawView::drawBackground(QPainter *painter, const QRectF &rect)
     QGraphicsView::drawBackground(painter, rect);
 }
 
-DRAWING_END_NAMESPACE

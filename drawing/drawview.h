@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QGraphicsView>
 
-DRAWING_BEGIN_NAMESPACE
 
 class QtCornerBox;
 class QtRuleBar;
@@ -46,4 +44,3 @@ private:
     QtCornerBox *m_box;
 };
 
-DRAWING_END_NAMESPACE

@@ -1,11 +1,12 @@
 #include "graphicsellipseitem.h"
 
+#include "shapefactory.h"
+
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -65,9 +66,7 @@ void GraphicsEllipseItem::controlTo(int dir, const QPointF &scenePos)
 QGraphicsItem *GraphicsEllipseItem::clone() const
 {
     const QRectF box = localRect();
-    auto *copy = new GraphicsEllipseItem(
-            roundedAway(box),
-            m_isRound);
+    GraphicsEllipseItem *copy = factory().ellipse(roundedAway(box), m_isRound);
     copyRectFieldsTo(copy);
     copy->m_startAngle = m_startAngle;
     copy->m_spanAngle = m_spanAngle;
@@ -132,4 +131,3 @@ void GraphicsEllipseItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
         paintSelectionOutline(this, painter, option);
 }
 
-DRAWING_END_NAMESPACE

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "graphicsrectitem.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 // An ellipse or pie, with its start and end angles as two control points.
 class GraphicsEllipseItem : public GraphicsRectItem
@@ -38,4 +36,3 @@ private:
     int m_spanAngle = 400;
 };
 
-DRAWING_END_NAMESPACE

@@ -1,11 +1,12 @@
 #include "graphicsitem.h"
 
+#include "shapefactory.h"
+
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 
-DRAWING_BEGIN_NAMESPACE
 
 GraphicsItem::GraphicsItem(QGraphicsItem *parent) : AbstractShapeType<QGraphicsItem>(parent)
 {
@@ -19,6 +20,21 @@ void GraphicsItem::setBrushColor(const QColor &colour)
 {
     m_brush.setColor(colour);
     update();
+}
+
+const ShapeFactory &GraphicsItem::factory() const
+{
+    return ShapeFactory::plain();
+}
+
+// A cross of 12-pixel arms around the point, on whole pixels.
+void paintCross(QPainter *painter, const QPointF &point, const QColor &colour)
+{
+    const int x = static_cast<int>(paintable(point.x()));
+    const int y = static_cast<int>(paintable(point.y()));
+    painter->setPen(QPen(colour));
+    painter->drawLine(x - 6, y, x + 6, y);
+    painter->drawLine(x, y - 6, x, y + 6);
 }
 
 QPixmap GraphicsItem::previewPixmap()
@@ -92,4 +108,3 @@ QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen)
     return shape;
 }
 
-DRAWING_END_NAMESPACE

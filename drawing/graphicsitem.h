@@ -1,6 +1,5 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "abstractshapetype.h"
 
@@ -8,8 +7,9 @@
 #include <QPixmap>
 
 class QStyleOptionGraphicsItem;
+class QXmlStreamAttributes;
+class ShapeFactory;
 
-DRAWING_BEGIN_NAMESPACE
 
 // Base of every shape that is not a group: a QObject, so that its colours, size and
 // position can be edited as properties.
@@ -37,10 +37,26 @@ public:
     // A 64 x 64 picture of the shape in black on white, for lists of shapes.
     QPixmap previewPixmap();
 
+    // What an editor adds to the shapes it makes. The factory that made this kind of
+    // shape, so that copies are of the same kind.
+    virtual const ShapeFactory &factory() const;
+    // The editor's own attributes, read with the common ones and written after them.
+    virtual void readToolAttributes(const QXmlStreamAttributes &attributes) { Q_UNUSED(attributes) }
+    virtual void writeToolAttributes(QXmlStreamWriter *xml) const { Q_UNUSED(xml) }
+    // Takes over the editor's own fields of `original`, a shape of the same kind.
+    virtual void copyToolFields(const GraphicsItem *original) { Q_UNUSED(original) }
+    // The rotation-point tool placed the shape's rotation centre (item coordinates).
+    virtual void setRotationCentre(const QPointF &centre) { Q_UNUSED(centre) }
+
 signals:
     void selectedChange(QGraphicsItem *item);
 
 protected:
+    // A box shape was stretched by `transform` from its captured geometry.
+    virtual void boxStretched(const QTransform &transform) { Q_UNUSED(transform) }
+    // A box shape's geometry was captured as the start of the next resize.
+    virtual void boxCaptured() { }
+
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
     void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
 };
@@ -58,7 +74,9 @@ QRect roundedAway(const QRectF &box);
 // read from a damaged file) are held there, where integer sums cannot overflow; NaN gives 0.
 qreal paintable(qreal value);
 
+// A cross of 12-pixel arms around the point, on whole pixels.
+void paintCross(QPainter *painter, const QPointF &point, const QColor &colour);
+
 // The shape of `path` as stroked by `pen`, plus the path itself.
 QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen);
 
-DRAWING_END_NAMESPACE

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-DRAWING_BEGIN_NAMESPACE
 
 GraphicsItemGroup::GraphicsItemGroup(QGraphicsItem *parent)
     : AbstractShapeType<QGraphicsItemGroup>(parent), m_parent(parent)
@@ -130,4 +129,3 @@ QVariant GraphicsItemGroup::itemChange(GraphicsItemChange change, const QVariant
 
 void GraphicsItemGroup::contextMenuEvent(QGraphicsSceneContextMenuEvent *) { }
 
-DRAWING_END_NAMESPACE

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "abstractshapetype.h"
 
 #include <QGraphicsItemGroup>
 #include <QObject>
 
-DRAWING_BEGIN_NAMESPACE
 
 // A group of shapes that is moved, resized and rotated as one.
 class GraphicsItemGroup : public QObject, public AbstractShapeType<QGraphicsItemGroup>
@@ -63,4 +61,3 @@ private:
     QRectF m_initialRect;
 };
 
-DRAWING_END_NAMESPACE

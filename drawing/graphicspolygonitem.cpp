@@ -1,10 +1,11 @@
 #include "graphicspolygonitem.h"
 
+#include "shapefactory.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-DRAWING_BEGIN_NAMESPACE
 
 GraphicsPolygonItem::GraphicsPolygonItem(QGraphicsItem *parent) : GraphicsItem(parent)
 {
@@ -129,7 +130,7 @@ void GraphicsPolygonItem::copyPolygonTo(GraphicsPolygonItem *copy) const
 
 QGraphicsItem *GraphicsPolygonItem::clone() const
 {
-    auto *copy = new GraphicsPolygonItem();
+    GraphicsPolygonItem *copy = factory().polygon();
     copyPolygonTo(copy);
     copy->normalizeGeometry();
     return copy;
@@ -191,7 +192,7 @@ QString GraphicsBezier::shapeName() const
 
 QGraphicsItem *GraphicsBezier::clone() const
 {
-    auto *copy = new GraphicsBezier(m_isBezier);
+    GraphicsBezier *copy = factory().bezier(m_isBezier);
     copyPolygonTo(copy);
     copy->normalizeGeometry();
     return copy;
@@ -250,7 +251,7 @@ bool GraphicsLineItem::vertexHandleIsControl(int index) const
 
 QGraphicsItem *GraphicsLineItem::clone() const
 {
-    auto *copy = new GraphicsLineItem();
+    GraphicsLineItem *copy = factory().line();
     copyPolygonTo(copy);
     copy->normalizeGeometry();
     return copy;
@@ -307,4 +308,3 @@ void GraphicsLineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *
         paintSelectionOutline(this, painter, option);
 }
 
-DRAWING_END_NAMESPACE

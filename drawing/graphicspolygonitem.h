@@ -1,12 +1,10 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "graphicsitem.h"
 
 #include <QPolygonF>
 
-DRAWING_BEGIN_NAMESPACE
 
 // A closed polygon; the base of the bezier, polyline and line shapes.
 class GraphicsPolygonItem : public GraphicsItem
@@ -101,4 +99,3 @@ protected:
     QPainterPath outlinePath() const override;
 };
 
-DRAWING_END_NAMESPACE

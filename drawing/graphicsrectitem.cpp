@@ -1,30 +1,15 @@
 #include "graphicsrectitem.h"
 
-#ifdef DRAWING_TOUCH
-#include "previewstate.h"
-#endif
+#include "shapefactory.h"
 
-#include <QDebug>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
 #include <cmath>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
-
-// A cross of 12-pixel arms around the point, on whole pixels.
-void drawCross(QPainter *painter, const QPointF &point, const QColor &colour)
-{
-    const int x = static_cast<int>(paintable(point.x()));
-    const int y = static_cast<int>(paintable(point.y()));
-    painter->setPen(QPen(colour));
-    painter->drawLine(x - 6, y, x + 6, y);
-    painter->drawLine(x, y - 6, x, y + 6);
-}
-
 
 int wholeOrOne(qreal size)
 {
@@ -41,11 +26,6 @@ GraphicsRectItem::GraphicsRectItem(const QRect &rect, bool isRound, QGraphicsIte
     m_height = rect.height();
     m_localRect = QRectF(rect.left(), rect.top(), m_width, m_height);
     m_initialRect = m_localRect;
-#ifdef DRAWING_ZAF
-    rc_x = m_width / 2;
-    rc_y = m_height / 2;
-    m_savedCentre = QPointF(rc_x, rc_y);
-#endif
     placeHandles();
 }
 
@@ -104,11 +84,7 @@ void GraphicsRectItem::stretchBy(int dir, double sx, double sy, const QPointF &o
     m_localRect = transform.mapRect(m_initialRect);
     m_width = m_localRect.width();
     m_height = m_localRect.height();
-#ifdef DRAWING_ZAF
-    const QPointF centre = transform.map(m_savedCentre);
-    rc_x = std::abs(centre.x());
-    rc_y = std::abs(centre.y());
-#endif
+    boxStretched(transform);
     placeHandles();
 }
 
@@ -128,9 +104,7 @@ void GraphicsRectItem::normalizeGeometry()
             m_originMark = QPointF();
             placeHandles();
             m_initialRect = localRect();
-#ifdef DRAWING_ZAF
-            m_savedCentre = QPointF(rc_x, rc_y);
-#endif
+            boxCaptured();
             return;
         }
         prepareGeometryChange();
@@ -143,9 +117,7 @@ void GraphicsRectItem::normalizeGeometry()
         placeHandles();
     }
     m_initialRect = localRect();
-#ifdef DRAWING_ZAF
-    m_savedCentre = QPointF(rc_x, rc_y);
-#endif
+    boxCaptured();
 }
 
 bool GraphicsRectItem::isUntransformed() const
@@ -165,24 +137,13 @@ void GraphicsRectItem::copyRectFieldsTo(GraphicsRectItem *copy) const
     copy->m_isRound = m_isRound;
     copy->m_xRatio = m_xRatio;
     copy->m_yRatio = m_yRatio;
-#ifdef DRAWING_ZAF
-    copy->asc = asc;
-    copy->rc_x = rc_x;
-    copy->rc_y = rc_y;
-#endif
-#ifdef DRAWING_TOUCH
-    copy->picNum = picNum;
-    copy->catoonNum = catoonNum;
-    copy->commond = commond;
-#endif
+    copy->copyToolFields(this);
 }
 
 QGraphicsItem *GraphicsRectItem::clone() const
 {
     const QRectF box = localRect();
-    auto *copy = new GraphicsRectItem(
-            roundedAway(box),
-            m_isRound);
+    GraphicsRectItem *copy = factory().rect(roundedAway(box), m_isRound);
     copyRectFieldsTo(copy);
     copy->normalizeGeometry();
     return copy;
@@ -215,7 +176,7 @@ QPainterPath GraphicsRectItem::shape() const
     return path;
 }
 
-void GraphicsRectItem::paintRect(QPainter *painter, bool withCentre)
+void GraphicsRectItem::paintRect(QPainter *painter)
 {
     painter->setPen(pen());
     painter->setBrush(brush());
@@ -225,59 +186,14 @@ void GraphicsRectItem::paintRect(QPainter *painter, bool withCentre)
     else
         painter->drawRect(QRect(qRound(paintable(box.x())), qRound(paintable(box.y())),
             qRound(paintable(box.width())), qRound(paintable(box.height()))));
-    drawCross(painter, m_originMark, Qt::blue);
-#ifdef DRAWING_ZAF
-    if (withCentre)
-        drawCross(painter, QPointF(rc_x, rc_y), Qt::red);
-#else
-    Q_UNUSED(withCentre)
-#endif
+    paintCross(painter, m_originMark, Qt::blue);
+    markBox(painter);
 }
 
 void GraphicsRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                              QWidget *)
 {
-#ifdef DRAWING_TOUCH
-    const PreviewState *preview = PreviewState::current();
-    if (preview && preview->animationPressed() && catoonNum >= 0) {
-        // The pressed look: the same region of the animation page's picture.
-        const QPixmap picture = preview->pagePicture(catoonNum);
-        if (!picture.isNull()) {
-            const QPointF at = scenePos();
-            painter->drawPixmap(0, 0,
-                                picture.copy(static_cast<int>(paintable(at.x())),
-                                             static_cast<int>(paintable(at.y())),
-                                             qRound(paintable(m_width)),
-                                             qRound(paintable(m_height))));
-        }
-        return;
-    }
-    if (preview && preview->previewRunning()) {
-        qDebug() << "preview run =" << true;
-        return;
-    }
-    paintRect(painter, false);
-#else
-    paintRect(painter, true);
-#endif
+    paintRect(painter);
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
 }
-
-#ifdef DRAWING_TOUCH
-void GraphicsRectItem::mousePressEvent(QGraphicsSceneMouseEvent *)
-{
-    // Only the preview reacts to a press on a touch area; it is never handed on.
-    PreviewState *preview = PreviewState::current();
-    if (!preview || !preview->previewRunning())
-        return;
-    if (picNum != -1)
-        preview->requestJump(picNum);
-    if (catoonNum != -1)
-        preview->setAnimationPressed(true);
-    if (scene())
-        scene()->update();
-}
-#endif
-
-DRAWING_END_NAMESPACE

@@ -1,21 +1,19 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "graphicsitem.h"
 
 class QXmlStreamAttributes;
 
-DRAWING_BEGIN_NAMESPACE
 
-// A rectangle, plain or rounded: a character in the icon-font tool, a touch area in the
-// touch tool.
+// A rectangle, plain or rounded; the editors derive their characters and touch areas
+// from it.
 class GraphicsRectItem : public GraphicsItem
 {
     Q_OBJECT
 
 public:
-    // Size from the integer corners (right - left + 1); rotation centre in the middle.
+    // Size from the integer corners (right - left + 1).
     GraphicsRectItem(const QRect &rect, bool isRound, QGraphicsItem *parent = nullptr);
 
     QString shapeName() const override;
@@ -39,9 +37,6 @@ public:
     void setRatios(double xRatio, double yRatio);
     QRectF initialRect() const { return m_initialRect; }
     QPointF originMark() const { return m_originMark; }
-#ifdef DRAWING_ZAF
-    QPointF savedCentre() const { return m_savedCentre; }
-#endif
 
 protected:
     void makeHandles() override;
@@ -51,23 +46,19 @@ protected:
     void copyRectFieldsTo(GraphicsRectItem *copy) const;
     // Reads the common attributes and the size, ends the element and re-anchors the box.
     bool readBox(const QXmlStreamAttributes &attributes, QXmlStreamReader *xml);
-#ifdef DRAWING_TOUCH
-    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
-#endif
+    // The box, its origin mark and what a kind adds (markBox), without the selection.
+    void paintRect(QPainter *painter);
+    // Drawn over the box, under the selection outline.
+    virtual void markBox(QPainter *painter) { Q_UNUSED(painter) }
 
     bool m_isRound;
     double m_yRatio = 1 / 3.0;
     double m_xRatio = 0.1;
     QRectF m_initialRect;
     QPointF m_originMark;
-#ifdef DRAWING_ZAF
-    QPointF m_savedCentre;
-#endif
 
 private:
-    void paintRect(QPainter *painter, bool withCentre);
     // No transform, rotation or scale: scene and parent coordinates differ by pos() only.
     bool isUntransformed() const;
 };
 
-DRAWING_END_NAMESPACE

@@ -5,6 +5,7 @@
 #include "graphicsitemgroup.h"
 #include "graphicspolygonitem.h"
 #include "graphicsrectitem.h"
+#include "shapefactory.h"
 #include "shapevisit.h"
 
 #include <QXmlStreamReader>
@@ -12,7 +13,6 @@
 
 #include <cmath>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -53,6 +53,30 @@ void writeInt(QXmlStreamWriter *xml, QLatin1String name, int value)
     xml->writeAttribute(name, QString::number(value));
 }
 
+} // namespace
+
+double readRealAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    return readReal(attributes, name);
+}
+
+int readIntAttribute(const QXmlStreamAttributes &attributes, QLatin1String name)
+{
+    return readInt(attributes, name);
+}
+
+void writeRealAttribute(QXmlStreamWriter *xml, QLatin1String name, double value)
+{
+    writeReal(xml, name, value);
+}
+
+void writeIntAttribute(QXmlStreamWriter *xml, QLatin1String name, int value)
+{
+    writeInt(xml, name, value);
+}
+
+namespace {
+
 struct CommonAttributes
 {
     double rotate = 0;
@@ -61,16 +85,6 @@ struct CommonAttributes
     double z = 0;
     double width = 0;
     double height = 0;
-#ifdef DRAWING_ZAF
-    int asc = 0;
-    double rcX = 0;
-    double rcY = 0;
-#endif
-#ifdef DRAWING_TOUCH
-    int picNum = 0;
-    int catoonNum = 0;
-    int commond = 0;
-#endif
 };
 
 CommonAttributes readCommon(const QXmlStreamAttributes &attributes)
@@ -82,38 +96,18 @@ CommonAttributes readCommon(const QXmlStreamAttributes &attributes)
     common.z = readReal(attributes, QLatin1String("z"));
     common.width = readReal(attributes, QLatin1String("width"));
     common.height = readReal(attributes, QLatin1String("height"));
-#ifdef DRAWING_ZAF
-    common.asc = readInt(attributes, QLatin1String("asc"));
-    common.rcX = readReal(attributes, QLatin1String("rc_x"));
-    common.rcY = readReal(attributes, QLatin1String("rc_y"));
-#endif
-#ifdef DRAWING_TOUCH
-    common.picNum = readInt(attributes, QLatin1String("picNum"));
-    common.catoonNum = readInt(attributes, QLatin1String("catoonNum"));
-    common.commond = readInt(attributes, QLatin1String("commond"));
-#endif
     return common;
 }
 
 // Everything but the size, which only the shape itself may set; the position goes last.
 void applyCommon(Shape *shape, const CommonAttributes &common)
 {
-#ifdef DRAWING_ZAF
-    shape->asc = common.asc;
-    shape->rc_x = common.rcX;
-    shape->rc_y = common.rcY;
-#endif
-#ifdef DRAWING_TOUCH
-    shape->picNum = common.picNum;
-    shape->catoonNum = common.catoonNum;
-    shape->commond = common.commond;
-#endif
     shape->setZValue(common.z);
     shape->setRotation(common.rotate);
     shape->setPos(common.x, common.y);
 }
 
-void writeCommon(QXmlStreamWriter *xml, const Shape *shape)
+void writeCommon(QXmlStreamWriter *xml, const GraphicsItem *shape)
 {
     writeReal(xml, QLatin1String("rotate"), shape->rotation());
     writeReal(xml, QLatin1String("x"), shape->pos().x());
@@ -121,16 +115,7 @@ void writeCommon(QXmlStreamWriter *xml, const Shape *shape)
     writeReal(xml, QLatin1String("z"), shape->zValue());
     writeReal(xml, QLatin1String("width"), shape->width());
     writeReal(xml, QLatin1String("height"), shape->height());
-#ifdef DRAWING_ZAF
-    writeInt(xml, QLatin1String("asc"), shape->asc);
-    writeReal(xml, QLatin1String("rc_x"), shape->rc_x);
-    writeReal(xml, QLatin1String("rc_y"), shape->rc_y);
-#endif
-#ifdef DRAWING_TOUCH
-    writeInt(xml, QLatin1String("picNum"), shape->picNum);
-    writeInt(xml, QLatin1String("catoonNum"), shape->catoonNum);
-    writeInt(xml, QLatin1String("commond"), shape->commond);
-#endif
+    shape->writeToolAttributes(xml);
 }
 
 // The "point" children up to the shape's end element; every child is consumed whole.
@@ -158,33 +143,12 @@ void writePoints(QXmlStreamWriter *xml, const QPolygonF &points)
     }
 }
 
-// A new, unread shape for the element name; null for names that are not shapes.
-GraphicsItem *newShape(const QStringRef &name)
-{
-    const QRect placeholder(0, 0, 1, 1);
-    if (name == QLatin1String("rect"))
-        return new GraphicsRectItem(placeholder, false);
-    if (name == QLatin1String("roundrect"))
-        return new GraphicsRectItem(placeholder, true);
-    if (name == QLatin1String("ellipse"))
-        return new GraphicsEllipseItem(placeholder, false);
-    if (name == QLatin1String("polygon"))
-        return new GraphicsPolygonItem();
-    if (name == QLatin1String("bezier"))
-        return new GraphicsBezier(true);
-    if (name == QLatin1String("polyline"))
-        return new GraphicsBezier(false);
-    if (name == QLatin1String("line"))
-        return new GraphicsLineItem();
-    return nullptr;
-}
-
 // Reads the current element into the scene; `depth` counts the groups around it.
 QGraphicsItem *readItem(QXmlStreamReader *xml, DrawScene *scene, int depth)
 {
     if (xml->name() == QLatin1String("group"))
         return readGroup(xml, scene, depth);
-    GraphicsItem *shape = newShape(xml->name());
+    GraphicsItem *shape = scene->shapeFactory().forElement(xml->name());
     if (!shape) {
         xml->skipCurrentElement();
         return nullptr;
@@ -275,6 +239,7 @@ bool GraphicsRectItem::readBox(const QXmlStreamAttributes &attributes, QXmlStrea
     prepareGeometryChange();
     m_width = common.width;
     m_height = common.height;
+    readToolAttributes(attributes);
     applyCommon(this, common);
     xml->skipCurrentElement();
     normalizeGeometry();
@@ -316,9 +281,11 @@ bool GraphicsEllipseItem::writeXml(QXmlStreamWriter *xml)
 
 bool GraphicsPolygonItem::readXml(QXmlStreamReader *xml)
 {
-    const CommonAttributes common = readCommon(xml->attributes());
+    const QXmlStreamAttributes attributes = xml->attributes();
+    const CommonAttributes common = readCommon(attributes);
     m_width = common.width;
     m_height = common.height;
+    readToolAttributes(attributes);
     applyCommon(this, common);
     // All points at once: the vertex handles follow the points when they are first needed.
     setPoints(readPoints(xml));
@@ -386,4 +353,3 @@ bool GraphicsItemGroup::writeXml(QXmlStreamWriter *xml)
     return true;
 }
 
-DRAWING_END_NAMESPACE

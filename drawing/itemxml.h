@@ -1,14 +1,14 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
+#include <QLatin1String>
 #include <QList>
 
 class QGraphicsItem;
+class QXmlStreamAttributes;
 class QXmlStreamReader;
 class QXmlStreamWriter;
 
-DRAWING_BEGIN_NAMESPACE
 
 class DrawScene;
 class GraphicsItemGroup;
@@ -17,8 +17,17 @@ class GraphicsItemGroup;
 // file cannot exhaust the stack.
 constexpr int MaxGroupDepth = 32;
 
+// Attributes as the shapes read and write them, for an editor's own attributes: damaged
+// or missing numbers read as 0; reals are written in the general form with 6 significant
+// digits.
+double readRealAttribute(const QXmlStreamAttributes &attributes, QLatin1String name);
+int readIntAttribute(const QXmlStreamAttributes &attributes, QLatin1String name);
+void writeRealAttribute(QXmlStreamWriter *xml, QLatin1String name, double value);
+void writeIntAttribute(QXmlStreamWriter *xml, QLatin1String name, int value);
+
 // Reads the shape elements inside the current element (the reader on its start element)
-// into the scene, up to and including its end element; unknown elements are skipped. The
+// into the scene, as the scene's shape factory makes them, up to and including its end
+// element; unknown elements are skipped. The
 // first element becomes the topmost shape, as writeShapes() lists them.
 // Returns false when the XML itself is broken (the caller reports xml->errorString()).
 bool readShapes(QXmlStreamReader *xml, DrawScene *scene);
@@ -32,4 +41,3 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth 
 // The caller picks the items (top-level ones: a group writes its own members).
 void writeShapes(QXmlStreamWriter *xml, const QList<QGraphicsItem *> &items);
 
-DRAWING_END_NAMESPACE

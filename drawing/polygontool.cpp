@@ -2,20 +2,20 @@
 
 #include "drawscene.h"
 #include "graphicspolygonitem.h"
+#include "shapefactory.h"
 
 #include <QGraphicsSceneMouseEvent>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
-GraphicsPolygonItem *createShape(DrawShape key)
+GraphicsPolygonItem *createShape(DrawShape key, const ShapeFactory &shapes)
 {
     switch (key) {
-    case polygon: return new GraphicsPolygonItem();
-    case bezier: return new GraphicsBezier(true);
-    case polyline: return new GraphicsBezier(false);
-    default: return new GraphicsLineItem();
+    case polygon: return shapes.polygon();
+    case bezier: return shapes.bezier(true);
+    case polyline: return shapes.bezier(false);
+    default: return shapes.line();
     }
 }
 
@@ -25,31 +25,33 @@ PolygonTool::PolygonTool(DrawShape key) : DrawTool(key) { }
 
 void PolygonTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mousePressEvent(event, scene);
     if (event->button() != Qt::LeftButton)
         return;
     if (!item) {
-        item = createShape(key);
+        item = createShape(key, scene->shapeFactory());
         item->setPos(event->scenePos());
         scene->addItem(item);
-        initialPos = c_down;
-        item->appendPoint(c_down);
+        initialPos = gesture.down;
+        item->appendPoint(gesture.down);
         item->setSelected(true);
         ++pointCount;
     }
     // The point that follows the pointer until the next press.
-    item->appendPoint(c_down + QPointF(1, 0));
+    item->appendPoint(gesture.down + QPointF(1, 0));
     ++pointCount;
-    selectMode = 3;
-    dragHandle = item->handleTotal();
+    gesture.selectMode = 3;
+    gesture.dragHandle = item->handleTotal();
 }
 
 void PolygonTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mouseMoveEvent(event, scene);
     setViewCursor(scene, Qt::CrossCursor);
-    if (item && dragHandle != Dir_None && selectMode == 3)
-        item->controlTo(dragHandle, c_last);
+    if (item && gesture.dragHandle != Dir_None && gesture.selectMode == 3)
+        item->controlTo(gesture.dragHandle, gesture.last);
 }
 
 void PolygonTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
@@ -71,13 +73,13 @@ void PolygonTool::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *event, DrawSce
 
 void PolygonTool::finish(DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     item->finishPoint();
     item->normalizeGeometry();
     emit scene->itemAdded(item);
     item = nullptr;
     pointCount = 0;
-    selectMode = 0;
-    c_drawShape = selection;
+    gesture.selectMode = 0;
+    scene->setMode(selection);
 }
 
-DRAWING_END_NAMESPACE

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtool.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 class GraphicsPolygonItem;
 
@@ -28,4 +26,3 @@ private:
     void finish(DrawScene *scene);
 };
 
-DRAWING_END_NAMESPACE

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtool.h"
 
 class QGraphicsItem;
 
-DRAWING_BEGIN_NAMESPACE
 
 class SelectTool;
 
@@ -24,7 +22,6 @@ public:
     QGraphicsItem *item = nullptr; // the shape being created
 
 private:
-    static SelectTool *selectTool();
+    static SelectTool *selectTool(DrawScene *scene);
 };
 
-DRAWING_END_NAMESPACE

@@ -1,12 +1,11 @@
 #include "rotatepointtool.h"
 
+#include "drawinglog.h"
 #include "drawscene.h"
 #include "graphicsitem.h"
 
-#include <QDebug>
 #include <QGraphicsSceneMouseEvent>
 
-DRAWING_BEGIN_NAMESPACE
 
 RotatePointTool::RotatePointTool() : DrawTool(rotationPoint) { }
 
@@ -26,20 +25,19 @@ GraphicsItem *RotatePointTool::selectedShapeAt(QGraphicsSceneMouseEvent *event, 
 
 void RotatePointTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
-    qDebug() << "设置旋转点工具点击了。。。";
+    ToolState &gesture = scene->toolState();
+    qCDebug(lumoDrawing) << "设置旋转点工具点击了。。。";
     DrawTool::mousePressEvent(event, scene);
     if (event->button() != Qt::LeftButton) {
-        c_drawShape = selection;
+        scene->setMode(selection);
         return;
     }
     if (scene->selectedItems().size() != 1)
         return;
-    selectMode = 6;
+    gesture.selectMode = 6;
     GraphicsItem *shape = selectedShapeAt(event, scene);
     if (shape) {
-        const QPointF centre = shape->mapFromScene(event->scenePos());
-        shape->rc_x = centre.x();
-        shape->rc_y = centre.y();
+        shape->setRotationCentre(shape->mapFromScene(event->scenePos()));
     }
     emit scene->rotatePointChange(shape);
     scene->update();
@@ -47,21 +45,20 @@ void RotatePointTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene
 
 void RotatePointTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mouseMoveEvent(event, scene);
-    if (selectMode != 6)
+    if (gesture.selectMode != 6)
         return;
     if (GraphicsItem *shape = selectedShapeAt(event, scene)) {
-        const QPointF centre = shape->mapFromScene(event->scenePos());
-        shape->rc_x = centre.x();
-        shape->rc_y = centre.y();
+        shape->setRotationCentre(shape->mapFromScene(event->scenePos()));
         emit scene->rotatePointChange(shape);
     }
     scene->update();
 }
 
-void RotatePointTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *, DrawScene *)
+void RotatePointTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *, DrawScene *scene)
 {
-    selectMode = 0;
+    ToolState &gesture = scene->toolState();
+    gesture.selectMode = 0;
 }
 
-DRAWING_END_NAMESPACE

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtool.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 class GraphicsItem;
 
@@ -23,4 +21,3 @@ private:
     static GraphicsItem *selectedShapeAt(QGraphicsSceneMouseEvent *event, DrawScene *scene);
 };
 
-DRAWING_END_NAMESPACE

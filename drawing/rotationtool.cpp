@@ -1,15 +1,14 @@
 #include "rotationtool.h"
 
+#include "drawinglog.h"
 #include "drawscene.h"
 
-#include <QDebug>
 #include <QGraphicsPathItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QPixmap>
 
 #include <cmath>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -37,28 +36,30 @@ RotationTool::RotationTool() : DrawTool(rotation) { }
 
 void RotationTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mousePressEvent(event, scene);
     if (event->button() != Qt::LeftButton)
         return;
     if (!hoverHandle)
         scene->mouseEvent(event);
     QGraphicsItem *item = singleSelectedItem(scene);
-    dragHandle = item ? handleAt(item, c_down) : Dir_None;
-    if (dragHandle != Dir_None) {
-        startAngle = angleAbout(item, c_last);
-        selectMode = 4;
+    gesture.dragHandle = item ? handleAt(item, gesture.down) : Dir_None;
+    if (gesture.dragHandle != Dir_None) {
+        startAngle = angleAbout(item, gesture.last);
+        gesture.selectMode = 4;
         outline.show(item, scene);
         setViewCursor(scene, rotateCursor());
         return;
     }
-    c_drawShape = selection;
-    if (DrawTool *select = findTool(selection))
+    scene->setMode(selection);
+    if (DrawTool *select = scene->tool(selection))
         select->mousePressEvent(event, scene);
 }
 
-qreal RotationTool::rotationFor(QGraphicsItem *item) const
+qreal RotationTool::rotationFor(QGraphicsItem *item, DrawScene *scene) const
 {
-    qreal r = item->rotation() + int(angleAbout(item, c_last) - startAngle);
+    const ToolState &gesture = scene->toolState();
+    qreal r = item->rotation() + int(angleAbout(item, gesture.last) - startAngle);
     if (r > 360)
         r -= 360;
     else if (r < -360)
@@ -68,11 +69,12 @@ qreal RotationTool::rotationFor(QGraphicsItem *item) const
 
 void RotationTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mouseMoveEvent(event, scene);
     QGraphicsItem *item = singleSelectedItem(scene);
-    if (item && selectMode == 4 && dragHandle != Dir_None) {
+    if (item && gesture.selectMode == 4 && gesture.dragHandle != Dir_None) {
         if (QGraphicsPathItem *preview = outline.item())
-            preview->setRotation(rotationFor(item));
+            preview->setRotation(rotationFor(item, scene));
         setViewCursor(scene, rotateCursor());
     } else if (item && handleAt(item, event->scenePos()) != Dir_None) {
         setViewCursor(scene, rotateCursor());
@@ -86,24 +88,22 @@ void RotationTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *sc
 
 void RotationTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     if (event->button() != Qt::LeftButton)
         return;
     QGraphicsItem *item = singleSelectedItem(scene);
-    if (item && selectMode == 4 && dragHandle != Dir_None) {
+    if (item && gesture.selectMode == 4 && gesture.dragHandle != Dir_None) {
         const qreal oldAngle = item->rotation();
-        item->setRotation(rotationFor(item));
+        item->setRotation(rotationFor(item, scene));
         emit scene->itemRotate(item, oldAngle);
-#ifdef DRAWING_TOUCH
-        qDebug() << "rotate:" << item->boundingRect();
-#endif
+        qCDebug(lumoDrawing) << "rotate:" << item->boundingRect();
     }
     setViewCursor(scene, Qt::ArrowCursor);
-    selectMode = 0;
-    dragHandle = Dir_None;
+    gesture.selectMode = 0;
+    gesture.dragHandle = Dir_None;
     hoverHandle = false;
     startAngle = 0;
     outline.clear();
     scene->mouseEvent(event);
 }
 
-DRAWING_END_NAMESPACE

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtool.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 // Rotates the single selected item by dragging one of its handles about the centre of its
 // bounding rectangle; a press elsewhere goes back to the selection tool.
@@ -23,7 +21,6 @@ public:
 private:
     // The item's angle after the drag so far, in whole degrees, folded once into
     // [-360, 360].
-    qreal rotationFor(QGraphicsItem *item) const;
+    qreal rotationFor(QGraphicsItem *item, DrawScene *scene) const;
 };
 
-DRAWING_END_NAMESPACE

@@ -7,7 +7,6 @@
 
 #include <QPainter>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -162,4 +161,3 @@ void QtCornerBox::paintEvent(QPaintEvent *)
     painter.drawLine(r.bottomLeft(), r.bottomRight());
 }
 
-DRAWING_END_NAMESPACE

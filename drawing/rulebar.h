@@ -1,12 +1,10 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QColor>
 #include <QPoint>
 #include <QWidget>
 
-DRAWING_BEGIN_NAMESPACE
 
 class DrawView;
 
@@ -57,4 +55,3 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-DRAWING_END_NAMESPACE

@@ -6,9 +6,8 @@
 #include "commands.h"
 #include "drawscene.h"
 
-DRAWING_BEGIN_NAMESPACE
 
-void recordSceneChanges(DrawScene *scene, QUndoStack *stack)
+void recordSceneChanges(DrawScene *scene, QUndoStack *stack, RecordedChanges which)
 {
     QObject::connect(scene, &DrawScene::itemAdded, stack,
         [scene, stack](QGraphicsItem *item) { stack->push(new AddShapeCommand(item, scene)); });
@@ -24,7 +23,8 @@ void recordSceneChanges(DrawScene *scene, QUndoStack *stack)
         [stack](QGraphicsItem *item, int handle, const QPointF &scale) {
             stack->push(new ResizeShapeCommand(item, handle, scale));
         });
-#ifdef DRAWING_ZAF
+    if (which == RecordedChanges::Shapes)
+        return;
     QObject::connect(scene, &DrawScene::itemRotate, stack, [stack](QGraphicsItem *item, qreal oldAngle) {
         // A click of the rotation tool reports a rotation that changed nothing.
         if (!qFuzzyCompare(item->rotation(), oldAngle))
@@ -34,7 +34,5 @@ void recordSceneChanges(DrawScene *scene, QUndoStack *stack)
         [stack](QGraphicsItem *item, int handle, const QPointF &newPos, const QPointF &lastPos) {
             stack->push(new ControlShapeCommand(item, handle, newPos, lastPos));
         });
-#endif
 }
 
-DRAWING_END_NAMESPACE

@@ -1,16 +1,18 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 class QUndoStack;
 
-DRAWING_BEGIN_NAMESPACE
 
 class DrawScene;
 
-// Turns the scene's reports of finished user changes (added, moved and resized shapes;
-// in the icon-font tool also rotations and control points) into undo commands on `stack`,
-// for as long as both live.
-void recordSceneChanges(DrawScene *scene, QUndoStack *stack);
+// Which of the scene's reports become undo steps.
+enum class RecordedChanges {
+    Shapes,                        // added, moved and resized shapes
+    ShapesRotationsAndControlPoints // also rotations and control-point drags
+};
 
-DRAWING_END_NAMESPACE
+// Turns the scene's reports of finished user changes into undo commands on `stack`, for
+// as long as both live.
+void recordSceneChanges(DrawScene *scene, QUndoStack *stack, RecordedChanges which);
+

@@ -7,7 +7,6 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QtGlobal>
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -44,7 +43,6 @@ double axisFactor(double last, double down, double origin, bool scaled)
     return scaled && span != 0.0 ? (last - origin) / span : 1.0;
 }
 
-#ifdef DRAWING_TOUCH
 // A touch area takes a press without Qt's click selection; select it the way Qt selects
 // every other shape, so that dragging it moves it and not the previous selection. Areas
 // made unselectable (the preview) are left alone.
@@ -59,7 +57,6 @@ void selectGrabbedShape(QGraphicsScene *scene, const QGraphicsSceneMouseEvent *e
     scene->clearSelection();
     grabber->setSelected(true);
 }
-#endif
 
 bool moved(const QPointF &delta)
 {
@@ -72,40 +69,40 @@ SelectTool::SelectTool() : DrawTool(selection) { }
 
 void SelectTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mousePressEvent(event, scene);
     if (event->button() != Qt::LeftButton)
         return;
     if (!hoverHandle) {
         scene->mouseEvent(event);
-#ifdef DRAWING_TOUCH
-        selectGrabbedShape(scene, event);
-#endif
+        if (scene->options().pressSelectsShape)
+            selectGrabbedShape(scene, event);
     }
-    dragHandle = Dir_None;
-    selectMode = 0;
+    gesture.dragHandle = Dir_None;
+    gesture.selectMode = 0;
 
     const int selectedCount = scene->selectedItems().size();
     QGraphicsItem *item = singleSelectedItem(scene);
     if (item) {
-        dragHandle = handleAt(item, c_down);
-        if (dragHandle >= Dir_Control) {
-            selectMode = 5;
+        gesture.dragHandle = handleAt(item, gesture.down);
+        if (gesture.dragHandle >= Dir_Control) {
+            gesture.selectMode = 5;
             return;
         }
-        if (dragHandle != Dir_None) {
-            selectMode = 3;
-            opposite = resizeOrigin(item, dragHandle);
+        if (gesture.dragHandle != Dir_None) {
+            gesture.selectMode = 3;
+            opposite = resizeOrigin(item, gesture.dragHandle);
         } else {
-            selectMode = 2;
+            gesture.selectMode = 2;
         }
     } else if (selectedCount > 1) {
-        selectMode = 2;
+        gesture.selectMode = 2;
     }
-    if (selectMode == 0) {
-        selectMode = 1;
+    if (gesture.selectMode == 0) {
+        gesture.selectMode = 1;
         setViewDragMode(scene, QGraphicsView::RubberBandDrag);
     }
-    if (item && selectMode == 2) {
+    if (item && gesture.selectMode == 2) {
         outline.show(item, scene);
         startPos = item->pos();
     }
@@ -113,36 +110,38 @@ void SelectTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *sce
 
 void SelectTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     DrawTool::mouseMoveEvent(event, scene);
     const int selectedCount = scene->selectedItems().size();
     if (QGraphicsItem *item = singleSelectedItem(scene)) {
-        if (selectMode == 3 && dragHandle != Dir_None) {
+        if (gesture.selectMode == 3 && gesture.dragHandle != Dir_None) {
             resize(item, scene);
-        } else if (selectMode == 5) {
-            visitShape(item, [](auto *shape) { shape->controlTo(dragHandle, c_last); });
-            emit scene->itemControl(item, dragHandle, c_last, c_down);
+        } else if (gesture.selectMode == 5) {
+            visitShape(item, [&gesture](auto *shape) { shape->controlTo(gesture.dragHandle, gesture.last); });
+            emit scene->itemControl(item, gesture.dragHandle, gesture.last, gesture.down);
         } else {
             hover(item, event->scenePos(), scene);
         }
     }
-    if (selectMode == 2) {
+    if (gesture.selectMode == 2) {
         setViewCursor(scene, Qt::CrossCursor);
         if (QGraphicsPathItem *preview = outline.item())
-            preview->setPos(startPos + (c_last - c_down));
+            preview->setPos(startPos + (gesture.last - gesture.down));
     }
-    if (selectMode != 3 && selectedCount > 1)
+    if (gesture.selectMode != 3 && selectedCount > 1)
         scene->mouseEvent(event);
 }
 
 void SelectTool::resize(QGraphicsItem *item, DrawScene *scene)
 {
-    const QPointF last = item->mapFromScene(c_last);
-    const QPointF down = item->mapFromScene(c_down);
-    const bool scalesX = dragHandle != Dir_Top && dragHandle != Dir_Bottom;
-    const bool scalesY = dragHandle != Dir_Right && dragHandle != Dir_Left;
+    ToolState &gesture = scene->toolState();
+    const QPointF last = item->mapFromScene(gesture.last);
+    const QPointF down = item->mapFromScene(gesture.down);
+    const bool scalesX = gesture.dragHandle != Dir_Top && gesture.dragHandle != Dir_Bottom;
+    const bool scalesY = gesture.dragHandle != Dir_Right && gesture.dragHandle != Dir_Left;
     const double sx = axisFactor(last.x(), down.x(), opposite.x(), scalesX);
     const double sy = axisFactor(last.y(), down.y(), opposite.y(), scalesY);
-    const int dir = dragHandle;
+    const int dir = gesture.dragHandle;
     const QPointF origin = opposite;
     visitShape(item, [&](auto *shape) { shape->stretchBy(dir, sx, sy, origin); });
     emit scene->itemResize(item, dir, QPointF(sx, sy));
@@ -164,43 +163,44 @@ void SelectTool::hover(QGraphicsItem *item, const QPointF &scenePos, DrawScene *
 
 void SelectTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
+    ToolState &gesture = scene->toolState();
     if (event->button() != Qt::LeftButton)
         return;
     DrawTool::mouseReleaseEvent(event, scene);
-    const QPointF delta = c_last - c_down;
+    const QPointF delta = gesture.last - gesture.down;
     const int selectedCount = scene->selectedItems().size();
     if (QGraphicsItem *item = singleSelectedItem(scene)) {
-        if (selectMode == 2 && moved(delta))
+        if (gesture.selectMode == 2 && moved(delta))
             drop(item, scene);
-        else if ((selectMode == 3 || selectMode == 5) && moved(delta))
+        else if ((gesture.selectMode == 3 || gesture.selectMode == 5) && moved(delta))
             visitShape(item, [](auto *shape) { shape->normalizeGeometry(); });
-    } else if (selectedCount > 1 && selectMode == 2 && moved(delta)) {
+    } else if (selectedCount > 1 && gesture.selectMode == 2 && moved(delta)) {
         // Qt has moved the items along with the pointer already.
         emit scene->itemMoved(nullptr, delta);
     }
-    if (selectMode == 1)
+    if (gesture.selectMode == 1)
         setViewDragMode(scene, QGraphicsView::NoDrag);
 
     outline.clear();
     hoverHandle = false;
-    selectMode = 0;
-    dragHandle = Dir_None;
+    gesture.selectMode = 0;
+    gesture.dragHandle = Dir_None;
     opposite = QPointF();
     scene->mouseEvent(event);
 }
 
 void SelectTool::drop(QGraphicsItem *item, DrawScene *scene)
 {
-    const QPointF delta = c_last - c_down;
+    ToolState &gesture = scene->toolState();
+    const QPointF delta = gesture.last - gesture.down;
     QSizeF size;
     visitShape(item, [&](auto *shape) { size = QSizeF(shape->width(), shape->height()); });
     QPointF pos = startPos + delta;
     // The picture's edges hold the item; the upper bounds first, so that 0 wins for an
     // item larger than the picture.
-    pos.setX(qMax<qreal>(qMin<qreal>(pos.x(), sceneWidth - size.width()), 0));
-    pos.setY(qMax<qreal>(qMin<qreal>(pos.y(), sceneHeight - size.height()), 0));
+    pos.setX(qMax<qreal>(qMin<qreal>(pos.x(), gesture.bounds.width() - size.width()), 0));
+    pos.setY(qMax<qreal>(qMin<qreal>(pos.y(), gesture.bounds.height() - size.height()), 0));
     item->setPos(pos);
     emit scene->itemMoved(item, delta);
 }
 
-DRAWING_END_NAMESPACE

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "drawtool.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 // Selects, moves, resizes and edits the control points of shapes; the tool every other
 // tool returns to.
@@ -27,4 +25,3 @@ private:
     void drop(QGraphicsItem *item, DrawScene *scene);
 };
 
-DRAWING_END_NAMESPACE

@@ -8,7 +8,6 @@
 #include "drawscene.h"
 #include "shapevisit.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 namespace {
 
@@ -68,4 +67,3 @@ void pasteShapes(DrawScene *scene, QUndoStack *stack)
     }
 }
 
-DRAWING_END_NAMESPACE

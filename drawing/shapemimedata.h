@@ -1,6 +1,5 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QList>
 #include <QMimeData>
@@ -8,7 +7,6 @@
 class QGraphicsItem;
 class QUndoStack;
 
-DRAWING_BEGIN_NAMESPACE
 
 class DrawScene;
 
@@ -39,4 +37,3 @@ void cutShapes(DrawScene *scene, QUndoStack *stack);
 // AddShapeCommand each; does nothing unless the clipboard holds shapes.
 void pasteShapes(DrawScene *scene, QUndoStack *stack);
 
-DRAWING_END_NAMESPACE

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include "graphicsitem.h"
 #include "graphicsitemgroup.h"
 
-DRAWING_BEGIN_NAMESPACE
 
 // Calls `visit` with the item as its shape class (GraphicsItem* or GraphicsItemGroup*), so
 // that code can use the shared shape operations on either. Returns false for any other
@@ -24,4 +22,3 @@ bool visitShape(QGraphicsItem *item, Visit &&visit)
     return false;
 }
 
-DRAWING_END_NAMESPACE

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 
-DRAWING_BEGIN_NAMESPACE
 
 SizeHandleRect::SizeHandleRect(QGraphicsItem *parent, int dir, bool isControl)
     : QGraphicsRectItem(-3, -3, 6, 6, parent), m_dir(dir), m_isControl(isControl),
@@ -52,4 +51,3 @@ void SizeHandleRect::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
     painter->restore();
 }
 
-DRAWING_END_NAMESPACE

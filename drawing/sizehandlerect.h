@@ -1,11 +1,9 @@
 #pragma once
 
-#include "drawingnamespace.h"
 
 #include <QColor>
 #include <QGraphicsRectItem>
 
-DRAWING_BEGIN_NAMESPACE
 
 // A 6 x 6 handle square (or control point) on a shape; keeps its screen size at any zoom.
 class SizeHandleRect : public QGraphicsRectItem
@@ -36,4 +34,3 @@ private:
     QColor m_colour;
 };
 
-DRAWING_END_NAMESPACE

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     ZafFontInput font;
     font.number = key;
-    font.secury = key;
+    font.encryptionKey = key;
     font.jpeg = jpeg;
     font.chars = { ZafChar { key, 1, 2, 3, 4, 0.5, 0.5 } };
     const ZafResult result = buildZaf({ font });

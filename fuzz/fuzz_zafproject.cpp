@@ -13,9 +13,9 @@
 namespace {
 
 // Pictures named by the file are not opened: they could be anything on this machine.
-DrawScene *sceneWithoutPicture(int number, int secury, int filter, const QFileInfo &)
+FontScene *sceneWithoutPicture(int number, int encryptionKey, int filter, const QFileInfo &)
 {
-    return newFontScene(number, secury, filter, QFileInfo());
+    return newFontScene(number, encryptionKey, filter, QFileInfo());
 }
 
 ZafProjectError read(const QByteArray &bytes, FontImageList *images)

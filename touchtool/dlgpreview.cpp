@@ -1,7 +1,6 @@
 #include "dlgpreview.h"
 
-#include "drawscene.h"
-#include "drawtool.h"
+#include "pagescene.h"
 #include "projectinfo.h"
 #include "touchlog.h"
 
@@ -36,8 +35,11 @@ void DlgPreview::start(const PageMap &pages, int page)
 
     setItemsEditable(false);
     // A press in the preview must not draw a new area, whatever tool the editor had.
-    m_savedTool = DrawTool::c_drawShape;
-    DrawTool::c_drawShape = selection;
+    m_savedTools.clear();
+    for (PicMsg *page : qAsConst(m_pages)) {
+        m_savedTools.insert(page->scene, page->scene->mode());
+        page->scene->setMode(selection);
+    }
     ProjectInfo *info = ProjectInfo::instance();
     info->setAnimationPressed(false);
     info->setPreviewRunning(true);
@@ -92,7 +94,9 @@ void DlgPreview::stop()
         return;
     m_running = false;
     setItemsEditable(true);
-    DrawTool::c_drawShape = m_savedTool;
+    for (auto it = m_savedTools.constBegin(); it != m_savedTools.constEnd(); ++it)
+        it.key()->setMode(it.value());
+    m_savedTools.clear();
     ProjectInfo *info = ProjectInfo::instance();
     info->setPreviewRunning(false);
     info->setAnimationPressed(false);

@@ -3,6 +3,7 @@
 #include "picmsg.h"
 
 #include <QDialog>
+#include <QHash>
 
 #include "drawtypes.h"
 
@@ -41,7 +42,7 @@ private:
     PageMap m_pages;
     QGraphicsView *m_view = nullptr;
     bool m_running = false;
-    DrawShape m_savedTool = selection;
+    QHash<PageScene *, DrawShape> m_savedTools; // the editor's tool on each page
 };
 
 // Runs the preview of `pages` from `page` modally over `parent`.

@@ -21,9 +21,10 @@
 #include "dlgprorecord.h"
 #include "drawscene.h"
 #include "drawtool.h"
-#include "drawtools.h"
 #include "frmpicselect.h"
 #include "graphicsrectitem.h"
+#include "pagescene.h"
+#include "toucharea.h"
 #include "projectrecord.h"
 #include "scenecommands.h"
 #include "shapemimedata.h"
@@ -45,7 +46,8 @@ bool loadSwitchCatalogue(QTranslator *translator, const QString &name)
 
 bool isTouchArea(const QGraphicsItem *item)
 {
-    return item && item->type() == ShapeType && dynamic_cast<const GraphicsRectItem *>(item);
+    return item && item->type() == ShapeType && dynamic_cast<const GraphicsRectItem *>(item)
+        && touchFields(item);
 }
 
 } // namespace
@@ -54,7 +56,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_ws(new TouchWorkspace(this))
 {
-    installDrawTools();
     m_ws->setDialogParent(this);
     setupFrame();
     setupUi();
@@ -104,23 +105,28 @@ void MainWindow::connectWorkspace()
     connect(m_ws, &TouchWorkspace::recordOpened, this, &MainWindow::saveOpenRecord);
 }
 
-void MainWindow::connectScene(DrawScene *scene)
+void MainWindow::connectScene(PageScene *scene)
 {
     connect(scene, &QGraphicsScene::selectionChanged, this, &MainWindow::itemSelected);
     // The panel shows the new place or size before the command is recorded.
     connect(scene, &DrawScene::itemMoved, this,
         [this](QGraphicsItem *item) { itemShow(item ? item : editedArea()); });
     connect(scene, &DrawScene::itemResize, this, [this](QGraphicsItem *item) { itemShow(item); });
-    recordSceneChanges(scene, &m_undoStack);
+    recordSceneChanges(scene, &m_undoStack, RecordedChanges::Shapes);
     connect(scene, &DrawScene::positionChange, this, &MainWindow::positionChanged);
 }
 
-void MainWindow::showPage(int, DrawScene *scene)
+void MainWindow::showPage(int, PageScene *scene)
 {
     if (scene == m_scene)
         return;
+    // The chosen tool stays chosen from one page to the next.
+    if (m_scene)
+        m_tool = m_scene->mode();
     m_scene = scene;
     graphicsView->setScene(scene);
+    if (scene)
+        scene->setMode(m_tool);
     itemSelected();
 }
 
@@ -245,7 +251,9 @@ void MainWindow::zoomOut()
 
 void MainWindow::addShape()
 {
-    DrawTool::c_drawShape = sender() == actionRect ? rectangle : selection;
+    m_tool = sender() == actionRect ? rectangle : selection;
+    if (m_scene)
+        m_scene->setMode(m_tool);
 }
 
 void MainWindow::alignSelection()
@@ -365,7 +373,7 @@ void MainWindow::changeItem16(const QString &text)
     bool ok = false;
     const int value = text.toInt(&ok, 16);
     if (ok)
-        area->commond = value;
+        touchFields(area)->command = value;
 }
 
 void MainWindow::spSetVal(int value)
@@ -375,10 +383,11 @@ void MainWindow::spSetVal(int value)
         qCDebug(touchLog).noquote() << "no select item";
         return;
     }
+    TouchFields *fields = touchFields(area);
     if (sender() == sp_pixNum)
-        area->picNum = value;
+        fields->picNum = value;
     else if (sender() == sp_cartoon)
-        area->catoonNum = value;
+        fields->pressedPage = value;
 }
 
 void MainWindow::selectedPic(int who, int key)
@@ -394,12 +403,12 @@ void MainWindow::itemSelected()
 {
     const QList<QGraphicsItem *> selected = m_scene ? m_scene->selectedItems() : QList<QGraphicsItem *>();
     if (selected.size() == 1 && isTouchArea(selected.constFirst())) {
-        const auto *area = static_cast<const GraphicsRectItem *>(selected.constFirst());
+        const TouchFields *area = touchFields(selected.constFirst());
         // The spin boxes clamp; a value outside their range goes back to the area.
         const int picNum = area->picNum;
-        const int catoonNum = area->catoonNum;
+        const int pressedPage = area->pressedPage;
         sp_pixNum->setValue(picNum);
-        sp_cartoon->setValue(catoonNum);
+        sp_cartoon->setValue(pressedPage);
         itemShow(selected.constFirst());
         return;
     }
@@ -424,7 +433,7 @@ void MainWindow::itemShow(QGraphicsItem *item)
     txt_y->setText(QString::number(int(area->scenePos().y())));
     txt_w->setText(QString::number(int(area->width())));
     txt_h->setText(QString::number(int(area->height())));
-    txt_com->setText(QString::number(area->commond, 16));
+    txt_com->setText(QString::number(touchFields(item)->command, 16));
 }
 
 void MainWindow::positionChanged(int x, int y)

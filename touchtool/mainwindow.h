@@ -5,6 +5,9 @@
 #include <QUndoStack>
 
 #include "drawingfwd.h"
+#include "drawtypes.h"
+
+class PageScene;
 
 class QAction;
 class QActionGroup;
@@ -39,7 +42,7 @@ public:
     QUndoStack *undoStack() { return &m_undoStack; }
     // The frame the user sees, moves and closes; it holds the title bar and this window.
     QWidget *frame() const { return m_frame; }
-    DrawScene *currentScene() const { return m_scene; }
+    PageScene *currentScene() const { return m_scene; }
     // Whether the language switch last made Chinese active.
     static bool chineseActive();
 
@@ -147,8 +150,8 @@ private:
     QWidget *setupPropertyPanel();
     void retranslateUi();
     void connectWorkspace();
-    void connectScene(DrawScene *scene);
-    void showPage(int number, DrawScene *scene);
+    void connectScene(PageScene *scene);
+    void showPage(int number, PageScene *scene);
     void showPicSelect(int who);
     // Opens a project by path (recent projects, command line), without recording it.
     void openProjectFile(const QString &fileName);
@@ -157,7 +160,8 @@ private:
 
     TouchWorkspace *m_ws = nullptr;
     QWidget *m_frame = nullptr;
-    DrawScene *m_scene = nullptr;
+    PageScene *m_scene = nullptr;
+    DrawShape m_tool = selection; // the tool for the next page shown
     QUndoStack m_undoStack;
     QActionGroup *m_toolGroup = nullptr;
     QTimer *m_actionTimer = nullptr;

@@ -1,6 +1,6 @@
 #include "frmpropertyedit.h"
 
-#include "graphicsrectitem.h"
+#include "character.h"
 #include "zaflog.h"
 
 #include <QFormLayout>
@@ -20,18 +20,19 @@ void onValue(QSpinBox *spin, QObject *context, std::function<void(int)> apply)
 
 } // namespace
 
-FrmPropertyEdit::FrmPropertyEdit(GraphicsRectItem *item, DrawScene *scene, QWidget *parent)
-    : QDialog(parent), m_item(item)
+FrmPropertyEdit::FrmPropertyEdit(GraphicsRectItem *item, FontScene *scene, QWidget *parent)
+    : QDialog(parent), m_item(item), m_fields(characterFields(item))
 {
+    Q_ASSERT(m_fields);
     Q_UNUSED(scene)
     setWindowTitle(tr("字符编辑"));
     setWindowModality(Qt::WindowModal);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    qCDebug(zafLog).nospace() << "编辑窗口 asc=" << item->asc;
+    qCDebug(zafLog).nospace() << "编辑窗口 asc=" << m_fields->asc;
 
     auto *form = new QFormLayout(this);
-    m_editAsc = new QLineEdit(QString::number(item->asc, 16), this);
+    m_editAsc = new QLineEdit(QString::number(m_fields->asc, 16), this);
     m_editAsc->setObjectName(QStringLiteral("editAsc"));
     m_editAsc->setValidator(new QRegularExpressionValidator(
             QRegularExpression(QStringLiteral("[a-fA-F0-9]{2}")), m_editAsc));
@@ -43,16 +44,16 @@ FrmPropertyEdit::FrmPropertyEdit(GraphicsRectItem *item, DrawScene *scene, QWidg
     QSpinBox *spinWidth = addSpin(QStringLiteral("spinWidth"), tr("宽度："), int(item->width()));
     QSpinBox *spinHeight =
             addSpin(QStringLiteral("spinHeight"), tr("高度："), int(item->height()));
-    QSpinBox *spinRcX = addSpin(QStringLiteral("spinRcX"), tr("旋转中心点X："), int(item->rc_x));
-    QSpinBox *spinRcY = addSpin(QStringLiteral("spinRcY"), tr("旋转中心点Y："), int(item->rc_y));
+    QSpinBox *spinRcX = addSpin(QStringLiteral("spinRcX"), tr("旋转中心点X："), int(m_fields->rc_x));
+    QSpinBox *spinRcY = addSpin(QStringLiteral("spinRcY"), tr("旋转中心点Y："), int(m_fields->rc_y));
 
     connect(m_editAsc, &QLineEdit::textEdited, this, &FrmPropertyEdit::ascEdited);
     onValue(spinX, this, [this](int v) { m_item->setX(v); applied(); });
     onValue(spinY, this, [this](int v) { m_item->setY(v); applied(); });
     onValue(spinWidth, this, [this](int v) { m_item->setWidth(v); applied(); });
     onValue(spinHeight, this, [this](int v) { m_item->setHeight(v); applied(); });
-    onValue(spinRcX, this, [this](int v) { m_item->rc_x = v; applied(); });
-    onValue(spinRcY, this, [this](int v) { m_item->rc_y = v; applied(); });
+    onValue(spinRcX, this, [this](int v) { m_fields->rc_x = v; applied(); });
+    onValue(spinRcY, this, [this](int v) { m_fields->rc_y = v; applied(); });
 }
 
 QSpinBox *FrmPropertyEdit::addSpin(const QString &name, const QString &label, int value)
@@ -71,7 +72,7 @@ void FrmPropertyEdit::ascEdited(const QString &text)
     const int key = text.toInt(&ok, 16);
     if (!ok)
         return;
-    m_item->asc = key;
+    m_fields->asc = key;
     emit changeItem(m_item);
 }
 

@@ -4,8 +4,11 @@
 
 #include "drawingfwd.h"
 
+class FontScene;
+
 class QLineEdit;
 class QSpinBox;
+struct CharacterFields;
 
 // The character editor: key, position, size and rotation centre of one character, applied
 // as they are typed.
@@ -14,7 +17,7 @@ class FrmPropertyEdit : public QDialog
     Q_OBJECT
 
 public:
-    FrmPropertyEdit(GraphicsRectItem *item, DrawScene *scene, QWidget *parent = nullptr);
+    FrmPropertyEdit(GraphicsRectItem *item, FontScene *scene, QWidget *parent = nullptr);
 
 signals:
     void changeItem(GraphicsRectItem *item);
@@ -27,5 +30,6 @@ private:
     void applied();
 
     GraphicsRectItem *m_item;
+    CharacterFields *m_fields; // the same item's key and rotation centre
     QLineEdit *m_editAsc;
 };

@@ -18,11 +18,11 @@
 #include "dlgnewpro.h"
 #include "drawscene.h"
 #include "drawtool.h"
-#include "drawtools.h"
 #include "drawview.h"
 #include "frmpropertyedit.h"
 #include "glyphscene.h"
-#include "graphicsrectitem.h"
+#include "character.h"
+#include "fontscene.h"
 #include "prompt.h"
 #include "scenecommands.h"
 #include "shapemimedata.h"
@@ -49,7 +49,6 @@ MainWindow::MainWindow(QWidget *parent, bool askForProjectAtStart)
     : QMainWindow(parent)
     , m_ws(new ZafWorkspace(this))
 {
-    installDrawTools();
     m_ws->setDialogParent(this);
     setupUi();
     retranslateUi();
@@ -102,10 +101,10 @@ void MainWindow::connectWorkspace()
     connect(m_ws, &ZafWorkspace::progress, this, &MainWindow::showProgress);
 }
 
-void MainWindow::connectScene(DrawScene *scene)
+void MainWindow::connectScene(FontScene *scene)
 {
     connect(scene, &QGraphicsScene::selectionChanged, this, &MainWindow::itemSelected);
-    recordSceneChanges(scene, &m_undoStack);
+    recordSceneChanges(scene, &m_undoStack, RecordedChanges::ShapesRotationsAndControlPoints);
     // The panel follows a character that is moved or resized.
     connect(scene, &DrawScene::itemMoved, this, &MainWindow::itemSelected);
     connect(scene, &DrawScene::itemResize, this, &MainWindow::itemSelected);
@@ -114,17 +113,19 @@ void MainWindow::connectScene(DrawScene *scene)
     connect(scene, &DrawScene::itemAttrSet, this, &MainWindow::propertyWinShow);
 }
 
-void MainWindow::showScene(DrawScene *scene)
+void MainWindow::showScene(FontScene *scene)
 {
     if (scene == m_scene)
         return;
     // Commands of another font image would change what the user no longer sees.
     m_undoStack.clear();
+    // The chosen tool stays chosen from one picture to the next.
+    if (m_scene)
+        m_tool = m_scene->mode();
     m_scene = scene;
     graphicsView->setScene(scene);
     if (scene) {
-        DrawTool::sceneWidth = int(scene->sceneRect().width());
-        DrawTool::sceneHeight = int(scene->sceneRect().height());
+        scene->setMode(m_tool);
         graphicsView->updateRuler();
     }
     itemSelected();
@@ -216,7 +217,9 @@ void MainWindow::zoomOut()
 
 void MainWindow::chooseTool(int shape)
 {
-    DrawTool::c_drawShape = DrawShape(shape);
+    m_tool = DrawShape(shape);
+    if (m_scene)
+        m_scene->setMode(m_tool);
 }
 
 void MainWindow::scanImage()
@@ -312,7 +315,7 @@ void MainWindow::writeTable()
     tableWidget->setRowCount(rows.size());
     for (int row = 0; row < rows.size(); ++row) {
         const FontImageRow &r = rows[row];
-        const QString texts[] = { r.number, r.fileName, r.filter, r.secury };
+        const QString texts[] = { r.number, r.fileName, r.filter, r.encryptionKey };
         for (int column = 0; column < 4; ++column) {
             auto *cell = new QTableWidgetItem(texts[column]);
             if (column < 2)
@@ -335,7 +338,7 @@ void MainWindow::onTableItemChanged(QTableWidgetItem *item)
     if (item->column() == 2)
         image->second->scene->filter = value;
     else
-        image->second->scene->secury = value;
+        image->second->scene->encryptionKey = value;
 }
 
 QGraphicsItem *MainWindow::firstSelected() const
@@ -358,16 +361,17 @@ void MainWindow::itemSelected()
 void MainWindow::itemShow(QGraphicsItem *item)
 {
     auto *rect = dynamic_cast<GraphicsRectItem *>(item);
-    if (!rect)
+    const CharacterFields *fields = characterFields(item);
+    if (!rect || !fields)
         return;
     m_fillingPanel = true;
-    editAsc->setText(lowerHex(rect->asc));
+    editAsc->setText(lowerHex(fields->asc));
     spinX->setValue(int(rect->pos().x()));
     spinY->setValue(int(rect->pos().y()));
     spinWidth->setValue(int(rect->width()));
     spinHeight->setValue(int(rect->height()));
-    spinRcX->setValue(int(rect->rc_x));
-    spinRcY->setValue(int(rect->rc_y));
+    spinRcX->setValue(int(fields->rc_x));
+    spinRcY->setValue(int(fields->rc_y));
     m_fillingPanel = false;
 }
 
@@ -389,9 +393,9 @@ void MainWindow::ascValInputed(const QString &text)
     }
     bool ok = false;
     const int key = text.toInt(&ok, 16);
-    auto *rect = dynamic_cast<GraphicsRectItem *>(item);
-    if (ok && rect)
-        rect->asc = key;
+    CharacterFields *fields = characterFields(item);
+    if (ok && fields && dynamic_cast<GraphicsRectItem *>(item))
+        fields->asc = key;
 }
 
 void MainWindow::changeItem()
@@ -433,7 +437,7 @@ void MainWindow::propertyWinShow()
         return;
     }
     auto *rect = selected.isEmpty() ? nullptr : dynamic_cast<GraphicsRectItem *>(selected.constFirst());
-    if (!rect) {
+    if (!rect || !characterFields(rect)) {
         Prompt::current().information(this, notice, tr("未选择字符"));
         return;
     }

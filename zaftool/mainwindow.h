@@ -6,7 +6,10 @@
 #include <QUndoStack>
 
 #include "drawingfwd.h"
+#include "drawtypes.h"
 #include "titledrag.h"
+
+class FontScene;
 
 class QAction;
 class QActionGroup;
@@ -40,7 +43,7 @@ public:
     ZafWorkspace *workspace() const { return m_ws; }
     QUndoStack *undoStack() { return &m_undoStack; }
     // The scene in the view; null when none is shown.
-    DrawScene *currentScene() const { return m_scene; }
+    FontScene *currentScene() const { return m_scene; }
 
     // The form, by the object names the tests and the catalogue rely on.
     TitleBar *titleBar = nullptr;
@@ -144,8 +147,8 @@ private:
     QWidget *setupCharacterPanel();
     void retranslateUi();
     void connectWorkspace();
-    void connectScene(DrawScene *scene);
-    void showScene(DrawScene *scene);
+    void connectScene(FontScene *scene);
+    void showScene(FontScene *scene);
     void clearCharacterFields();
     void askForProject();
     void chooseTool(int shape);
@@ -154,7 +157,8 @@ private:
     QGraphicsItem *firstSelected() const;
 
     ZafWorkspace *m_ws = nullptr;
-    DrawScene *m_scene = nullptr;
+    FontScene *m_scene = nullptr;
+    DrawShape m_tool = selection; // the tool for the next picture shown
     QUndoStack m_undoStack;
     QActionGroup *m_toolGroup = nullptr;
     QTimer *m_actionTimer = nullptr;

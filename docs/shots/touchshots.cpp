@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <QGraphicsItem>
 
+#include "pagescene.h"
 #include "dlgpreview.h"
 #include "drawscene.h"
 #include "mainwindow.h"

@@ -2,6 +2,8 @@
 #include <QGraphicsItem>
 #include <QTableWidget>
 
+#include "character.h"
+#include "fontscene.h"
 #include "drawscene.h"
 #include "frmpropertyedit.h"
 #include "graphicsrectitem.h"
@@ -24,7 +26,7 @@ int main(int argc, char **argv)
     window.workspace()->loadFile(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/zaf/lumo.prozaf"));
     GraphicsRectItem *character = nullptr;
     for (QGraphicsItem *item : window.currentScene()->items())
-        if ((character = dynamic_cast<GraphicsRectItem *>(item)) && character->asc == 0x32)
+        if ((character = dynamic_cast<GraphicsRectItem *>(item)) && characterFields(character)->asc == 0x32)
             break;
     if (character)
         character->setSelected(true);

@@ -43,7 +43,7 @@ ZafFontInput font(
 {
     ZafFontInput input;
     input.number = number;
-    input.secury = secury;
+    input.encryptionKey = secury;
     input.filter = filter;
     input.file = QStringLiteral("%1.jpg").arg(number);
     input.jpeg = picture;

@@ -1,3 +1,5 @@
+#include "toucharea.h"
+#include "pagescene.h"
 #include "testfiles.h"
 #include "programrun.h"
 #include "unwritable.h"
@@ -23,15 +25,15 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 GraphicsRectItem *addArea(
-    DrawScene *scene, const QRectF &box, int picNum, int catoonNum, int commond, bool round = false)
+    PageScene *scene, const QRectF &box, int picNum, int pressedPage, int command, bool round = false)
 {
-    auto *area = new GraphicsRectItem(QRect(0, 0, 1, 1), round);
+    auto *area = new TouchArea(QRect(0, 0, 1, 1), round);
     area->setWidth(box.width());
     area->setHeight(box.height());
     area->setPos(box.topLeft());
-    area->picNum = picNum;
-    area->catoonNum = catoonNum;
-    area->commond = commond;
+    touchFields(area)->picNum = picNum;
+    touchFields(area)->pressedPage = pressedPage;
+    touchFields(area)->command = command;
     scene->addItem(area);
     return area;
 }
@@ -39,13 +41,13 @@ GraphicsRectItem *addArea(
 // Pages 7, 2 and 40 with areas of every kind the device file treats apart.
 void drawProject(TouchWorkspace *ws)
 {
-    DrawScene *two = ws->pages.value(2)->scene;
+    PageScene *two = ws->pages.value(2)->scene;
     addArea(two, QRectF(10.7, 20.2, 30.9, 5.5), 4, 0, 0x1234);
     addArea(two, QRectF(-3.5, 100.25, 50, 20), 7, -1, -1, true);
     addArea(two, QRectF(0, 0, 0, 12), 1, 1, 1);
     GraphicsRectItem *low = addArea(two, QRectF(200, 10, 60.4, 60.6), 40, 2, 0xFFFF);
     low->setZValue(-1);
-    DrawScene *seven = ws->pages.value(7)->scene;
+    PageScene *seven = ws->pages.value(7)->scene;
     GraphicsRectItem *a = addArea(seven, QRectF(1, 1, 10, 10), 2, -1, 10);
     GraphicsRectItem *b = addArea(seven, QRectF(20, 1, 10, 10), 2, -1, 11);
     seven->createGroup({ a, b });

@@ -78,10 +78,10 @@ void TestLumoZaf::makeProject()
     m_p->add({ QStringLiteral("9.png"), QStringLiteral("4.png") });
     addChar(m_p->scene(4), QRect(1, 2, 5, 4), 0x41);
     GraphicsRectItem *centred = addChar(m_p->scene(4), QRect(8, 2, 6, 7), 0x0A);
-    centred->rc_x = 1.5;
-    centred->rc_y = 6;
+    characterFields(centred)->rc_x = 1.5;
+    characterFields(centred)->rc_y = 6;
     addChar(m_p->scene(9), QRect(20, 10, 10, 10), 0xFF);
-    m_p->scene(9)->secury = 0;
+    m_p->scene(9)->encryptionKey = 0;
     m_p->scene(9)->filter = 5;
     QVERIFY(m_p->ws.save());
 }

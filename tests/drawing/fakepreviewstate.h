@@ -1,6 +1,6 @@
 #pragma once
 
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
 
 #include "previewstate.h"
 

@@ -7,6 +7,7 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include "toolshapes.h"
 #include "commands.h"
 #include "drawscene.h"
 #include "graphicsitemgroup.h"
@@ -18,7 +19,7 @@ namespace {
 // A rectangle whose top-left corner, and position, is (x, y).
 GraphicsRectItem *addRect(DrawScene *scene, int x, int y, int w, int h, bool round = false)
 {
-    auto *item = new GraphicsRectItem(QRect(x, y, w, h), round);
+    auto *item = new ToolRect(QRect(x, y, w, h), round);
     item->normalizeGeometry();
     scene->addItem(item);
     return item;
@@ -94,7 +95,7 @@ void TestCommands::init()
 
 void TestCommands::moveItem()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 30, 40);
     item->setPos(15, 27);
@@ -109,7 +110,7 @@ void TestCommands::moveItem()
 // The main window's slot: a null item means the scene's selection.
 void TestCommands::nudgeMovesSelectionOnce()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     connect(&scene, &DrawScene::itemMoved, &stack,
             [&](QGraphicsItem *item, const QPointF &delta) {
@@ -171,7 +172,7 @@ void TestCommands::resize()
     QFETCH(QList<QPointF>, steps);
     QFETCH(QRectF, after);
 
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 100, 50);
     const QPointF origin = item->oppositeHandlePosition(handle);
@@ -194,7 +195,7 @@ void TestCommands::resize()
 
 void TestCommands::resizeMerge()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 0, 0, 100, 50);
     auto *other = addRect(&scene, 200, 0, 100, 50);
@@ -218,7 +219,7 @@ void TestCommands::resizeMerge()
 
 void TestCommands::separateDragsUndoToTheirStart()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 100, 50);
     const QRectF start = item->sceneBoundingRect();
@@ -238,7 +239,7 @@ void TestCommands::separateDragsUndoToTheirStart()
     QCOMPARE(item->sceneBoundingRect(), start);
 
     QUndoStack controls;
-    auto *round = new GraphicsRectItem(QRect(0, 0, 100, 60), true);
+    auto *round = new ToolRect(QRect(0, 0, 100, 60), true);
     scene.addItem(round);
     round->normalizeGeometry();
     const double startRatio = round->xRatio();
@@ -286,7 +287,7 @@ void TestCommands::mirroredHandle()
 
 void TestCommands::controlRadius()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 100, 50, true);
     const QPointF press(100, 20); // handle 10, 10 % in from the right
@@ -307,7 +308,7 @@ void TestCommands::controlRadius()
 
 void TestCommands::rotate()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 0, 0, 10, 10);
     item->setRotation(30);
@@ -321,7 +322,7 @@ void TestCommands::rotate()
 
 void TestCommands::addUndoRedo()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 30, 40);
     const int created = AddShapeCommand::createdShapes();
@@ -340,7 +341,7 @@ void TestCommands::addUndoRedo()
 
 void TestCommands::addOwnership()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     QPointer<GraphicsRectItem> kept = addRect(&scene, 0, 0, 10, 10);
     QPointer<GraphicsRectItem> undone = addRect(&scene, 20, 0, 10, 10);
@@ -358,7 +359,7 @@ void TestCommands::addOwnership()
 void TestCommands::commandsOutliveScene()
 {
     QUndoStack stack;
-    auto *scene = new DrawScene;
+    auto *scene = new ToolScene;
     auto *a = addRect(scene, 0, 0, 10, 10);
     auto *b = addRect(scene, 20, 0, 10, 10);
     stack.push(new AddShapeCommand(a, scene));
@@ -372,7 +373,7 @@ void TestCommands::commandsOutliveScene()
 
 void TestCommands::removeSelection()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     QPointer<GraphicsRectItem> a = addRect(&scene, 0, 0, 10, 10);
     QPointer<GraphicsRectItem> b = addRect(&scene, 20, 30, 10, 10);
@@ -397,7 +398,7 @@ void TestCommands::removeSelection()
 
 void TestCommands::groupUndo()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *a = addRect(&scene, 0, 0, 10, 10);
     auto *b = addRect(&scene, 30, 40, 10, 10);
@@ -422,7 +423,7 @@ void TestCommands::groupUndo()
 
 void TestCommands::unGroupUndo()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *a = addRect(&scene, 0, 0, 10, 10);
     auto *b = addRect(&scene, 30, 40, 10, 10);
@@ -477,7 +478,7 @@ void TestCommands::texts()
     QFETCH(QString, afterUndo);
     QFETCH(QString, afterRedo);
 
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *item = addRect(&scene, 10, 20, 100, 50, true);
     auto *other = addRect(&scene, 200, 20, 10, 10);
@@ -531,7 +532,7 @@ void TestCommands::pasteWithoutShapes()
     QFETCH(QString, text);
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     addRect(&scene, 0, 0, 10, 10);
     pasteShapes(&scene, &stack);
@@ -541,7 +542,7 @@ void TestCommands::pasteWithoutShapes()
 
 void TestCommands::copyNothingPastesNothing()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     addRect(&scene, 0, 0, 10, 10);
     copyShapes(&scene);
@@ -554,21 +555,21 @@ void TestCommands::copyNothingPastesNothing()
 
 void TestCommands::copyPasteIntoOtherScene()
 {
-    DrawScene source;
+    ToolScene source;
     auto *plain = addRect(&source, 12, 34, 40, 30);
     auto *round = addRect(&source, 100, 50, 20, 10, true);
     auto *unselected = addRect(&source, 300, 300, 5, 5);
     plain->setZValue(3);
     round->setRatios(0.25, 0.4);
-#ifdef DRAWING_ZAF
-    plain->asc = 0x41;
-    plain->rc_x = 7;
-    plain->rc_y = 8;
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(plain)->asc = 0x41;
+    fieldsOf(plain)->rc_x = 7;
+    fieldsOf(plain)->rc_y = 8;
 #endif
-#ifdef DRAWING_TOUCH
-    plain->picNum = 5;
-    plain->catoonNum = 6;
-    plain->commond = 1234;
+#ifdef WITH_TOUCH_SHAPES
+    fieldsOf(plain)->picNum = 5;
+    fieldsOf(plain)->pressedPage = 6;
+    fieldsOf(plain)->command = 1234;
 #endif
     plain->setSelected(true);
     round->setSelected(true);
@@ -577,7 +578,7 @@ void TestCommands::copyPasteIntoOtherScene()
     QCOMPARE(shapesOf(source).size(), 3);
     QCOMPARE(plain->zValue(), 3.0);
 
-    DrawScene target;
+    ToolScene target;
     QUndoStack stack;
     pasteShapes(&target, &stack);
     QCOMPARE(stack.count(), 2);
@@ -598,29 +599,29 @@ void TestCommands::copyPasteIntoOtherScene()
     QCOMPARE(plainCopy->zValue(), 3.2);
     QCOMPARE(roundCopy->xRatio(), 0.25);
     QCOMPARE(roundCopy->yRatio(), 0.4);
-#ifdef DRAWING_ZAF
-    QCOMPARE(plainCopy->asc, 0x41);
-    QCOMPARE(plainCopy->rc_x, 7.0);
-    QCOMPARE(plainCopy->rc_y, 8.0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(plainCopy)->asc, 0x41);
+    QCOMPARE(fieldsOf(plainCopy)->rc_x, 7.0);
+    QCOMPARE(fieldsOf(plainCopy)->rc_y, 8.0);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(plainCopy->picNum, 5);
-    QCOMPARE(plainCopy->catoonNum, 6);
-    QCOMPARE(plainCopy->commond, 1234);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(plainCopy)->picNum, 5);
+    QCOMPARE(fieldsOf(plainCopy)->pressedPage, 6);
+    QCOMPARE(fieldsOf(plainCopy)->command, 1234);
 #endif
     QVERIFY(!target.items().contains(unselected));
 }
 
 void TestCommands::pasteUndoRedo()
 {
-    DrawScene source;
+    ToolScene source;
     auto *a = addRect(&source, 12, 34, 40, 30);
     auto *b = addRect(&source, 60, 70, 10, 10);
     a->setSelected(true);
     b->setSelected(true);
     copyShapes(&source);
 
-    DrawScene target;
+    ToolScene target;
     QUndoStack stack;
     pasteShapes(&target, &stack);
     QList<QRectF> boxes;
@@ -642,7 +643,7 @@ void TestCommands::pasteUndoRedo()
 
 void TestCommands::cutUndo()
 {
-    DrawScene scene;
+    ToolScene scene;
     QUndoStack stack;
     auto *a = addRect(&scene, 12, 34, 40, 30);
     auto *b = addRect(&scene, 60, 70, 10, 10);

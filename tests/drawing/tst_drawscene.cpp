@@ -1,3 +1,4 @@
+#include "toolshapes.h"
 #include "drawscene.h"
 #include "drawtool.h"
 #include "fakepreviewstate.h"
@@ -58,9 +59,16 @@ private:
     }
 };
 
-// Tests register their tools under a kind no production tool of this program uses here.
-constexpr DrawShape TestShape = bezier;
-constexpr DrawShape UnregisteredShape = polyline;
+// Tests add their tools under kinds that no tool of a scene has.
+constexpr DrawShape TestShape = DrawShape(100);
+constexpr DrawShape UnregisteredShape = DrawShape(101);
+
+RecordingTool &addRecordingTool(DrawScene &scene, DrawShape key)
+{
+    auto *tool = new RecordingTool(key);
+    scene.addTool(tool);
+    return *tool;
+}
 
 void sendMouse(QGraphicsScene &scene, QEvent::Type type, const QPointF &pos)
 {
@@ -80,7 +88,7 @@ void sendKey(QGraphicsScene &scene, QEvent::Type type, int key, bool autoRepeat 
 
 GraphicsRectItem *addRect(QGraphicsScene &scene, const QRectF &geometry)
 {
-    auto *item = new GraphicsRectItem(QRect(0, 0, int(geometry.width()), int(geometry.height())),
+    auto *item = new ToolRect(QRect(0, 0, int(geometry.width()), int(geometry.height())),
                                       false);
     item->setPos(geometry.topLeft());
     scene.addItem(item);
@@ -138,7 +146,6 @@ class TestDrawScene : public QObject
 
 private slots:
     void initTestCase();
-    void init();
 
     void hiddenEmptyItem();
     void constructionDefaults();
@@ -164,7 +171,7 @@ private slots:
     void createGroupOutsideScene();
     void destroyGroupRestoresMembers();
 
-    void registryFirstRegisteredWins();
+    void firstToolOfAKindWins();
     void mouseDispatchToCurrentTool();
     void mouseEventsWithoutToolAreDropped();
     void positionChangeTruncates_data();
@@ -178,7 +185,7 @@ private slots:
     void doubleClickOnShape();
 
     void backgroundPicture();
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
     void releaseClearsAnimationFlag();
 #endif
 };
@@ -188,18 +195,9 @@ void TestDrawScene::initTestCase()
     qRegisterMetaType<QGraphicsItem *>();
 }
 
-void TestDrawScene::init()
-{
-    DrawTool::c_drawShape = selection;
-    DrawTool::c_down = QPointF();
-    DrawTool::c_last = QPointF();
-    DrawTool::sceneWidth = 0;
-    DrawTool::sceneHeight = 0;
-}
-
 void TestDrawScene::hiddenEmptyItem()
 {
-    DrawScene scene;
+    ToolScene scene;
     QCOMPARE(scene.items().size(), 1);
     QGraphicsRectItem *empty = scene.emptyItem();
     QVERIFY(empty);
@@ -214,15 +212,21 @@ void TestDrawScene::hiddenEmptyItem()
 
 void TestDrawScene::constructionDefaults()
 {
-    DrawScene scene;
+    ToolScene scene;
     QCOMPARE(scene.metaObject()->className(), "DrawScene");
     QCOMPARE(scene.nudgeDelta, QPointF(0, 0));
     QVERIFY(!scene.nudged);
-    QVERIFY(scene.file.isEmpty());
-#ifdef DRAWING_ZAF
-    QCOMPARE(scene.secury, 1);
-    QCOMPARE(scene.filter, 32);
-    QVERIFY(!scene.background);
+    QCOMPARE(scene.mode(), selection);
+#ifdef WITH_CHARACTER_SHAPES
+    FontScene font;
+    QVERIFY(font.file.isEmpty());
+    QCOMPARE(font.encryptionKey, 1);
+    QCOMPARE(font.filter, 32);
+    QVERIFY(!font.background);
+#endif
+#ifdef WITH_TOUCH_SHAPES
+    PageScene page{QFileInfo()};
+    QVERIFY(page.file.isEmpty());
 #endif
 }
 
@@ -236,7 +240,7 @@ void TestDrawScene::alignSingleItemDoesNothing_data()
 void TestDrawScene::alignSingleItemDoesNothing()
 {
     QFETCH(int, mode);
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *item = addRect(scene, QRectF(10, 6, 20, 30));
     item->setSelected(true);
     QSignalSpy moved(&scene, &DrawScene::itemMoved);
@@ -280,7 +284,7 @@ void TestDrawScene::alignEdgesAndCentres()
     QFETCH(int, mode);
     QFETCH(QRectF, reference);
     QFETCH(QRectF, expected);
-    DrawScene scene;
+    ToolScene scene;
     const QRectF start(50, 70, 8, 11);
     const QList<GraphicsRectItem *> rects = selectRects(scene, {reference, start});
     QSignalSpy moved(&scene, &DrawScene::itemMoved);
@@ -303,7 +307,7 @@ void TestDrawScene::alignEdgesAndCentres()
 // convert a coordinate past the integer range (undefined, and caught by the sanitizers).
 void TestDrawScene::alignToFarReferenceStaysInRange()
 {
-    DrawScene scene;
+    ToolScene scene;
     const QList<GraphicsRectItem *> rects
         = selectRects(scene, {QRectF(1e15, -1e15, 20, 30), QRectF(50, 70, 8, 11)});
 
@@ -348,7 +352,7 @@ void TestDrawScene::distribute()
     QFETCH(QList<qreal>, sizes);
     QFETCH(QList<qreal>, expected);
     const bool horizontal = mode == 7;
-    DrawScene scene;
+    ToolScene scene;
     QList<QRectF> geometries;
     for (int i = 0; i < starts.size(); ++i) {
         geometries.append(horizontal ? QRectF(starts.at(i), 5, sizes.at(i), 7)
@@ -417,7 +421,7 @@ void TestDrawScene::equalise()
     QFETCH(int, dir);
     QFETCH(QPointF, scale);
     QFETCH(QSizeF, expected);
-    DrawScene scene;
+    ToolScene scene;
     const QList<GraphicsRectItem *> rects =
         selectRects(scene, {QRectF(10, 10, 40, 30), QRectF(QPointF(100, 50), size)});
     GraphicsRectItem *other = rects.at(1);
@@ -442,7 +446,7 @@ void TestDrawScene::equalise()
 
 void TestDrawScene::alignMovesGroupNotMembers()
 {
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *loose = addRect(scene, QRectF(10, 100, 20, 10));
     GraphicsRectItem *first = addRect(scene, QRectF(60, 0, 10, 10));
     GraphicsRectItem *second = addRect(scene, QRectF(90, 30, 10, 10));
@@ -469,7 +473,7 @@ void TestDrawScene::alignMovesGroupNotMembers()
 
 void TestDrawScene::alignSkipsSelectedGroupMember()
 {
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *loose = addRect(scene, QRectF(10, 100, 20, 10));
     GraphicsRectItem *member = addRect(scene, QRectF(60, 0, 10, 10));
     loose->setSelected(true);
@@ -514,7 +518,7 @@ void TestDrawScene::arrowKeysNudgeOncePerRelease()
     QFETCH(int, key);
     QFETCH(QPointF, step);
     QFETCH(bool, releaseOnRepeat);
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *a = addRect(scene, QRectF(10, 10, 5, 5));
     GraphicsRectItem *b = addRect(scene, QRectF(40, 20, 5, 5));
     GraphicsRectItem *idle = addRect(scene, QRectF(70, 30, 5, 5));
@@ -549,7 +553,7 @@ void TestDrawScene::arrowKeysNudgeOncePerRelease()
 
 void TestDrawScene::keysWithoutNudgeEmitNothing()
 {
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *item = addRect(scene, QRectF(10, 10, 5, 5));
     item->setSelected(true);
     QSignalSpy moved(&scene, &DrawScene::itemMoved);
@@ -570,7 +574,7 @@ void TestDrawScene::keysWithoutNudgeEmitNothing()
 
 void TestDrawScene::createGroupKeepsScenePositions()
 {
-    DrawScene scene;
+    ToolScene scene;
     const QList<QRectF> geometries = {QRectF(10, 20, 30, 40), QRectF(70, 5, 10, 10),
                                       QRectF(25.5, 90, 4, 6)};
     QList<QGraphicsItem *> items;
@@ -600,13 +604,13 @@ void TestDrawScene::createGroupKeepsScenePositions()
 
 void TestDrawScene::createGroupUnderCommonAncestor()
 {
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *outer = addRect(scene, QRectF(0, 0, 200, 200));
-    auto *holder = new GraphicsRectItem(QRect(0, 0, 100, 100), false, outer);
+    auto *holder = new ToolRect(QRect(0, 0, 100, 100), false, outer);
     holder->setPos(20, 20);
-    auto *a = new GraphicsRectItem(QRect(0, 0, 10, 10), false, holder);
+    auto *a = new ToolRect(QRect(0, 0, 10, 10), false, holder);
     a->setPos(5, 5);
-    auto *b = new GraphicsRectItem(QRect(0, 0, 10, 10), false, holder);
+    auto *b = new ToolRect(QRect(0, 0, 10, 10), false, holder);
     b->setPos(40, 30);
     const QRectF aBefore = a->sceneBoundingRect();
     const QRectF bBefore = b->sceneBoundingRect();
@@ -623,10 +627,10 @@ void TestDrawScene::createGroupUnderCommonAncestor()
 
 void TestDrawScene::createGroupOutsideScene()
 {
-    DrawScene scene;
-    auto *a = new GraphicsRectItem(QRect(0, 0, 10, 10), false);
+    ToolScene scene;
+    auto *a = new ToolRect(QRect(0, 0, 10, 10), false);
     a->setPos(5, 5);
-    auto *b = new GraphicsRectItem(QRect(0, 0, 10, 10), false);
+    auto *b = new ToolRect(QRect(0, 0, 10, 10), false);
     b->setPos(40, 30);
 
     QScopedPointer<GraphicsItemGroup> group(scene.createGroup({a, b}, false));
@@ -641,7 +645,7 @@ void TestDrawScene::createGroupOutsideScene()
 
 void TestDrawScene::destroyGroupRestoresMembers()
 {
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *a = addRect(scene, QRectF(10, 20, 30, 40));
     GraphicsRectItem *b = addRect(scene, QRectF(70, 5, 10, 10));
     QPointer<GraphicsItemGroup> group = scene.createGroup({a, b});
@@ -665,28 +669,26 @@ void TestDrawScene::destroyGroupRestoresMembers()
     QCOMPARE(scene.selectedItems().size(), 2);
 }
 
-void TestDrawScene::registryFirstRegisteredWins()
+void TestDrawScene::firstToolOfAKindWins()
 {
-    QVERIFY(!DrawTool::findTool(TestShape));
-    auto *first = new RecordingTool(TestShape);
-    RecordingTool second(TestShape);
-    RecordingTool other(UnregisteredShape);
-    QCOMPARE(DrawTool::findTool(TestShape), first);
-    QCOMPARE(DrawTool::findTool(UnregisteredShape), &other);
-    const QList<DrawTool *> &tools = DrawTool::tools();
-    QCOMPARE(tools.indexOf(first) + 1, tools.indexOf(&second));
-
-    delete first;
-    QCOMPARE(DrawTool::findTool(TestShape), &second);
-    QVERIFY(!DrawTool::tools().contains(first));
+    ToolScene scene;
+    QVERIFY(!scene.tool(TestShape));
+    RecordingTool &first = addRecordingTool(scene, TestShape);
+    RecordingTool &second = addRecordingTool(scene, TestShape);
+    RecordingTool &other = addRecordingTool(scene, UnregisteredShape);
+    QCOMPARE(scene.tool(TestShape), &first);
+    QCOMPARE(scene.tool(UnregisteredShape), &other);
+    const QList<DrawTool *> tools = scene.tools();
+    QCOMPARE(tools.indexOf(&first) + 1, tools.indexOf(&second));
+    QCOMPARE(tools.last(), &other);
 }
 
 void TestDrawScene::mouseDispatchToCurrentTool()
 {
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    RecordingTool bystander(UnregisteredShape);
-    DrawTool::c_drawShape = TestShape;
+    ToolScene scene;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    RecordingTool &bystander = addRecordingTool(scene, UnregisteredShape);
+    scene.toolState().shape = TestShape;
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(1, 2));
     sendMouse(scene, QEvent::GraphicsSceneMouseMove, QPointF(3, 4));
@@ -703,9 +705,9 @@ void TestDrawScene::mouseDispatchToCurrentTool()
 
 void TestDrawScene::mouseEventsWithoutToolAreDropped()
 {
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = UnregisteredShape;
+    ToolScene scene;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = UnregisteredShape;
     QSignalSpy positions(&scene, &DrawScene::positionChange);
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(1, 2));
@@ -714,8 +716,8 @@ void TestDrawScene::mouseEventsWithoutToolAreDropped()
     sendMouse(scene, QEvent::GraphicsSceneMouseDoubleClick, QPointF(7, 8));
 
     QVERIFY(tool.calls.isEmpty());
-    QCOMPARE(DrawTool::c_down, QPointF());
-    QCOMPARE(DrawTool::c_drawShape, UnregisteredShape);
+    QCOMPARE(scene.toolState().down, QPointF());
+    QCOMPARE(scene.toolState().shape, UnregisteredShape);
     // The pointer position is reported with or without a tool.
     QCOMPARE(positions.count(), 1);
 }
@@ -735,9 +737,9 @@ void TestDrawScene::positionChangeTruncates()
     QFETCH(QPointF, pos);
     QFETCH(int, x);
     QFETCH(int, y);
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
+    ToolScene scene;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
     QSignalSpy positions(&scene, &DrawScene::positionChange);
 
     sendMouse(scene, QEvent::GraphicsSceneMouseMove, pos);
@@ -750,15 +752,15 @@ void TestDrawScene::positionChangeTruncates()
 
 void TestDrawScene::pressRecordsDownAndLast()
 {
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
-    DrawTool::c_last = QPointF(99, 99);
+    ToolScene scene;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
+    scene.toolState().last = QPointF(99, 99);
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(3.5, 4.25));
 
-    QCOMPARE(DrawTool::c_down, QPointF(3.5, 4.25));
-    QCOMPARE(DrawTool::c_last, QPointF(3.5, 4.25));
+    QCOMPARE(scene.toolState().down, QPointF(3.5, 4.25));
+    QCOMPARE(scene.toolState().last, QPointF(3.5, 4.25));
 }
 
 void TestDrawScene::moveClampsToScene_data()
@@ -778,15 +780,14 @@ void TestDrawScene::moveClampsToScene()
 {
     QFETCH(QPointF, pos);
     QFETCH(QPointF, expected);
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
-    DrawTool::sceneWidth = 100;
-    DrawTool::sceneHeight = 50;
+    ToolScene scene;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
+    scene.setToolBounds(QSize(100, 50));
 
     sendMouse(scene, QEvent::GraphicsSceneMouseMove, pos);
 
-    QCOMPARE(DrawTool::c_last, expected);
+    QCOMPARE(scene.toolState().last, expected);
 }
 
 void TestDrawScene::releaseWithoutMovementSelects_data()
@@ -803,16 +804,16 @@ void TestDrawScene::releaseWithoutMovementSelects()
 {
     QFETCH(QPointF, release);
     QFETCH(bool, backToSelection);
-    DrawScene scene;
+    ToolScene scene;
     QGraphicsView view(&scene);
     view.setCursor(Qt::CrossCursor);
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(30.5, 40.5));
     sendMouse(scene, QEvent::GraphicsSceneMouseRelease, release);
 
-    QCOMPARE(DrawTool::c_drawShape, backToSelection ? selection : TestShape);
+    QCOMPARE(scene.toolState().shape, backToSelection ? selection : TestShape);
     QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
 }
 
@@ -831,20 +832,20 @@ void TestDrawScene::doubleClickOnShape()
 {
     QFETCH(QPointF, pos);
     QFETCH(bool, onShape);
-    DrawScene scene;
+    ToolScene scene;
     GraphicsRectItem *shape = addRect(scene, QRectF(10, 10, 20, 20));
     GraphicsRectItem *a = addRect(scene, QRectF(100, 100, 10, 10));
     GraphicsRectItem *b = addRect(scene, QRectF(120, 120, 10, 10));
     scene.createGroup({a, b});
     shape->setSelected(true);
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
     QSignalSpy attr(&scene, &DrawScene::itemAttrSet);
 
     sendMouse(scene, QEvent::GraphicsSceneMouseDoubleClick, pos);
 
     QCOMPARE(tool.calls, QStringList{"double"});
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     QCOMPARE(attr.count(), onShape ? 1 : 0);
 #else
     Q_UNUSED(onShape)
@@ -858,7 +859,11 @@ void TestDrawScene::backgroundPicture()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("page.png"));
     writePicture(path, Qt::red);
-    DrawScene scene;
+#ifdef WITH_CHARACTER_SHAPES
+    FontScene scene;
+#else
+    PageScene scene{QFileInfo()};
+#endif
     scene.setSceneRect(0, 0, 8, 8);
     scene.file = path;
 
@@ -866,7 +871,7 @@ void TestDrawScene::backgroundPicture()
     writePicture(path, Qt::blue);
     const QImage second = renderScene(scene, QSize(8, 8));
 
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
     // Drawn whole over the scene rectangle, and read again at every paint.
     QCOMPARE(first.pixelColor(6, 6), QColor(Qt::red));
     QCOMPARE(first.pixelColor(2, 5), QColor(Qt::red));
@@ -877,13 +882,13 @@ void TestDrawScene::backgroundPicture()
 #endif
 }
 
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
 void TestDrawScene::releaseClearsAnimationFlag()
 {
     FakePreviewState preview;
-    DrawScene scene;
-    RecordingTool tool(TestShape);
-    DrawTool::c_drawShape = TestShape;
+    PageScene scene{QFileInfo()};
+    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    scene.toolState().shape = TestShape;
 
     preview.pressed = true;
     sendMouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(5, 5));
@@ -891,7 +896,7 @@ void TestDrawScene::releaseClearsAnimationFlag()
     QCOMPARE(tool.calls, QStringList{"release"});
 
     // Also when no tool takes the release.
-    DrawTool::c_drawShape = UnregisteredShape;
+    scene.toolState().shape = UnregisteredShape;
     preview.pressed = true;
     sendMouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(5, 5));
     QVERIFY(!preview.pressed);

@@ -1,3 +1,4 @@
+#include "toolshapes.h"
 #include "fakepreviewstate.h"
 #include "graphicsellipseitem.h"
 #include "graphicsitemgroup.h"
@@ -77,13 +78,13 @@ namespace {
 GraphicsPolygonItem *makePolygonKind(const QString &kind)
 {
     if (kind == QLatin1String("polygon"))
-        return new GraphicsPolygonItem;
+        return new ToolPolygon;
     if (kind == QLatin1String("bezier"))
-        return new GraphicsBezier(true);
+        return new ToolBezier(true);
     if (kind == QLatin1String("polyline"))
-        return new GraphicsBezier(false);
+        return new ToolBezier(false);
     if (kind == QLatin1String("line"))
-        return new GraphicsLineItem;
+        return new ToolLine;
     return nullptr;
 }
 
@@ -91,11 +92,11 @@ GraphicsPolygonItem *makePolygonKind(const QString &kind)
 GraphicsItem *makeShape(const QString &kind)
 {
     if (kind == QLatin1String("rect"))
-        return new GraphicsRectItem(corners(0, 0, 99, 49), false);
+        return new ToolRect(corners(0, 0, 99, 49), false);
     if (kind == QLatin1String("roundrect"))
-        return new GraphicsRectItem(corners(0, 0, 99, 49), true);
+        return new ToolRect(corners(0, 0, 99, 49), true);
     if (kind == QLatin1String("ellipse"))
-        return new GraphicsEllipseItem(corners(0, 0, 99, 49));
+        return new ToolEllipse(corners(0, 0, 99, 49));
     GraphicsPolygonItem *poly = makePolygonKind(kind);
     if (kind == QLatin1String("line")) {
         poly->appendPoint(QPointF(0, 0));
@@ -191,8 +192,8 @@ private slots:
     void shapeFlags_data();
     void shapeFlags();
     void defaultPenAndBrush();
-    void variantFieldDefaults_data();
-    void variantFieldDefaults();
+    void toolFieldDefaults_data();
+    void toolFieldDefaults();
     void sizeHandleGeometry();
     void sizeHandleStateAndHover();
     void handlesFollowSelection_data();
@@ -255,10 +256,10 @@ private slots:
     void selectionOutline();
     void blueCrossFollowsOriginMark();
 
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     void zafPaintsBothCrosses();
 #endif
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
     void touchPress_data();
     void touchPress();
     void touchPaint_data();
@@ -280,19 +281,19 @@ void TestItems::rectConstruction()
     QFETCH(QRect, rect);
     QFETCH(QRectF, local);
 
-    GraphicsRectItem item(rect, false);
+    ToolRect item(rect, false);
     QCOMPARE(item.width(), 100.0);
     QCOMPARE(item.height(), 50.0);
     COMPARE_CLOSE(item.localRect(), local);
     COMPARE_CLOSE(item.initialRect(), local);
     QCOMPARE(item.originMark(), QPointF(0, 0));
     QCOMPARE(item.pos(), QPointF(0, 0));
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     // Half the size, not the middle of the box: the centre is relative to the size.
-    QCOMPARE(item.rc_x, 50.0);
-    QCOMPARE(item.rc_y, 25.0);
+    QCOMPARE(fieldsOf(&item)->rc_x, 50.0);
+    QCOMPARE(fieldsOf(&item)->rc_y, 25.0);
     QCOMPARE(item.savedCentre(), QPointF(50, 25));
-    QCOMPARE(item.asc, 0);
+    QCOMPARE(fieldsOf(&item)->asc, 0);
 #endif
 }
 
@@ -316,7 +317,7 @@ void TestItems::boxHandlePositions()
     QFETCH(int, dir);
     QFETCH(QPointF, position);
 
-    GraphicsRectItem item(corners(10, 20, 109, 69), false);
+    ToolRect item(corners(10, 20, 109, 69), false);
     QCOMPARE(item.handles().size(), 8);
     QCOMPARE(item.handles().at(dir - 1)->pos(), position);
     QCOMPARE(item.handlePosition(dir), position);
@@ -340,7 +341,7 @@ void TestItems::roundedControlHandles()
     QFETCH(QPointF, radiusY);
     QFETCH(QPointF, radiusX);
 
-    GraphicsRectItem item(rect, true);
+    ToolRect item(rect, true);
     QVERIFY(item.isRound());
     COMPARE_CLOSE(item.yRatio(), 1 / 3.0);
     COMPARE_CLOSE(item.xRatio(), 0.1);
@@ -351,14 +352,14 @@ void TestItems::roundedControlHandles()
     COMPARE_CLOSE(item.handlePosition(9), radiusY);
     COMPARE_CLOSE(item.handlePosition(10), radiusX);
 
-    GraphicsRectItem plain(rect, false);
+    ToolRect plain(rect, false);
     QCOMPARE(plain.handles().size(), 8);
     QCOMPARE(plain.handlePosition(9), QPointF(0, 0));
 }
 
 void TestItems::ellipseDefaults()
 {
-    GraphicsEllipseItem item(corners(0, 0, 99, 49));
+    ToolEllipse item(corners(0, 0, 99, 49));
     QCOMPARE(item.startAngle(), 40);
     QCOMPARE(item.spanAngle(), 400);
     QCOMPARE(item.width(), 100.0);
@@ -377,7 +378,7 @@ void TestItems::ellipseDefaults()
 
 void TestItems::ellipsePieHandlesAndBox()
 {
-    GraphicsEllipseItem item(corners(0, 0, 99, 49));
+    ToolEllipse item(corners(0, 0, 99, 49));
     item.handles();
     item.setAngles(0, 90);
     QCOMPARE(item.startAngle(), 0);
@@ -472,33 +473,33 @@ void TestItems::shapeFlags()
 
 void TestItems::defaultPenAndBrush()
 {
-    GraphicsRectItem rect(corners(0, 0, 9, 9), false);
+    ToolRect rect(corners(0, 0, 9, 9), false);
     QCOMPARE(rect.brush().style(), Qt::SolidPattern);
     QCOMPARE(rect.brush().color(), QColor(12, 12, 111, 100));
     QCOMPARE(rect.pen().style(), Qt::SolidLine);
     QCOMPARE(rect.pen().widthF(), 1.0);
     QCOMPARE(rect.pen().color(), QColor(Qt::black));
 
-    GraphicsPolygonItem polygon;
+    ToolPolygon polygon;
     QCOMPARE(polygon.pen().style(), Qt::SolidLine);
     QCOMPARE(polygon.pen().color(), QColor(Qt::black));
     QVERIFY(polygon.points().isEmpty());
 
-    GraphicsBezier bezier(true);
+    ToolBezier bezier(true);
     QCOMPARE(bezier.brush().style(), Qt::NoBrush);
     QVERIFY(bezier.isBezier());
     QVERIFY(!GraphicsBezier(false).isBezier());
 
-    GraphicsLineItem line;
+    ToolLine line;
     QCOMPARE(line.pen().color(), QColor(Qt::black));
 }
 
-void TestItems::variantFieldDefaults_data()
+void TestItems::toolFieldDefaults_data()
 {
     shapeFlags_data();
 }
 
-void TestItems::variantFieldDefaults()
+void TestItems::toolFieldDefaults()
 {
     QFETCH(QString, kind);
     std::unique_ptr<GraphicsItemGroup> group;
@@ -507,23 +508,30 @@ void TestItems::variantFieldDefaults()
         group.reset(new GraphicsItemGroup);
     else
         shape.reset(makeShape(kind));
-#ifdef DRAWING_TOUCH
-    QCOMPARE(group ? group->picNum : shape->picNum, -1);
-    QCOMPARE(group ? group->catoonNum : shape->catoonNum, -1);
-    QCOMPARE(group ? group->commond : shape->commond, -1);
+    // A group holds shapes; the editor's fields belong to its members.
+    if (group) {
+        QVERIFY(!fieldsOf(group.get()));
+        return;
+    }
+    const ToolFields *fields = fieldsOf(shape.get());
+    QVERIFY(fields);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fields->picNum, -1);
+    QCOMPARE(fields->pressedPage, -1);
+    QCOMPARE(fields->command, -1);
 #endif
-#ifdef DRAWING_ZAF
-    QCOMPARE(group ? group->asc : shape->asc, 0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fields->asc, 0);
     if (!kind.contains(QLatin1String("rect")) && kind != QLatin1String("ellipse")) {
-        QCOMPARE(group ? group->rc_x : shape->rc_x, 0.0);
-        QCOMPARE(group ? group->rc_y : shape->rc_y, 0.0);
+        QCOMPARE(fields->rc_x, 0.0);
+        QCOMPARE(fields->rc_y, 0.0);
     }
 #endif
 }
 
 void TestItems::sizeHandleGeometry()
 {
-    GraphicsRectItem item(corners(0, 0, 99, 49), true);
+    ToolRect item(corners(0, 0, 99, 49), true);
     for (SizeHandleRect *handle : item.handles()) {
         QCOMPARE(handle->rect(), QRectF(-3, -3, 6, 6));
         QVERIFY(handle->flags() & QGraphicsItem::ItemIgnoresTransformations);
@@ -537,7 +545,7 @@ void TestItems::sizeHandleGeometry()
 void TestItems::sizeHandleStateAndHover()
 {
     QGraphicsScene scene;
-    auto *item = new GraphicsRectItem(corners(0, 0, 99, 49), false);
+    auto *item = new ToolRect(corners(0, 0, 99, 49), false);
     scene.addItem(item);
     SizeHandleRect *handle = item->handles().at(0);
 
@@ -587,7 +595,7 @@ void TestItems::handlesFollowSelection()
     if (kind == QLatin1String("group")) {
         auto *group = new GraphicsItemGroup;
         scene.addItem(group);
-        auto *member = new GraphicsRectItem(corners(0, 0, 9, 9), false);
+        auto *member = new ToolRect(corners(0, 0, 9, 9), false);
         scene.addItem(member);
         group->addToGroup(member);
         group->normalizeGeometry();
@@ -660,7 +668,7 @@ void TestItems::roundedControl()
     QFETCH(double, xRatio);
     QFETCH(double, yRatio);
 
-    GraphicsRectItem item(corners(0, 0, 99, 49), true);
+    ToolRect item(corners(0, 0, 99, 49), true);
     item.setPos(10, 20);
     item.handles();
     if (stretch != QPointF(1, 1)) {
@@ -709,7 +717,7 @@ void TestItems::ellipseControl()
     QFETCH(int, start);
     QFETCH(int, span);
 
-    GraphicsEllipseItem item(corners(0, 0, 99, 49));
+    ToolEllipse item(corners(0, 0, 99, 49));
     item.setPos(10, 20);
     item.handles();
     if (initialStart != 40 || initialSpan != 400) {
@@ -755,7 +763,7 @@ void TestItems::rectStretch()
     QFETCH(QRectF, local);
     QFETCH(QPointF, centre);
 
-    GraphicsRectItem item(corners(0, 0, 99, 49), false);
+    ToolRect item(corners(0, 0, 99, 49), false);
     QCOMPARE(item.oppositeHandlePosition(dir), origin);
     item.stretchBy(dir, 3, 4, origin);
 
@@ -767,8 +775,8 @@ void TestItems::rectStretch()
     COMPARE_CLOSE(item.handlePosition(1), local.topLeft());
     COMPARE_CLOSE(item.handlePosition(5), local.bottomRight());
     COMPARE_CLOSE(item.handlePosition(2), QPointF(local.center().x(), local.top()));
-#ifdef DRAWING_ZAF
-    COMPARE_CLOSE(QPointF(item.rc_x, item.rc_y), centre);
+#ifdef WITH_CHARACTER_SHAPES
+    COMPARE_CLOSE(QPointF(fieldsOf(&item)->rc_x, fieldsOf(&item)->rc_y), centre);
     QCOMPARE(item.savedCentre(), QPointF(50, 25));
 #else
     Q_UNUSED(centre)
@@ -831,12 +839,12 @@ void TestItems::stretchUsesTotalFactors()
     item->stretchBy(5, 1, 1, origin);
     COMPARE_CLOSE(item->width(), 100.0);
     COMPARE_CLOSE(item->height(), 50.0);
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     if (kind == QLatin1String("rect")) {
         auto *rect = static_cast<GraphicsRectItem *>(item.get());
         rect->stretchBy(5, 2, 2, origin);
         rect->stretchBy(5, 2, 2, origin);
-        COMPARE_CLOSE(QPointF(rect->rc_x, rect->rc_y), QPointF(100, 50));
+        COMPARE_CLOSE(QPointF(fieldsOf(rect)->rc_x, fieldsOf(rect)->rc_y), QPointF(100, 50));
     }
 #endif
 }
@@ -857,7 +865,7 @@ void TestItems::rectNormalizeKeepsSceneGeometry()
     QFETCH(qreal, rotation);
     QFETCH(QTransform, transform);
 
-    GraphicsRectItem item(corners(0, 0, 99, 49), false);
+    ToolRect item(corners(0, 0, 99, 49), false);
     item.setPos(40, 30);
     item.setRotation(rotation);
     item.setTransform(transform);
@@ -880,8 +888,8 @@ void TestItems::rectNormalizeKeepsSceneGeometry()
     COMPARE_CLOSE(item.handlePosition(5), QPointF(150, 100));
     if (rotation == 0 && transform.isIdentity())
         COMPARE_CLOSE(item.pos(), QPointF(-10, -20));
-#ifdef DRAWING_ZAF
-    COMPARE_CLOSE(item.savedCentre(), QPointF(item.rc_x, item.rc_y));
+#ifdef WITH_CHARACTER_SHAPES
+    COMPARE_CLOSE(item.savedCentre(), QPointF(fieldsOf(&item)->rc_x, fieldsOf(&item)->rc_y));
 #endif
 
     // The next resize starts from the captured geometry.
@@ -1033,7 +1041,7 @@ void TestItems::polygonStretch()
 
 void TestItems::lineHandlesArePoints()
 {
-    GraphicsLineItem line;
+    ToolLine line;
     QCOMPARE(line.handles().size(), 0);
     QCOMPARE(line.handleTotal(), 8);
     line.appendPoint(QPointF(10, 10));
@@ -1067,7 +1075,7 @@ void TestItems::lineOppositeHandle()
     QFETCH(int, dir);
     QFETCH(QPointF, position);
 
-    GraphicsLineItem line;
+    ToolLine line;
     line.appendPoint(QPointF(10, 10));
     line.appendPoint(QPointF(50, 30));
     line.controlTo(9, QPointF(10, 10));
@@ -1119,8 +1127,8 @@ void TestItems::finishPoint()
 void TestItems::groupMemberCannotBeSelected()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsEllipseItem(corners(0, 0, 39, 39));
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolEllipse(corners(0, 0, 39, 39));
     scene.addItem(a);
     scene.addItem(b);
     b->setPos(200, 100);
@@ -1146,8 +1154,8 @@ void TestItems::groupMemberCannotBeSelected()
 void TestItems::pressOnMemberSelectsGroup()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsRectItem(corners(0, 0, 39, 39), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolRect(corners(0, 0, 39, 39), false);
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1167,8 +1175,8 @@ void TestItems::pressOnMemberSelectsGroup()
 void TestItems::groupNormalizeKeepsMembers()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsRectItem(corners(0, 0, 39, 39), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolRect(corners(0, 0, 39, 39), false);
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1205,8 +1213,8 @@ void TestItems::groupNormalizeKeepsMembers()
 void TestItems::groupAnchorsAtBoxCentre()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsRectItem(corners(0, 0, 39, 39), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolRect(corners(0, 0, 39, 39), false);
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1236,7 +1244,7 @@ void TestItems::groupAnchorsAtBoxCentre()
 void TestItems::groupSelectionNormalizes()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
     scene.addItem(a);
     a->setPos(10, 20);
     const QRectF aScene = a->sceneBoundingRect();
@@ -1256,8 +1264,8 @@ void TestItems::groupSelectionNormalizes()
 void TestItems::groupStretchScalesMembers()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsRectItem(corners(0, 0, 39, 39), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolRect(corners(0, 0, 39, 39), false);
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1299,8 +1307,8 @@ void TestItems::groupStretchScalesMembers()
 void TestItems::memberNormalizeOnlyCaptures()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsRectItem(corners(0, 0, 39, 39), false);
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolRect(corners(0, 0, 39, 39), false);
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1317,8 +1325,8 @@ void TestItems::memberNormalizeOnlyCaptures()
     COMPARE_CLOSE(b->localRect(), local);
     COMPARE_CLOSE(b->initialRect(), local);
     COMPARE_CLOSE(b->sceneBoundingRect(), inScene);
-#ifdef DRAWING_ZAF
-    COMPARE_CLOSE(b->savedCentre(), QPointF(b->rc_x, b->rc_y));
+#ifdef WITH_CHARACTER_SHAPES
+    COMPARE_CLOSE(b->savedCentre(), QPointF(fieldsOf(b)->rc_x, fieldsOf(b)->rc_y));
 #endif
     b->stretchBy(5, 1, 1, b->localRect().topLeft());
     COMPARE_CLOSE(b->localRect(), local);
@@ -1327,8 +1335,8 @@ void TestItems::memberNormalizeOnlyCaptures()
 void TestItems::rotatedGroupNormalizeKeepsMembers()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsEllipseItem(corners(0, 0, 39, 39));
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolEllipse(corners(0, 0, 39, 39));
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
@@ -1356,7 +1364,7 @@ void TestItems::groupBoxIndependentOfHandleUse()
     QRectF boxes[2];
     for (int used = 0; used < 2; ++used) {
         QGraphicsScene scene;
-        auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), true);
+        auto *a = new ToolRect(corners(0, 0, 99, 49), true);
         scene.addItem(a);
         a->setPos(10, 20);
         if (used)
@@ -1395,7 +1403,7 @@ void TestItems::cloneRect()
     QFETCH(qreal, scale);
     QFETCH(QTransform, transform);
 
-    GraphicsRectItem source(rect, round);
+    ToolRect source(rect, round);
     source.setPos(30, 40);
     source.setZValue(3);
     source.setRotation(rotation);
@@ -1404,15 +1412,15 @@ void TestItems::cloneRect()
     source.setRatios(0.25, 0.4);
     source.setPen(QPen(Qt::red, 3));
     source.setBrush(QBrush(Qt::green));
-#ifdef DRAWING_ZAF
-    source.asc = 0x41;
-    source.rc_x = 7;
-    source.rc_y = 9;
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(&source)->asc = 0x41;
+    fieldsOf(&source)->rc_x = 7;
+    fieldsOf(&source)->rc_y = 9;
 #endif
-#ifdef DRAWING_TOUCH
-    source.picNum = 3;
-    source.catoonNum = 5;
-    source.commond = 0x1234;
+#ifdef WITH_TOUCH_SHAPES
+    fieldsOf(&source)->picNum = 3;
+    fieldsOf(&source)->pressedPage = 5;
+    fieldsOf(&source)->command = 0x1234;
 #endif
 
     std::unique_ptr<QGraphicsItem> copy(source.clone());
@@ -1432,15 +1440,15 @@ void TestItems::cloneRect()
     QCOMPARE(clone->pen().widthF(), 3.0);
     QCOMPARE(clone->brush().color(), QColor(Qt::green));
     QCOMPARE(clone->handles().size(), round ? 10 : 8);
-#ifdef DRAWING_ZAF
-    QCOMPARE(clone->asc, 0x41);
-    QCOMPARE(clone->rc_x, 7.0);
-    QCOMPARE(clone->rc_y, 9.0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(clone)->asc, 0x41);
+    QCOMPARE(fieldsOf(clone)->rc_x, 7.0);
+    QCOMPARE(fieldsOf(clone)->rc_y, 9.0);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(clone->picNum, 3);
-    QCOMPARE(clone->catoonNum, 5);
-    QCOMPARE(clone->commond, 0x1234);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(clone)->picNum, 3);
+    QCOMPARE(fieldsOf(clone)->pressedPage, 5);
+    QCOMPARE(fieldsOf(clone)->command, 0x1234);
 #endif
     COMPARE_CLOSE(clone->mapToScene(clone->localRect()), source.mapToScene(source.localRect()));
     COMPARE_CLOSE(clone->localRect(), QRectF(0, 0, 100, 50));
@@ -1450,7 +1458,7 @@ void TestItems::cloneRect()
 
 void TestItems::cloneRoundsHalfAwayFromZero()
 {
-    GraphicsRectItem source(corners(0, 0, 39, 29), false);
+    ToolRect source(corners(0, 0, 39, 29), false);
     source.setPos(30, 40);
     source.stretchBy(8, 1.0625, 1, QPointF(40, 15));
     COMPARE_CLOSE(source.localRect(), QRectF(-2.5, 0, 42.5, 30));
@@ -1466,7 +1474,7 @@ void TestItems::cloneRoundsHalfAwayFromZero()
 
 void TestItems::cloneEllipse()
 {
-    GraphicsEllipseItem source(corners(0, 0, 99, 49));
+    ToolEllipse source(corners(0, 0, 99, 49));
     source.setPos(5, 6);
     source.setZValue(3);
     source.setRotation(20);
@@ -1522,14 +1530,14 @@ void TestItems::clonePolygonFamily()
 void TestItems::cloneGroup()
 {
     QGraphicsScene scene;
-    auto *a = new GraphicsRectItem(corners(0, 0, 99, 49), false);
-    auto *b = new GraphicsEllipseItem(corners(0, 0, 39, 39));
+    auto *a = new ToolRect(corners(0, 0, 99, 49), false);
+    auto *b = new ToolEllipse(corners(0, 0, 39, 39));
     scene.addItem(a);
     scene.addItem(b);
     a->setPos(10, 20);
     b->setPos(200, 100);
-#ifdef DRAWING_ZAF
-    a->asc = 0x30;
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(a)->asc = 0x30;
 #endif
     auto *g = new GraphicsItemGroup();
     scene.addItem(g);
@@ -1560,9 +1568,9 @@ void TestItems::cloneGroup()
         actual << member->sceneBoundingRect();
         if (dynamic_cast<GraphicsEllipseItem *>(member))
             ++ellipses;
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
         else
-            QCOMPARE(static_cast<GraphicsRectItem *>(member)->asc, 0x30);
+            QCOMPARE(fieldsOf(member)->asc, 0x30);
 #endif
     }
     QCOMPARE(ellipses, 1);
@@ -1574,7 +1582,7 @@ void TestItems::cloneGroup()
 
 void TestItems::rectBoundingRectHasNoPenMargin()
 {
-    GraphicsRectItem item(corners(0, 0, 99, 49), false);
+    ToolRect item(corners(0, 0, 99, 49), false);
     item.setPen(QPen(Qt::black, 9));
     QCOMPARE(item.boundingRect(), QRectF(0, 0, 100, 50));
     item.stretchBy(1, 2, 2, QPointF(100, 50));
@@ -1586,13 +1594,13 @@ void TestItems::rectBoundingRectHasNoPenMargin()
 
 void TestItems::roundedShapeCutsCorners()
 {
-    GraphicsRectItem round(corners(0, 0, 99, 49), true);
+    ToolRect round(corners(0, 0, 99, 49), true);
     QVERIFY(!round.shape().contains(QPointF(1, 1)));
     QVERIFY(round.shape().contains(QPointF(50, 25)));
     QVERIFY(round.shape().contains(QPointF(50, 1)));
     COMPARE_CLOSE(round.boundingRect(), QRectF(0, 0, 100, 50));
 
-    GraphicsRectItem plain(corners(0, 0, 99, 49), false);
+    ToolRect plain(corners(0, 0, 99, 49), false);
     QVERIFY(plain.shape().contains(QPointF(1, 1)));
 
     // A ratio of 0 gives square corners.
@@ -1631,7 +1639,7 @@ void TestItems::ellipseShape()
     QFETCH(QPointF, inside);
     QFETCH(QPointF, outside);
 
-    GraphicsEllipseItem item(rect);
+    ToolEllipse item(rect);
     item.setAngles(start, span);
     QCOMPARE(item.shape().isEmpty(), empty);
     if (!empty && inside != QPointF(-1000, -1000)) {
@@ -1643,7 +1651,7 @@ void TestItems::ellipseShape()
 
 void TestItems::properties()
 {
-    GraphicsRectItem item(corners(10, 20, 109, 69), false);
+    ToolRect item(corners(10, 20, 109, 69), false);
     QCOMPARE(item.property("width").toDouble(), 100.0);
     QVERIFY(item.setProperty("width", 40));
     QCOMPARE(item.width(), 40.0);
@@ -1751,7 +1759,7 @@ void TestItems::translateBy()
 void TestItems::selectionOutline()
 {
     QGraphicsScene scene;
-    auto *item = new GraphicsRectItem(corners(0, 0, 39, 29), false);
+    auto *item = new ToolRect(corners(0, 0, 39, 29), false);
     scene.addItem(item);
     item->setPos(50, 60);
     const QColor skyBlue(QStringLiteral("lightskyblue"));
@@ -1771,13 +1779,13 @@ void TestItems::selectionOutline()
 void TestItems::blueCrossFollowsOriginMark()
 {
     QGraphicsScene scene;
-    auto *item = new GraphicsRectItem(corners(0, 0, 99, 49), false);
+    auto *item = new ToolRect(corners(0, 0, 99, 49), false);
     scene.addItem(item);
     item->setPos(150, 100);
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     // The resize maps the captured centre, not the current fields.
-    item->rc_x = 80;
-    item->rc_y = 40;
+    fieldsOf(item)->rc_x = 80;
+    fieldsOf(item)->rc_y = 40;
 #endif
     item->stretchBy(1, 1.4, 1.4, QPointF(100, 50));
     QCOMPARE(item->originMark(), QPointF(100, 50));
@@ -1788,8 +1796,8 @@ void TestItems::blueCrossFollowsOriginMark()
     QVERIFY(colourNear(image, 250, 154, Qt::blue));
     QVERIFY(!colourNear(image, 145, 100, Qt::blue));
     QVERIFY(!colourNear(image, 106, 80, Qt::blue));
-#ifdef DRAWING_ZAF
-    COMPARE_CLOSE(QPointF(item->rc_x, item->rc_y), QPointF(30, 15));
+#ifdef WITH_CHARACTER_SHAPES
+    COMPARE_CLOSE(QPointF(fieldsOf(item)->rc_x, fieldsOf(item)->rc_y), QPointF(30, 15));
     // Red at scene (180, 115).
     QVERIFY(colourNear(image, 176, 115, Qt::red));
     QVERIFY(colourNear(image, 180, 111, Qt::red));
@@ -1797,11 +1805,11 @@ void TestItems::blueCrossFollowsOriginMark()
 #endif
 }
 
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
 void TestItems::zafPaintsBothCrosses()
 {
     QGraphicsScene scene;
-    auto *item = new GraphicsRectItem(corners(0, 0, 39, 29), false);
+    auto *item = new ToolRect(corners(0, 0, 39, 29), false);
     scene.addItem(item);
     item->setPos(50, 60);
     const QImage image = renderScene(scene);
@@ -1822,13 +1830,13 @@ void TestItems::zafPaintsBothCrosses()
 
 #endif
 
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
 void TestItems::touchPress_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("running");
     QTest::addColumn<int>("picNum");
-    QTest::addColumn<int>("catoonNum");
+    QTest::addColumn<int>("pressedPage");
     QTest::addColumn<int>("jump"); // -1: none asked for
     QTest::addColumn<bool>("pressed");
 
@@ -1847,7 +1855,7 @@ void TestItems::touchPress()
     QFETCH(QString, kind);
     QFETCH(bool, running);
     QFETCH(int, picNum);
-    QFETCH(int, catoonNum);
+    QFETCH(int, pressedPage);
     QFETCH(int, jump);
     QFETCH(bool, pressed);
 
@@ -1855,12 +1863,12 @@ void TestItems::touchPress()
     state.running = running;
     QGraphicsScene scene;
     GraphicsRectItem *item = kind == QLatin1String("ellipse")
-            ? new GraphicsEllipseItem(corners(0, 0, 39, 29))
-            : new GraphicsRectItem(corners(0, 0, 39, 29), false);
+            ? static_cast<GraphicsRectItem *>(new ToolEllipse(corners(0, 0, 39, 29)))
+            : new ToolRect(corners(0, 0, 39, 29), false);
     scene.addItem(item);
     item->setPos(50, 60);
-    item->picNum = picNum;
-    item->catoonNum = catoonNum;
+    fieldsOf(item)->picNum = picNum;
+    fieldsOf(item)->pressedPage = pressedPage;
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(70, 75));
     QCOMPARE(state.jumps, jump < 0 ? QList<int>() : QList<int>{jump});
@@ -1883,7 +1891,7 @@ void TestItems::touchPaint_data()
     QTest::addColumn<bool>("installed");
     QTest::addColumn<bool>("running");
     QTest::addColumn<bool>("pressed");
-    QTest::addColumn<int>("catoonNum");
+    QTest::addColumn<int>("pressedPage");
     QTest::addColumn<double>("widthFactor");
     QTest::addColumn<QString>("look"); // "picture", "nothing" or "normal"
 
@@ -1904,7 +1912,7 @@ void TestItems::touchPaint()
     QFETCH(bool, installed);
     QFETCH(bool, running);
     QFETCH(bool, pressed);
-    QFETCH(int, catoonNum);
+    QFETCH(int, pressedPage);
     QFETCH(double, widthFactor);
     QFETCH(QString, look);
 
@@ -1920,14 +1928,14 @@ void TestItems::touchPaint()
         state.reset(new FakePreviewState);
         state->running = running;
         state->pressed = pressed;
-        state->pictures.insert(catoonNum, QPixmap::fromImage(picture));
+        state->pictures.insert(pressedPage, QPixmap::fromImage(picture));
     }
 
     QGraphicsScene scene;
-    auto *item = new GraphicsRectItem(corners(0, 0, 39, 29), false);
+    auto *item = new ToolRect(corners(0, 0, 39, 29), false);
     scene.addItem(item);
     item->setPos(50, 60);
-    item->catoonNum = catoonNum;
+    fieldsOf(item)->pressedPage = pressedPage;
     if (widthFactor != 1.0) {
         item->stretchBy(4, widthFactor, 1, QPointF(0, 15));
         item->normalizeGeometry();

@@ -1,3 +1,4 @@
+#include "toolshapes.h"
 #include "drawscene.h"
 #include "fakepreviewstate.h"
 #include "graphicsellipseitem.h"
@@ -79,7 +80,7 @@ GraphicsItem *makeShape(const QString &kind, const QSizeF &size, const QPolygonF
 {
     const QRect unit(0, 0, 1, 1);
     if (kind == QLatin1String("rect") || kind == QLatin1String("roundrect")) {
-        auto *rect = new GraphicsRectItem(unit, kind == QLatin1String("roundrect"));
+        auto *rect = new ToolRect(unit, kind == QLatin1String("roundrect"));
         rect->setWidth(size.width());
         rect->setHeight(size.height());
         if (rect->isRound())
@@ -87,7 +88,7 @@ GraphicsItem *makeShape(const QString &kind, const QSizeF &size, const QPolygonF
         return rect;
     }
     if (kind == QLatin1String("ellipse")) {
-        auto *ellipse = new GraphicsEllipseItem(unit);
+        auto *ellipse = new ToolEllipse(unit);
         ellipse->setWidth(size.width());
         ellipse->setHeight(size.height());
         ellipse->setAngles(-30, 200);
@@ -95,48 +96,48 @@ GraphicsItem *makeShape(const QString &kind, const QSizeF &size, const QPolygonF
     }
     GraphicsPolygonItem *polygon = nullptr;
     if (kind == QLatin1String("polygon"))
-        polygon = new GraphicsPolygonItem();
+        polygon = new ToolPolygon();
     else if (kind == QLatin1String("bezier"))
-        polygon = new GraphicsBezier(true);
+        polygon = new ToolBezier(true);
     else if (kind == QLatin1String("polyline"))
-        polygon = new GraphicsBezier(false);
+        polygon = new ToolBezier(false);
     else
-        polygon = new GraphicsLineItem();
+        polygon = new ToolLine();
     polygon->setPoints(points);
     return polygon;
 }
 
 void setFields(GraphicsItem *shape)
 {
-#ifdef DRAWING_ZAF
-    shape->asc = 65;
-    shape->rc_x = 16.1234567;
-    shape->rc_y = -3.5;
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(shape)->asc = 65;
+    fieldsOf(shape)->rc_x = 16.1234567;
+    fieldsOf(shape)->rc_y = -3.5;
 #endif
-#ifdef DRAWING_TOUCH
-    shape->picNum = 7;
-    shape->catoonNum = -1;
-    shape->commond = 4660;
+#ifdef WITH_TOUCH_SHAPES
+    fieldsOf(shape)->picNum = 7;
+    fieldsOf(shape)->pressedPage = -1;
+    fieldsOf(shape)->command = 4660;
 #endif
 }
 
 void compareFields(const GraphicsItem *read)
 {
-#ifdef DRAWING_ZAF
-    QCOMPARE(read->asc, 65);
-    QCOMPARE(read->rc_x, six(16.1234567));
-    QCOMPARE(read->rc_y, -3.5);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(read)->asc, 65);
+    QCOMPARE(fieldsOf(read)->rc_x, six(16.1234567));
+    QCOMPARE(fieldsOf(read)->rc_y, -3.5);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(read->picNum, 7);
-    QCOMPARE(read->catoonNum, -1);
-    QCOMPARE(read->commond, 4660);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(read)->picNum, 7);
+    QCOMPARE(fieldsOf(read)->pressedPage, -1);
+    QCOMPARE(fieldsOf(read)->command, 4660);
 #endif
 }
 
-// The other variant's rectangle: the example character, or a touch area.
-const char otherVariantRect[] =
-#ifdef DRAWING_ZAF
+// The other editor's rectangle: the example character, or a touch area.
+const char otherEditorRect[] =
+#ifdef WITH_CHARACTER_SHAPES
         "<rect rotate=\"10\" x=\"12\" y=\"40\" z=\"2\" width=\"32\" height=\"30\""
         " picNum=\"3\" catoonNum=\"4\" commond=\"4660\"/>";
 #else
@@ -244,7 +245,7 @@ void TestItemXml::roundTrip()
 
     const QPolygonF points({QPointF(0, 0), QPointF(40.1234567, 5), QPointF(30, 33.3333333),
                             QPointF(-7.5, 20)});
-    DrawScene source;
+    ToolScene source;
     GraphicsItem *shape = makeShape(kind, QSizeF(32.1234567, 30.75), points);
     source.addItem(shape);
     shape->setPos(pos);
@@ -256,7 +257,7 @@ void TestItemXml::roundTrip()
     const QString text = written(shape);
     QVERIFY2(text.startsWith(QLatin1Char('<') + kind + QLatin1Char(' ')), qPrintable(text));
 
-    DrawScene target;
+    ToolScene target;
     auto *read = loadOne<GraphicsItem>(text, &target);
     QVERIFY(read);
     QCOMPARE(read->rotation(), six(rotation));
@@ -309,17 +310,17 @@ void TestItemXml::roundTrip()
 
 void TestItemXml::exampleRectText()
 {
-    GraphicsRectItem rect(QRect(0, 0, 32, 30), false);
+    ToolRect rect(QRect(0, 0, 32, 30), false);
     rect.setPos(12, 40);
-#ifdef DRAWING_ZAF
-    rect.asc = 65;
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(&rect)->asc = 65;
     QCOMPARE(written(&rect),
              QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
                             " asc=\"65\" rc_x=\"16\" rc_y=\"15\"/>"));
 #endif
-#ifdef DRAWING_TOUCH
-    rect.picNum = 3;
-    rect.commond = 4660;
+#ifdef WITH_TOUCH_SHAPES
+    fieldsOf(&rect)->picNum = 3;
+    fieldsOf(&rect)->command = 4660;
     QCOMPARE(written(&rect),
              QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
                             " picNum=\"3\" catoonNum=\"-1\" commond=\"4660\"/>"));
@@ -328,13 +329,13 @@ void TestItemXml::exampleRectText()
 
 void TestItemXml::exampleLineText()
 {
-    GraphicsLineItem line;
+    ToolLine line;
     line.setPoints(QPolygonF(QVector<QPointF>{QPointF(0, 0), QPointF(50, 20)}));
     line.setPos(12, 40);
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     const QString fields = QStringLiteral(" asc=\"0\" rc_x=\"0\" rc_y=\"0\"");
 #endif
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
     const QString fields = QStringLiteral(" picNum=\"-1\" catoonNum=\"-1\" commond=\"-1\"");
 #endif
     QCOMPARE(written(&line),
@@ -345,19 +346,19 @@ void TestItemXml::exampleLineText()
 
 void TestItemXml::kindAttributesComeFirst()
 {
-    GraphicsRectItem round(QRect(0, 0, 10, 10), true);
+    ToolRect round(QRect(0, 0, 10, 10), true);
     QVERIFY2(written(&round).startsWith(
                      QStringLiteral("<roundrect rx=\"0.1\" ry=\"0.333333\" rotate=\"0\" x=\"0\"")),
              qPrintable(written(&round)));
 
-    GraphicsEllipseItem ellipse(QRect(0, 0, 10, 10));
+    ToolEllipse ellipse(QRect(0, 0, 10, 10));
     QVERIFY2(written(&ellipse).startsWith(QStringLiteral(
                      "<ellipse startAngle=\"40\" spanAngle=\"400\" rotate=\"0\" x=\"0\"")),
              qPrintable(written(&ellipse)));
 
-    GraphicsBezier bezier(true);
-    GraphicsBezier polyline(false);
-    GraphicsPolygonItem polygon;
+    ToolBezier bezier(true);
+    ToolBezier polyline(false);
+    ToolPolygon polygon;
     QVERIFY(written(&bezier).startsWith(QStringLiteral("<bezier rotate=\"0\"")));
     QVERIFY(written(&polyline).startsWith(QStringLiteral("<polyline rotate=\"0\"")));
     QVERIFY(written(&polygon).startsWith(QStringLiteral("<polygon rotate=\"0\"")));
@@ -389,7 +390,7 @@ void TestItemXml::numberFormat()
     QFETCH(double, value);
     QFETCH(QString, text);
 
-    GraphicsRectItem rect(QRect(0, 0, 10, 10), false);
+    ToolRect rect(QRect(0, 0, 10, 10), false);
     rect.setPos(value, 0);
     const QString xml = written(&rect);
     QVERIFY2(xml.contains(QStringLiteral(" x=\"") + text + QLatin1Char('"')), qPrintable(xml));
@@ -397,16 +398,16 @@ void TestItemXml::numberFormat()
 
 void TestItemXml::integerFormat()
 {
-    GraphicsRectItem rect(QRect(0, 0, 10, 10), false);
-#ifdef DRAWING_ZAF
-    rect.asc = -5;
+    ToolRect rect(QRect(0, 0, 10, 10), false);
+#ifdef WITH_CHARACTER_SHAPES
+    fieldsOf(&rect)->asc = -5;
     QVERIFY(written(&rect).contains(QStringLiteral(" asc=\"-5\" ")));
-    rect.asc = 255;
+    fieldsOf(&rect)->asc = 255;
     QVERIFY(written(&rect).contains(QStringLiteral(" asc=\"255\" ")));
 #endif
-#ifdef DRAWING_TOUCH
-    rect.commond = 65535;
-    rect.picNum = -1;
+#ifdef WITH_TOUCH_SHAPES
+    fieldsOf(&rect)->command = 65535;
+    fieldsOf(&rect)->picNum = -1;
     QVERIFY(written(&rect).contains(QStringLiteral(" picNum=\"-1\" ")));
     QVERIFY(written(&rect).contains(QStringLiteral(" commond=\"65535\"")));
 #endif
@@ -414,9 +415,9 @@ void TestItemXml::integerFormat()
 
 void TestItemXml::groupText()
 {
-    DrawScene scene;
-    auto *first = new GraphicsRectItem(QRect(0, 0, 10, 10), false);
-    auto *second = new GraphicsRectItem(QRect(0, 0, 20, 5), false);
+    ToolScene scene;
+    auto *first = new ToolRect(QRect(0, 0, 10, 10), false);
+    auto *second = new ToolRect(QRect(0, 0, 20, 5), false);
     scene.addItem(first);
     scene.addItem(second);
     first->setPos(20, 30);
@@ -456,9 +457,9 @@ void TestItemXml::readerStopsAtItsEndElement()
         const QString name = xml.name().toString();
         GraphicsItem *shape = nullptr;
         if (name == QLatin1String("ellipse"))
-            shape = new GraphicsEllipseItem(QRect(0, 0, 1, 1));
+            shape = new ToolEllipse(QRect(0, 0, 1, 1));
         else if (name.endsWith(QLatin1String("rect")))
-            shape = new GraphicsRectItem(QRect(0, 0, 1, 1), name == QLatin1String("roundrect"));
+            shape = new ToolRect(QRect(0, 0, 1, 1), name == QLatin1String("roundrect"));
         else
             shape = makeShape(name, QSizeF(), QPolygonF());
         QVERIFY(shape->readXml(&xml));
@@ -471,26 +472,26 @@ void TestItemXml::readerStopsAtItsEndElement()
 
 void TestItemXml::attributesInAnyOrder()
 {
-    DrawScene scene;
-#ifdef DRAWING_ZAF
+    ToolScene scene;
+#ifdef WITH_CHARACTER_SHAPES
     auto *rect = loadOne<GraphicsRectItem>(
             QStringLiteral("<rect rc_y=\"15\" height=\"30\" y=\"40\" asc=\"65\" z=\"3\" x=\"12\""
                            " width=\"32\" rotate=\"45\" rc_x=\"16\"/>"),
             &scene);
     QVERIFY(rect);
-    QCOMPARE(rect->asc, 65);
-    QCOMPARE(rect->rc_x, 16.0);
-    QCOMPARE(rect->rc_y, 15.0);
+    QCOMPARE(fieldsOf(rect)->asc, 65);
+    QCOMPARE(fieldsOf(rect)->rc_x, 16.0);
+    QCOMPARE(fieldsOf(rect)->rc_y, 15.0);
 #endif
-#ifdef DRAWING_TOUCH
+#ifdef WITH_TOUCH_SHAPES
     auto *rect = loadOne<GraphicsRectItem>(
             QStringLiteral("<rect commond=\"4660\" height=\"30\" y=\"40\" picNum=\"9\" z=\"3\""
                            " catoonNum=\"2\" x=\"12\" width=\"32\" rotate=\"45\"/>"),
             &scene);
     QVERIFY(rect);
-    QCOMPARE(rect->picNum, 9);
-    QCOMPARE(rect->catoonNum, 2);
-    QCOMPARE(rect->commond, 4660);
+    QCOMPARE(fieldsOf(rect)->picNum, 9);
+    QCOMPARE(fieldsOf(rect)->pressedPage, 2);
+    QCOMPARE(fieldsOf(rect)->command, 4660);
 #endif
     QCOMPARE(rect->pos(), QPointF(12, 40));
     QCOMPARE(rect->rotation(), 45.0);
@@ -503,7 +504,7 @@ void TestItemXml::attributesInAnyOrder()
 
 void TestItemXml::missingAttributesReadAsZero()
 {
-    DrawScene scene;
+    ToolScene scene;
     auto *rect = loadOne<GraphicsRectItem>(QStringLiteral("<rect/>"), &scene);
     QVERIFY(rect);
     QCOMPARE(rect->pos(), QPointF());
@@ -512,21 +513,21 @@ void TestItemXml::missingAttributesReadAsZero()
     QCOMPARE(rect->width(), 0.0);
     QCOMPARE(rect->height(), 0.0);
     QCOMPARE(rect->localRect(), QRectF(0, 0, 0, 0));
-#ifdef DRAWING_ZAF
-    QCOMPARE(rect->asc, 0);
-    QCOMPARE(rect->rc_x, 0.0);
-    QCOMPARE(rect->rc_y, 0.0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(rect)->asc, 0);
+    QCOMPARE(fieldsOf(rect)->rc_x, 0.0);
+    QCOMPARE(fieldsOf(rect)->rc_y, 0.0);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(rect->picNum, 0);
-    QCOMPARE(rect->catoonNum, 0);
-    QCOMPARE(rect->commond, 0);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(rect)->picNum, 0);
+    QCOMPARE(fieldsOf(rect)->pressedPage, 0);
+    QCOMPARE(fieldsOf(rect)->command, 0);
 #endif
 }
 
 void TestItemXml::roundrectWithoutRadii()
 {
-    DrawScene scene;
+    ToolScene scene;
     auto *rect = loadOne<GraphicsRectItem>(
             QStringLiteral("<roundrect rotate=\"0\" x=\"5\" y=\"6\" z=\"0\" width=\"30\""
                            " height=\"20\"/>"),
@@ -543,7 +544,7 @@ void TestItemXml::roundrectWithoutRadii()
 
 void TestItemXml::ellipseWithoutAngles()
 {
-    DrawScene scene;
+    ToolScene scene;
     auto *ellipse =
             loadOne<GraphicsEllipseItem>(QStringLiteral("<ellipse width=\"20\" height=\"10\"/>"), &scene);
     QVERIFY(ellipse);
@@ -555,7 +556,7 @@ void TestItemXml::ellipseWithoutAngles()
 
 void TestItemXml::polygonWithoutPoints()
 {
-    DrawScene scene;
+    ToolScene scene;
     auto *polygon = loadOne<GraphicsPolygonItem>(
             QStringLiteral("<polygon rotate=\"0\" x=\"7\" y=\"8\" z=\"0\" width=\"30\""
                            " height=\"20\"/>"),
@@ -583,7 +584,7 @@ void TestItemXml::readHandlesMatchDrawnOnes()
     QFETCH(int, boxHandles);
 
     // Drawn the way the tools draw: one appended point at a time.
-    DrawScene drawnScene;
+    ToolScene drawnScene;
     auto *drawn = dynamic_cast<GraphicsPolygonItem *>(makeShape(kind, QSizeF(), QPolygonF()));
     drawnScene.addItem(drawn);
     for (const QPointF &point : {QPointF(10, 10), QPointF(60, 15), QPointF(40, 50)})
@@ -591,7 +592,7 @@ void TestItemXml::readHandlesMatchDrawnOnes()
     drawn->finishPoint();
     drawn->normalizeGeometry();
 
-    DrawScene scene;
+    ToolScene scene;
     auto *read = loadOne<GraphicsPolygonItem>(written(drawn), &scene);
     QVERIFY(read);
     const QVector<SizeHandleRect *> &handles = read->handles();
@@ -610,7 +611,7 @@ void TestItemXml::readHandlesMatchDrawnOnes()
 
 void TestItemXml::readingRoundrectIntoPlainRectRebuildsHandles()
 {
-    GraphicsRectItem rect(QRect(0, 0, 10, 10), false);
+    ToolRect rect(QRect(0, 0, 10, 10), false);
     QCOMPARE(rect.handles().size(), 8);
     QXmlStreamReader xml(QStringLiteral("<roundrect rx=\"0.25\" ry=\"0.5\" width=\"40\" height=\"20\"/>"));
     QVERIFY(xml.readNextStartElement());
@@ -623,7 +624,7 @@ void TestItemXml::readingRoundrectIntoPlainRectRebuildsHandles()
 
 void TestItemXml::unknownElementsAndAttributesSkipped()
 {
-    DrawScene scene;
+    ToolScene scene;
     QVERIFY(load(QStringLiteral(
                          "<foo><rect width=\"99\"/></foo>"
                          "<rect colour=\"red\" width=\"5\" height=\"6\" x=\"1\"><rect/></rect>"
@@ -679,7 +680,7 @@ void TestItemXml::malformedRealsReadAsZero()
             + QStringLiteral(" y=") + real + QStringLiteral(" z=") + real
             + QStringLiteral(" width=") + real + QStringLiteral(" height=") + real
             + QStringLiteral(" rc_x=") + real + QStringLiteral(" rc_y=") + real;
-    DrawScene scene;
+    ToolScene scene;
     QVERIFY(load(QStringLiteral("<roundrect rx=") + real + QStringLiteral(" ry=") + real + common
                          + QStringLiteral("/><polygon") + common + QStringLiteral("><point x=")
                          + real + QStringLiteral(" y=") + real + QStringLiteral("/></polygon>")
@@ -699,9 +700,9 @@ void TestItemXml::malformedRealsReadAsZero()
     QCOMPARE(rect->xRatio(), 0.0);
     QCOMPARE(rect->yRatio(), 0.0);
     QCOMPARE(rect->localRect(), QRectF());
-#ifdef DRAWING_ZAF
-    QCOMPARE(rect->rc_x, 0.0);
-    QCOMPARE(rect->rc_y, 0.0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(rect)->rc_x, 0.0);
+    QCOMPARE(fieldsOf(rect)->rc_y, 0.0);
 #endif
     auto *polygon = dynamic_cast<GraphicsPolygonItem *>(items.at(1));
     QVERIFY(polygon);
@@ -725,7 +726,7 @@ void TestItemXml::malformedIntegersReadAsZero()
     QFETCH(QString, value);
 
     const QString integer = QStringLiteral("\"") + value + QLatin1Char('"');
-    DrawScene scene;
+    ToolScene scene;
     QVERIFY(load(QStringLiteral("<rect width=\"4\" asc=") + integer + QStringLiteral(" picNum=")
                          + integer + QStringLiteral(" catoonNum=") + integer
                          + QStringLiteral(" commond=") + integer + QStringLiteral("/><ellipse")
@@ -737,13 +738,13 @@ void TestItemXml::malformedIntegersReadAsZero()
     auto *rect = dynamic_cast<GraphicsRectItem *>(items.at(0));
     QVERIFY(rect);
     QCOMPARE(rect->width(), 4.0);
-#ifdef DRAWING_ZAF
-    QCOMPARE(rect->asc, 0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(rect)->asc, 0);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(rect->picNum, 0);
-    QCOMPARE(rect->catoonNum, 0);
-    QCOMPARE(rect->commond, 0);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(rect)->picNum, 0);
+    QCOMPARE(fieldsOf(rect)->pressedPage, 0);
+    QCOMPARE(fieldsOf(rect)->command, 0);
 #endif
     auto *ellipse = dynamic_cast<GraphicsEllipseItem *>(items.at(1));
     QVERIFY(ellipse);
@@ -753,7 +754,7 @@ void TestItemXml::malformedIntegersReadAsZero()
 
 void TestItemXml::hugeValuesDoNotCrash()
 {
-    DrawScene scene;
+    ToolScene scene;
     const QString huge = QStringLiteral("\"1e308\"");
     const QString common = QStringLiteral(" x=") + huge + QStringLiteral(" y=\"-1e308\" width=")
             + huge + QStringLiteral(" height=") + huge + QStringLiteral(" rotate=") + huge;
@@ -793,7 +794,7 @@ void TestItemXml::hugeShapesPaint_data()
 void TestItemXml::hugeShapesPaint()
 {
     QFETCH(QString, body);
-    DrawScene scene;
+    ToolScene scene;
     QVERIFY(load(body, &scene));
     for (QGraphicsItem *item : topLevel(&scene))
         item->setSelected(true);
@@ -812,7 +813,7 @@ void TestItemXml::largePointList()
                 + QStringLiteral("\" y=\"") + QString::number(i / 1000) + QStringLiteral("\"/>");
     }
     text += QStringLiteral("</polyline>");
-    DrawScene scene;
+    ToolScene scene;
     auto *polyline = loadOne<GraphicsBezier>(text, &scene);
     QVERIFY(polyline);
     QVERIFY(!polyline->isBezier());
@@ -823,7 +824,7 @@ void TestItemXml::largePointList()
 
 void TestItemXml::brokenXmlKeepsWhatWasRead()
 {
-    DrawScene scene;
+    ToolScene scene;
     QXmlStreamReader xml(QStringLiteral(
             "<canvas><rect width=\"3\"/><polygon><point x=\"1\" y=\"2\"/><point x="));
     QVERIFY(xml.readNextStartElement());
@@ -833,7 +834,7 @@ void TestItemXml::brokenXmlKeepsWhatWasRead()
     QVERIFY(!items.isEmpty());
     QVERIFY(dynamic_cast<GraphicsRectItem *>(items.first()));
 
-    DrawScene groups;
+    ToolScene groups;
     QXmlStreamReader truncated(QStringLiteral("<canvas><group rotate=\"5\"><rect width=\"3\"/><gro"));
     QVERIFY(truncated.readNextStartElement());
     QVERIFY(!readShapes(&truncated, &groups));
@@ -841,7 +842,7 @@ void TestItemXml::brokenXmlKeepsWhatWasRead()
 
 void TestItemXml::stackingOrderSurvivesRoundTrip()
 {
-    DrawScene scene;
+    ToolScene scene;
     load(QStringLiteral("<rect width=\"1\"/><group><rect width=\"2\"/><rect width=\"3\"/></group>"
                         "<rect width=\"4\"/><rect width=\"5\"/>"),
         &scene);
@@ -854,17 +855,17 @@ void TestItemXml::stackingOrderSurvivesRoundTrip()
     const QList<QGraphicsItem *> topmostFirst = topLevel(&scene);
     QCOMPARE(widths(topmostFirst), QList<double>({ 1, 0, 4, 5 }));
 
-    DrawScene reread;
+    ToolScene reread;
     load(written(topmostFirst), &reread);
     QCOMPARE(written(topLevel(&reread)), written(topLevel(&scene)));
 }
 
 void TestItemXml::groupRoundTripKeepsScenePositions()
 {
-    DrawScene source;
-    auto *rect = new GraphicsRectItem(QRect(0, 0, 30, 20), false);
-    auto *ellipse = new GraphicsEllipseItem(QRect(0, 0, 40, 10));
-    auto *polygon = new GraphicsPolygonItem();
+    ToolScene source;
+    auto *rect = new ToolRect(QRect(0, 0, 30, 20), false);
+    auto *ellipse = new ToolEllipse(QRect(0, 0, 40, 10));
+    auto *polygon = new ToolPolygon();
     source.addItem(rect);
     source.addItem(ellipse);
     source.addItem(polygon);
@@ -885,7 +886,7 @@ void TestItemXml::groupRoundTripKeepsScenePositions()
     const QPointF vertex = polygon->mapToScene(polygon->points().at(2));
     const QRectF box = group->sceneBoundingRect();
 
-    DrawScene target;
+    ToolScene target;
     auto *read = loadOne<GraphicsItemGroup>(written(group), &target);
     QVERIFY(read);
     QCOMPARE(read->rotation(), 30.0);
@@ -908,7 +909,7 @@ void TestItemXml::groupRoundTripKeepsScenePositions()
 
 void TestItemXml::groupPositionPlacesMembers()
 {
-    DrawScene scene;
+    ToolScene scene;
     auto *group = loadOne<GraphicsItemGroup>(
             QStringLiteral("<group x=\"500\" y=\"-300\" rotate=\"0\">"
                            "<rect x=\"12\" y=\"40\" width=\"32\" height=\"30\"/>"
@@ -924,9 +925,9 @@ void TestItemXml::groupPositionPlacesMembers()
 
 void TestItemXml::movedRotatedGroupRoundTrip()
 {
-    DrawScene source;
-    auto *a = new GraphicsRectItem(QRect(0, 0, 40, 20), false);
-    auto *b = new GraphicsRectItem(QRect(0, 0, 10, 30), false);
+    ToolScene source;
+    auto *a = new ToolRect(QRect(0, 0, 40, 20), false);
+    auto *b = new ToolRect(QRect(0, 0, 10, 30), false);
     source.addItem(a);
     source.addItem(b);
     a->setPos(10, 20);
@@ -937,7 +938,7 @@ void TestItemXml::movedRotatedGroupRoundTrip()
     const QPolygonF aScene = a->mapToScene(a->localRect());
     const QPolygonF bScene = b->mapToScene(b->localRect());
 
-    DrawScene target;
+    ToolScene target;
     auto *loaded = loadOne<GraphicsItemGroup>(written(group), &target);
     QVERIFY(loaded);
     QCOMPARE(loaded->members().size(), 2);
@@ -951,8 +952,8 @@ void TestItemXml::movedRotatedGroupRoundTrip()
 
 void TestItemXml::groupWriterNormalisesMembers()
 {
-    DrawScene scene;
-    auto *rect = new GraphicsRectItem(QRect(0, 0, 10, 10), false);
+    ToolScene scene;
+    auto *rect = new ToolRect(QRect(0, 0, 10, 10), false);
     scene.addItem(rect);
     GraphicsItemGroup *group = scene.createGroup({rect});
     rect->stretchBy(Dir_RightBottom, 2, 3, QPointF(0, 0));
@@ -964,10 +965,10 @@ void TestItemXml::groupWriterNormalisesMembers()
 
 void TestItemXml::nestedGroupsRoundTrip()
 {
-    DrawScene source;
+    ToolScene source;
     QList<GraphicsRectItem *> rects;
     for (int i = 0; i < 3; ++i) {
-        auto *rect = new GraphicsRectItem(QRect(0, 0, 10 + i, 20), false);
+        auto *rect = new ToolRect(QRect(0, 0, 10 + i, 20), false);
         source.addItem(rect);
         rect->setPos(30 * i, 7 * i);
         rects.append(rect);
@@ -983,7 +984,7 @@ void TestItemXml::nestedGroupsRoundTrip()
     for (GraphicsRectItem *rect : rects)
         before.append(rect->mapToScene(QPointF(5, 5)));
 
-    DrawScene target;
+    ToolScene target;
     auto *read = loadOne<GraphicsItemGroup>(written(outer), &target);
     QVERIFY(read);
     QCOMPARE(read->rotation(), -35.0);
@@ -1016,7 +1017,7 @@ void TestItemXml::emptyGroupReadsAsNothing()
 {
     QFETCH(QString, text);
 
-    DrawScene scene;
+    ToolScene scene;
     QXmlStreamReader xml(text);
     QVERIFY(xml.readNextStartElement());
     QCOMPARE(readGroup(&xml, &scene), static_cast<GraphicsItemGroup *>(nullptr));
@@ -1040,7 +1041,7 @@ void TestItemXml::deepNesting()
     QFETCH(int, levels);
     QFETCH(int, groupsRead);
 
-    DrawScene scene;
+    ToolScene scene;
     QVERIFY(load(nestedGroups(levels, QStringLiteral("<rect x=\"3\" y=\"4\" width=\"5\"/>"))
                          + QStringLiteral("<rect x=\"9\" width=\"2\"/>"),
                  &scene));
@@ -1054,8 +1055,8 @@ void TestItemXml::deepNesting()
 
 void TestItemXml::otherVariantLoadsGeometry()
 {
-    DrawScene scene;
-    auto *rect = loadOne<GraphicsRectItem>(QString::fromLatin1(otherVariantRect), &scene);
+    ToolScene scene;
+    auto *rect = loadOne<GraphicsRectItem>(QString::fromLatin1(otherEditorRect), &scene);
     QVERIFY(rect);
     QVERIFY(!rect->isRound());
     QCOMPARE(rect->pos(), QPointF(12, 40));
@@ -1063,21 +1064,21 @@ void TestItemXml::otherVariantLoadsGeometry()
     QCOMPARE(rect->zValue(), 2.0);
     QCOMPARE(rect->width(), 32.0);
     QCOMPARE(rect->height(), 30.0);
-#ifdef DRAWING_ZAF
-    QCOMPARE(rect->asc, 0);
-    QCOMPARE(rect->rc_x, 0.0);
-    QCOMPARE(rect->rc_y, 0.0);
+#ifdef WITH_CHARACTER_SHAPES
+    QCOMPARE(fieldsOf(rect)->asc, 0);
+    QCOMPARE(fieldsOf(rect)->rc_x, 0.0);
+    QCOMPARE(fieldsOf(rect)->rc_y, 0.0);
 #endif
-#ifdef DRAWING_TOUCH
-    QCOMPARE(rect->picNum, 0);
-    QCOMPARE(rect->catoonNum, 0);
-    QCOMPARE(rect->commond, 0);
+#ifdef WITH_TOUCH_SHAPES
+    QCOMPARE(fieldsOf(rect)->picNum, 0);
+    QCOMPARE(fieldsOf(rect)->pressedPage, 0);
+    QCOMPARE(fieldsOf(rect)->command, 0);
 #endif
 }
 
 void TestItemXml::writeShapesSkipsOtherItems()
 {
-    GraphicsRectItem rect(QRect(0, 0, 4, 4), false);
+    ToolRect rect(QRect(0, 0, 4, 4), false);
     QGraphicsRectItem plain(0, 0, 4, 4);
     QGraphicsPixmapItem picture;
     SizeHandleRect handle(&rect, Dir_Left);

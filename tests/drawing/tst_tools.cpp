@@ -1,6 +1,6 @@
+#include "toolshapes.h"
 #include "drawscene.h"
 #include "drawtool.h"
-#include "drawtools.h"
 #include "graphicsellipseitem.h"
 #include "graphicspolygonitem.h"
 #include "graphicsrectitem.h"
@@ -8,7 +8,7 @@
 #include "recttool.h"
 #include "rotationtool.h"
 #include "selecttool.h"
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
 #include "rotatepointtool.h"
 #endif
 
@@ -45,8 +45,8 @@ private slots:
     void init();
     void cleanup();
 
-    void registryOrder();
-    void installTwice();
+    void toolOrder();
+    void toolsBelongToTheirScene();
 
     void rectangleDrawn_data();
     void rectangleDrawn();
@@ -73,7 +73,7 @@ private slots:
     void rotationFoldsPast360();
     void rotationPressOffHandleGoesToSelection();
 
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     void rotatePointFollowsPointer();
     void rotatePointOtherButtonLeaves();
 #endif
@@ -86,22 +86,21 @@ private:
     void hover(const QPointF &to); // a move without buttons
     void release(const QPointF &at, Qt::MouseButton button = Qt::LeftButton);
     void doubleClick(const QPointF &at);
-    GraphicsRectItem *addRect(const QRect &rect, const QPointF &pos, bool round = false);
+    ToolRect *addRect(const QRect &rect, const QPointF &pos, bool round = false);
     Qt::CursorShape cursor() const { return view->cursor().shape(); }
 
-    DrawScene *scene = nullptr;
+    ToolScene *scene = nullptr;
     QGraphicsView *view = nullptr;
 };
 
 void TestTools::initTestCase()
 {
     qRegisterMetaType<QGraphicsItem *>();
-    installDrawTools();
 }
 
 void TestTools::init()
 {
-    scene = new DrawScene();
+    scene = new ToolScene();
     scene->setSceneRect(SceneRect);
     view = new QGraphicsView(scene);
     view->setFrameShape(QFrame::NoFrame);
@@ -113,14 +112,13 @@ void TestTools::init()
     QVERIFY(QTest::qWaitForWindowExposed(view));
     QCOMPARE(view->mapToScene(QPoint(37, 21)), QPointF(37, 21));
 
-    DrawTool::sceneWidth = int(scene->sceneRect().width());
-    DrawTool::sceneHeight = int(scene->sceneRect().height());
-    DrawTool::c_drawShape = selection;
-    DrawTool::c_down = QPointF();
-    DrawTool::c_last = QPointF();
-    DrawTool::dragHandle = 0;
-    DrawTool::selectMode = 0;
-    for (DrawTool *tool : DrawTool::tools()) {
+    scene->setToolBounds(QSize(int(scene->sceneRect().width()), int(scene->sceneRect().height())));
+    scene->toolState().shape = selection;
+    scene->toolState().down = QPointF();
+    scene->toolState().last = QPointF();
+    scene->toolState().dragHandle = 0;
+    scene->toolState().selectMode = 0;
+    for (DrawTool *tool : scene->tools()) {
         tool->hoverHandle = false;
         if (auto *select = dynamic_cast<SelectTool *>(tool)) {
             select->outline.clear();
@@ -182,45 +180,52 @@ void TestTools::doubleClick(const QPointF &at)
     release(at);
 }
 
-GraphicsRectItem *TestTools::addRect(const QRect &rect, const QPointF &pos, bool round)
+ToolRect *TestTools::addRect(const QRect &rect, const QPointF &pos, bool round)
 {
-    auto *item = new GraphicsRectItem(rect, round);
+    auto *item = new ToolRect(rect, round);
     item->setPos(pos);
     scene->addItem(item);
     return item;
 }
 
-void TestTools::registryOrder()
+void TestTools::toolOrder()
 {
     QList<int> keys;
-    for (const DrawTool *tool : DrawTool::tools())
+    for (const DrawTool *tool : scene->tools())
         keys.append(tool->key);
     QList<int> expected { 0, 3, 4, 5, 2, 7, 6, 8, 1 };
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
     expected.append(9);
 #endif
     QCOMPARE(keys, expected);
 
-    QVERIFY(dynamic_cast<SelectTool *>(DrawTool::findTool(selection)));
+    QVERIFY(dynamic_cast<SelectTool *>(scene->tool(selection)));
     for (DrawShape key : { rectangle, roundrect, ellipse })
-        QVERIFY(dynamic_cast<RectTool *>(DrawTool::findTool(key)));
+        QVERIFY(dynamic_cast<RectTool *>(scene->tool(key)));
     for (DrawShape key : { line, bezier, polygon, polyline })
-        QVERIFY(dynamic_cast<PolygonTool *>(DrawTool::findTool(key)));
-    QVERIFY(dynamic_cast<RotationTool *>(DrawTool::findTool(rotation)));
-#ifdef DRAWING_ZAF
-    QVERIFY(dynamic_cast<RotatePointTool *>(DrawTool::findTool(rotationPoint)));
+        QVERIFY(dynamic_cast<PolygonTool *>(scene->tool(key)));
+    QVERIFY(dynamic_cast<RotationTool *>(scene->tool(rotation)));
+#ifdef WITH_CHARACTER_SHAPES
+    QVERIFY(dynamic_cast<RotatePointTool *>(scene->tool(rotationPoint)));
 #else
-    QVERIFY(!DrawTool::findTool(rotationPoint));
+    QVERIFY(!scene->tool(rotationPoint));
 #endif
-    for (const DrawTool *tool : DrawTool::tools())
-        QCOMPARE(DrawTool::findTool(tool->key)->key, tool->key);
+    for (const DrawTool *tool : scene->tools())
+        QCOMPARE(scene->tool(tool->key)->key, tool->key);
 }
 
-void TestTools::installTwice()
+void TestTools::toolsBelongToTheirScene()
 {
-    const QList<DrawTool *> before = DrawTool::tools();
-    installDrawTools();
-    QCOMPARE(DrawTool::tools(), before);
+    ToolScene other;
+    const QList<DrawTool *> mine = scene->tools();
+    const QList<DrawTool *> theirs = other.tools();
+    QCOMPARE(theirs.size(), mine.size());
+    for (DrawTool *tool : theirs)
+        QVERIFY(!mine.contains(tool));
+    // The current tool of one scene is not the other's.
+    other.setMode(rectangle);
+    QCOMPARE(scene->mode(), selection);
+    QCOMPARE(other.tool(rectangle)->key, rectangle);
 }
 
 void TestTools::rectangleDrawn_data()
@@ -242,7 +247,7 @@ void TestTools::rectangleDrawn()
     auto *other = addRect(QRect(0, 0, 20, 20), QPointF(300, 200));
     other->setSelected(true);
 
-    DrawTool::c_drawShape = DrawShape(key);
+    scene->toolState().shape = DrawShape(key);
     press(QPointF(10, 10));
     QCOMPARE(cursor(), Qt::ArrowCursor);
     drag(QPointF(60, 40));
@@ -264,8 +269,8 @@ void TestTools::rectangleDrawn()
     QCOMPARE(item->mapToScene(item->localRect().bottomRight()), QPointF(110, 60));
     QVERIFY(item->isSelected());
     QVERIFY(!other->isSelected());
-    QCOMPARE(DrawTool::c_drawShape, selection);
-    QCOMPARE(DrawTool::selectMode, 0);
+    QCOMPARE(scene->toolState().shape, selection);
+    QCOMPARE(scene->toolState().selectMode, 0);
     QCOMPARE(cursor(), Qt::ArrowCursor);
 }
 
@@ -273,13 +278,13 @@ void TestTools::rectangleClickLeavesNothing()
 {
     QSignalSpy added(scene, &DrawScene::itemAdded);
     const int itemsBefore = scene->items().size();
-    DrawTool::c_drawShape = rectangle;
+    scene->toolState().shape = rectangle;
     press(QPointF(50, 50));
     release(QPointF(50, 50));
     QCOMPARE(added.count(), 0);
     QCOMPARE(scene->items().size(), itemsBefore);
     QVERIFY(scene->selectedItems().isEmpty());
-    QCOMPARE(DrawTool::c_drawShape, selection);
+    QCOMPARE(scene->toolState().shape, selection);
 }
 
 void TestTools::singleItemDropClamped_data()
@@ -314,7 +319,7 @@ void TestTools::singleItemDropClamped()
     QSignalSpy moved(scene, &DrawScene::itemMoved);
 
     press(from);
-    QCOMPARE(DrawTool::selectMode, 2);
+    QCOMPARE(scene->toolState().selectMode, 2);
     const QList<QGraphicsItem *> before = scene->items();
     drag((from + to) / 2);
     drag(to);
@@ -327,7 +332,7 @@ void TestTools::singleItemDropClamped()
     QCOMPARE(itemArg(moved, 0), item);
     QCOMPARE(pointArg(moved, 0, 1), expectedDelta);
     QVERIFY(item->isSelected());
-    QCOMPARE(DrawTool::selectMode, 0);
+    QCOMPARE(scene->toolState().selectMode, 0);
     // The preview is gone with the gesture.
     QCOMPARE(scene->items().size(), before.size() - 1);
 }
@@ -341,7 +346,7 @@ void TestTools::severalItemsMovedTogether()
     QSignalSpy moved(scene, &DrawScene::itemMoved);
 
     press(QPointF(110, 110));
-    QCOMPARE(DrawTool::selectMode, 2);
+    QCOMPARE(scene->toolState().selectMode, 2);
     drag(QPointF(120, 115));
     drag(QPointF(130, 120));
     release(QPointF(130, 120));
@@ -395,7 +400,7 @@ void TestTools::rubberBandSelects()
     auto *inside = addRect(QRect(0, 0, 20, 20), QPointF(50, 50));
     auto *outside = addRect(QRect(0, 0, 20, 20), QPointF(300, 200));
     press(QPointF(10, 10));
-    QCOMPARE(DrawTool::selectMode, 1);
+    QCOMPARE(scene->toolState().selectMode, 1);
     QCOMPARE(view->dragMode(), QGraphicsView::RubberBandDrag);
     drag(QPointF(50, 50));
     drag(QPointF(100, 100));
@@ -403,7 +408,7 @@ void TestTools::rubberBandSelects()
     QVERIFY(inside->isSelected());
     QVERIFY(!outside->isSelected());
     QCOMPARE(view->dragMode(), QGraphicsView::NoDrag);
-    QCOMPARE(DrawTool::selectMode, 0);
+    QCOMPARE(scene->toolState().selectMode, 0);
 }
 
 void TestTools::hoverCursor_data()
@@ -434,7 +439,7 @@ void TestTools::hoverCursor()
     view->setCursor(Qt::WaitCursor);
     hover(at);
     QCOMPARE(int(cursor()), shape);
-    QCOMPARE(DrawTool::findTool(selection)->hoverHandle, onHandle);
+    QCOMPARE(scene->tool(selection)->hoverHandle, onHandle);
 }
 
 void TestTools::resizeFromCornerUsesOneForZero()
@@ -445,9 +450,9 @@ void TestTools::resizeFromCornerUsesOneForZero()
 
     hover(QPointF(150, 140));
     press(QPointF(150, 140));
-    QCOMPARE(DrawTool::selectMode, 3);
-    QCOMPARE(DrawTool::dragHandle, 5);
-    QCOMPARE(dynamic_cast<SelectTool *>(DrawTool::findTool(selection))->opposite, QPointF(1, 1));
+    QCOMPARE(scene->toolState().selectMode, 3);
+    QCOMPARE(scene->toolState().dragHandle, 5);
+    QCOMPARE(dynamic_cast<SelectTool *>(scene->tool(selection))->opposite, QPointF(1, 1));
     drag(QPointF(200, 180));
     drag(QPointF(250, 220));
     release(QPointF(250, 220));
@@ -462,8 +467,8 @@ void TestTools::resizeFromCornerUsesOneForZero()
     // Ended by normalizeGeometry: the box starts at the item's origin again.
     QCOMPARE(item->localRect().topLeft(), QPointF(0, 0));
     QCOMPARE(item->pos(), QPointF(101 - 149.0 / 49, 101 - 119.0 / 39));
-    QCOMPARE(DrawTool::selectMode, 0);
-    QCOMPARE(DrawTool::dragHandle, 0);
+    QCOMPARE(scene->toolState().selectMode, 0);
+    QCOMPARE(scene->toolState().dragHandle, 0);
 }
 
 void TestTools::clickOnBoxHandleChangesNothing()
@@ -474,7 +479,7 @@ void TestTools::clickOnBoxHandleChangesNothing()
     QSignalSpy resized(scene, &DrawScene::itemResize);
     hover(QPointF(155, 145));
     press(QPointF(155, 145));
-    QCOMPARE(DrawTool::selectMode, 3);
+    QCOMPARE(scene->toolState().selectMode, 3);
     release(QPointF(155, 145));
     QCOMPARE(resized.count(), 0);
     QCOMPARE(item->localRect(), QRectF(5, 5, 50, 40));
@@ -503,10 +508,10 @@ void TestTools::controlHandleDrag()
     QSignalSpy resized(scene, &DrawScene::itemResize);
 
     hover(at);
-    QVERIFY(DrawTool::findTool(selection)->hoverHandle);
+    QVERIFY(scene->tool(selection)->hoverHandle);
     press(at);
-    QCOMPARE(DrawTool::selectMode, 5);
-    QCOMPARE(DrawTool::dragHandle, dir);
+    QCOMPARE(scene->toolState().selectMode, 5);
+    QCOMPARE(scene->toolState().dragHandle, dir);
     const QPointF to = at + QPointF(-3, 4);
     drag(to);
     release(to);
@@ -539,7 +544,7 @@ void TestTools::polygonFinishedByDoubleClick()
     QSignalSpy added(scene, &DrawScene::itemAdded);
     const QPointF p1(50, 50), p2(150, 60), p3(120, 160);
 
-    DrawTool::c_drawShape = DrawShape(key);
+    scene->toolState().shape = DrawShape(key);
     press(p1);
     drag(p2);
     release(p2);
@@ -558,9 +563,9 @@ void TestTools::polygonFinishedByDoubleClick()
     QCOMPARE(points, QPolygonF(QVector<QPointF> { p1, p2, p3 }));
     QCOMPARE(item->handles().size(), 8 + 3);
     QCOMPARE(item->initialPoints(), item->points());
-    QCOMPARE(DrawTool::c_drawShape, selection);
-    QCOMPARE(DrawTool::selectMode, 0);
-    auto *tool = dynamic_cast<PolygonTool *>(DrawTool::findTool(DrawShape(key)));
+    QCOMPARE(scene->toolState().shape, selection);
+    QCOMPARE(scene->toolState().selectMode, 0);
+    auto *tool = dynamic_cast<PolygonTool *>(scene->tool(DrawShape(key)));
     QCOMPARE(tool->item, nullptr);
     QCOMPARE(tool->pointCount, 0);
 }
@@ -568,7 +573,7 @@ void TestTools::polygonFinishedByDoubleClick()
 void TestTools::lineEndsAtRelease()
 {
     QSignalSpy added(scene, &DrawScene::itemAdded);
-    DrawTool::c_drawShape = line;
+    scene->toolState().shape = line;
     press(QPointF(40, 40));
     drag(QPointF(100, 70));
     drag(QPointF(140, 90));
@@ -579,7 +584,7 @@ void TestTools::lineEndsAtRelease()
     QVERIFY(item);
     QCOMPARE(item->mapToScene(item->points()), QPolygonF(QVector<QPointF> { QPointF(40, 40), QPointF(140, 90) }));
     QCOMPARE(item->handles().size(), 2);
-    QCOMPARE(DrawTool::c_drawShape, selection);
+    QCOMPARE(scene->toolState().shape, selection);
 }
 
 void TestTools::rotationFoldsPast360()
@@ -588,7 +593,7 @@ void TestTools::rotationFoldsPast360()
     item->setRotation(350);
     item->setSelected(true);
     QSignalSpy rotated(scene, &DrawScene::itemRotate);
-    DrawTool::c_drawShape = rotation;
+    scene->toolState().shape = rotation;
 
     const QPointF centre = item->mapRectToScene(item->boundingRect()).center();
     const QPointF handle = item->mapToScene(QPointF(100, 60)); // handle 5
@@ -604,10 +609,10 @@ void TestTools::rotationFoldsPast360()
     QCOMPARE(int(degrees(end) - degrees(start)), 20);
 
     hover(start);
-    QVERIFY(DrawTool::findTool(rotation)->hoverHandle);
+    QVERIFY(scene->tool(rotation)->hoverHandle);
     press(start);
-    QCOMPARE(DrawTool::selectMode, 4);
-    QCOMPARE(DrawTool::dragHandle, 5);
+    QCOMPARE(scene->toolState().selectMode, 4);
+    QCOMPARE(scene->toolState().dragHandle, 5);
     drag(end);
     QCOMPARE(item->rotation(), 350.0); // only the preview turns while dragging
     release(end);
@@ -616,7 +621,7 @@ void TestTools::rotationFoldsPast360()
     QCOMPARE(rotated.count(), 1);
     QCOMPARE(itemArg(rotated, 0), item);
     QCOMPARE(rotated.at(0).at(1).toReal(), 350.0);
-    QCOMPARE(DrawTool::selectMode, 0);
+    QCOMPARE(scene->toolState().selectMode, 0);
     QCOMPARE(cursor(), Qt::ArrowCursor);
 }
 
@@ -624,36 +629,36 @@ void TestTools::rotationPressOffHandleGoesToSelection()
 {
     auto *item = addRect(QRect(0, 0, 50, 40), QPointF(100, 100));
     item->setSelected(true);
-    DrawTool::c_drawShape = rotation;
+    scene->toolState().shape = rotation;
     press(QPointF(20, 20));
-    QCOMPARE(DrawTool::c_drawShape, selection);
-    QCOMPARE(DrawTool::selectMode, 1); // the selection tool took the press: rubber band
+    QCOMPARE(scene->toolState().shape, selection);
+    QCOMPARE(scene->toolState().selectMode, 1); // the selection tool took the press: rubber band
     release(QPointF(20, 20));
     QVERIFY(!item->isSelected());
 }
 
-#ifdef DRAWING_ZAF
+#ifdef WITH_CHARACTER_SHAPES
 void TestTools::rotatePointFollowsPointer()
 {
     auto *item = addRect(QRect(0, 0, 50, 40), QPointF(100, 100));
     item->setSelected(true);
     QSignalSpy changed(scene, &DrawScene::rotatePointChange);
-    DrawTool::c_drawShape = rotationPoint;
+    scene->toolState().shape = rotationPoint;
 
     press(QPointF(120, 110));
-    QCOMPARE(DrawTool::selectMode, 6);
-    QCOMPARE(item->rc_x, 20.0);
-    QCOMPARE(item->rc_y, 10.0);
+    QCOMPARE(scene->toolState().selectMode, 6);
+    QCOMPARE(fieldsOf(item)->rc_x, 20.0);
+    QCOMPARE(fieldsOf(item)->rc_y, 10.0);
     drag(QPointF(130, 125));
-    QCOMPARE(item->rc_x, 30.0);
-    QCOMPARE(item->rc_y, 25.0);
+    QCOMPARE(fieldsOf(item)->rc_x, 30.0);
+    QCOMPARE(fieldsOf(item)->rc_y, 25.0);
     release(QPointF(130, 125));
 
     QCOMPARE(changed.count(), 2);
     QCOMPARE(itemArg(changed, 0), item);
     QCOMPARE(itemArg(changed, 1), item);
-    QCOMPARE(DrawTool::selectMode, 0);
-    QCOMPARE(DrawTool::c_drawShape, rotationPoint);
+    QCOMPARE(scene->toolState().selectMode, 0);
+    QCOMPARE(scene->toolState().shape, rotationPoint);
 
     // Off the item the press still reports, with no item.
     press(QPointF(300, 250));
@@ -667,12 +672,12 @@ void TestTools::rotatePointOtherButtonLeaves()
     auto *item = addRect(QRect(0, 0, 50, 40), QPointF(100, 100));
     item->setSelected(true);
     QSignalSpy changed(scene, &DrawScene::rotatePointChange);
-    DrawTool::c_drawShape = rotationPoint;
+    scene->toolState().shape = rotationPoint;
     press(QPointF(120, 110), Qt::RightButton);
     release(QPointF(120, 110), Qt::RightButton);
-    QCOMPARE(DrawTool::c_drawShape, selection);
+    QCOMPARE(scene->toolState().shape, selection);
     QCOMPARE(changed.count(), 0);
-    QCOMPARE(item->rc_x, 25.0);
+    QCOMPARE(fieldsOf(item)->rc_x, 25.0);
 }
 #endif
 

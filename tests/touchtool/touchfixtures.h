@@ -1,6 +1,8 @@
 #pragma once
 
 #include "graphicsrectitem.h"
+#include "pagescene.h"
+#include "toucharea.h"
 #include "picmsg.h"
 #include "scriptedprompt.h"
 #include "testfiles.h"
@@ -19,16 +21,16 @@ inline void writePicture(const QString &path, const QSize &size = QSize(48, 32))
 }
 
 // A touch area at `pos` of `size`, added on top of `scene`.
-inline GraphicsRectItem *addArea(DrawScene *scene, const QPointF &pos, const QSizeF &size,
-    int picNum = -1, int catoonNum = -1, int commond = -1)
+inline GraphicsRectItem *addArea(PageScene *scene, const QPointF &pos, const QSizeF &size,
+    int picNum = -1, int pressedPage = -1, int command = -1)
 {
-    auto *area = new GraphicsRectItem(QRect(0, 0, 1, 1), false);
+    auto *area = new TouchArea(QRect(0, 0, 1, 1), false);
     area->setWidth(size.width());
     area->setHeight(size.height());
     area->setPos(pos);
-    area->picNum = picNum;
-    area->catoonNum = catoonNum;
-    area->commond = commond;
+    touchFields(area)->picNum = picNum;
+    touchFields(area)->pressedPage = pressedPage;
+    touchFields(area)->command = command;
     scene->addItem(area);
     return area;
 }

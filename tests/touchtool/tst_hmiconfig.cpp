@@ -29,12 +29,12 @@ QList<int> recordCommands(const QByteArray &bytes)
 {
     QList<int> commands;
     for (const TouchRecord &r : decodeTouchFile(bytes))
-        commands.append(r.commond);
+        commands.append(r.command);
     return commands;
 }
 
 // The touch areas of `scene` as "x,y w x h picNum catoonNum commond", topmost first.
-QStringList areas(DrawScene *scene)
+QStringList areas(PageScene *scene)
 {
     QStringList list;
     for (QGraphicsItem *item : scene->items(Qt::DescendingOrder)) {
@@ -46,9 +46,9 @@ QStringList areas(DrawScene *scene)
                         .arg(area->pos().y())
                         .arg(area->width())
                         .arg(area->height())
-                        .arg(area->picNum)
-                        .arg(area->catoonNum)
-                        .arg(area->commond));
+                        .arg(touchFields(area)->picNum)
+                        .arg(touchFields(area)->pressedPage)
+                        .arg(touchFields(area)->command));
     }
     return list;
 }
@@ -81,7 +81,7 @@ private slots:
     void unreadableFileWarns();
 
 private:
-    DrawScene *page(int number) { return m_ws->pages.value(number)->scene; }
+    PageScene *page(int number) { return m_ws->pages.value(number)->scene; }
     void addPages(const QList<int> &numbers);
     QString config() const { return m_project + QStringLiteral("/HmiConfig.bin"); }
     void writeConfig(const QByteArray &bytes);
@@ -178,7 +178,7 @@ void TestHmiConfig::topmostFirst()
 void TestHmiConfig::skippedItems()
 {
     addPages({ 1 });
-    DrawScene *scene = page(1);
+    PageScene *scene = page(1);
     addArea(scene, QPointF(0, 0), QSizeF(0, 10), -1, -1, 1);
     addArea(scene, QPointF(0, 0), QSizeF(10, 0), -1, -1, 2);
     addArea(scene, QPointF(0, 0), QSizeF(10, -4), -1, -1, 3);

@@ -6,7 +6,6 @@
 
 #include "drawscene.h"
 #include "drawtool.h"
-#include "drawtools.h"
 #include "graphicsitemgroup.h"
 #include "pagescene.h"
 #include "projectinfo.h"
@@ -44,7 +43,7 @@ QList<QCommandLinkButton *> recordButtons(const DlgProRecord &dialog)
     return dialog.findChildren<QCommandLinkButton *>();
 }
 
-QColor pixelOf(DrawScene *scene, const QPoint &at)
+QColor pixelOf(PageScene *scene, const QPoint &at)
 {
     QImage image(scene->sceneRect().size().toSize(), QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -111,7 +110,6 @@ private:
 void TestTouchDialogs::initTestCase()
 {
     initTouchResources();
-    installDrawTools();
 }
 
 void TestTouchDialogs::init()
@@ -119,7 +117,6 @@ void TestTouchDialogs::init()
     m_dir.reset(new QTemporaryDir);
     QVERIFY(m_dir->isValid());
     m_prompt.reset(new ScriptedPrompt);
-    DrawTool::c_drawShape = selection;
 }
 
 void TestTouchDialogs::cleanup()
@@ -476,9 +473,9 @@ void TestTouchDialogs::previewStartPage()
 void TestTouchDialogs::previewPressJumps()
 {
     makePages({ 0, 3 });
-    DrawScene *head = m_pages[0]->scene;
+    PageScene *head = m_pages[0]->scene;
     addArea(head, QPointF(4, 4), QSizeF(12, 12), 3);
-    DrawTool::c_drawShape = rectangle; // left over from editing
+    head->setMode(rectangle); // left over from editing
 
     DlgPreview dialog;
     dialog.start(m_pages, 0);
@@ -498,13 +495,13 @@ void TestTouchDialogs::previewPressJumps()
     QVERIFY(topLevelShapes(m_pages[3]->scene).isEmpty());
 
     dialog.close();
-    QCOMPARE(DrawTool::c_drawShape, rectangle);
+    QCOMPARE(head->mode(), rectangle);
 }
 
 void TestTouchDialogs::previewPressedLookWhileHeld()
 {
     makePages({ 0, 5 }, 5);
-    DrawScene *head = m_pages[0]->scene;
+    PageScene *head = m_pages[0]->scene;
     addArea(head, QPointF(4, 4), QSizeF(12, 12), -1, 5);
     // Another area with an animation shows it too; one with a missing page stays invisible.
     addArea(head, QPointF(30, 4), QSizeF(8, 8), -1, 5);
@@ -536,7 +533,7 @@ void TestTouchDialogs::previewJumpShowsPressedLookOfTarget()
 {
     makePages({ 0, 3, 5 }, 5);
     addArea(m_pages[0]->scene, QPointF(4, 4), QSizeF(12, 12), 3, 5);
-    DrawScene *target = m_pages[3]->scene;
+    PageScene *target = m_pages[3]->scene;
     addArea(target, QPointF(20, 10), QSizeF(10, 10), -1, 5);
 
     DlgPreview dialog;
@@ -616,7 +613,7 @@ void TestTouchDialogs::previewEndRestoresAreas()
 void TestTouchDialogs::previewDrawsNoArea()
 {
     makePages({ 0 });
-    DrawScene *head = m_pages[0]->scene;
+    PageScene *head = m_pages[0]->scene;
     addArea(head, QPointF(4, 4), QSizeF(12, 12), 3);
     const QColor edited = pixelOf(head, QPoint(4, 10));
     QVERIFY(edited != kPageColour); // the outline of the area

@@ -82,7 +82,7 @@ void TestTouchMainWindow::openProjectWithAreas()
     m_window->btnAddPic->click();
     QCOMPARE(m_window->tableWidget->rowCount(), 2);
     QVERIFY(m_window->currentScene());
-    DrawScene *scene = m_window->currentScene();
+    PageScene *scene = m_window->currentScene();
     m_areas = { addArea(scene, QPointF(10, 20), QSizeF(30, 40), 2, -1, 0x1F),
         addArea(scene, QPointF(100, 20), QSizeF(30, 40)), addArea(scene, QPointF(200, 20), QSizeF(30, 40)) };
 }
@@ -122,7 +122,7 @@ void TestTouchMainWindow::panelFollowsSelection()
     QCOMPARE(m_window->txt_x->text(), QStringLiteral("0"));
     QCOMPARE(m_window->sp_pixNum->value(), -1);
     QCOMPARE(m_window->txt_com->text(), QStringLiteral("-1"));
-    QCOMPARE(m_areas[0]->picNum, 2);
+    QCOMPARE(touchFields(m_areas[0])->picNum, 2);
 }
 
 void TestTouchMainWindow::sizeFieldsEditOnEveryKeystroke()
@@ -148,18 +148,18 @@ void TestTouchMainWindow::commandFieldTakesFourHexDigits()
     m_window->txt_com->clear();
     QTest::keyClicks(m_window->txt_com, QStringLiteral("aB12f"));
     QCOMPARE(m_window->txt_com->text(), QStringLiteral("aB12"));
-    QCOMPARE(m_areas[0]->commond, 0xAB12);
+    QCOMPARE(touchFields(m_areas[0])->command, 0xAB12);
 }
 
 void TestTouchMainWindow::spinBoxClampsTargetOfSelectedArea()
 {
     openProjectWithAreas();
-    m_areas[1]->picNum = 250;
+    touchFields(m_areas[1])->picNum = 250;
     m_areas[1]->setSelected(true);
     QCOMPARE(m_window->sp_pixNum->value(), 100);
-    QCOMPARE(m_areas[1]->picNum, 100);
+    QCOMPARE(touchFields(m_areas[1])->picNum, 100);
     m_window->sp_cartoon->setValue(7);
-    QCOMPARE(m_areas[1]->catoonNum, 7);
+    QCOMPARE(touchFields(m_areas[1])->pressedPage, 7);
 }
 
 void TestTouchMainWindow::pickedPictureSetsTarget()
@@ -167,11 +167,11 @@ void TestTouchMainWindow::pickedPictureSetsTarget()
     openProjectWithAreas();
     m_areas[0]->setSelected(true);
     m_window->selectedPic(1, 250);
-    QCOMPARE(m_areas[0]->picNum, 100);
+    QCOMPARE(touchFields(m_areas[0])->picNum, 100);
     m_window->selectedPic(2, -1);
-    QCOMPARE(m_areas[0]->catoonNum, -1);
+    QCOMPARE(touchFields(m_areas[0])->pressedPage, -1);
     m_window->selectedPic(3, 5);
-    QCOMPARE(m_areas[0]->picNum, 100);
+    QCOMPARE(touchFields(m_areas[0])->picNum, 100);
 }
 
 void TestTouchMainWindow::actionsFollowSelection()

@@ -194,8 +194,7 @@ void TestTouchPages::shownPageGivesPageSize()
     QCOMPARE(m_ws->currentPage, 9);
     QCOMPARE(m_ws->pageSize, QSize(480, 272));
     // The select tool keeps dragged areas on this page.
-    QCOMPARE(DrawTool::sceneWidth, 480);
-    QCOMPARE(DrawTool::sceneHeight, 272);
+    QCOMPARE(m_ws->pages.value(9)->scene->toolState().bounds, QSize(480, 272));
     m_ws->addScene(77);
     QCOMPARE(m_ws->currentPage, 9);
     QVERIFY(!m_ws->pages.contains(77));

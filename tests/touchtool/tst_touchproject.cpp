@@ -26,20 +26,20 @@ QString document(const QString &canvases)
         .arg(canvases);
 }
 
-QString rect(int x, int commond)
+QString rect(int x, int command)
 {
     return QStringLiteral("<rect rotate=\"0\" x=\"%1\" y=\"2\" z=\"0\" width=\"5\" height=\"6\" "
                           "picNum=\"-1\" catoonNum=\"-1\" commond=\"%2\"/>")
         .arg(x)
-        .arg(commond);
+        .arg(command);
 }
 
-QList<int> commands(DrawScene *scene)
+QList<int> commands(PageScene *scene)
 {
     QList<int> list;
     for (QGraphicsItem *item : scene->items(Qt::DescendingOrder)) {
         if (const auto *area = dynamic_cast<const GraphicsRectItem *>(item))
-            list.append(area->commond);
+            list.append(touchFields(area)->command);
     }
     return list;
 }
@@ -165,7 +165,7 @@ void TestTouchProject::emptyProjectDocument()
 void TestTouchProject::saveAndReopen()
 {
     addPages({ QStringLiteral("2.png"), QStringLiteral("7.png") });
-    DrawScene *scene = m_ws->pages.value(7)->scene;
+    PageScene *scene = m_ws->pages.value(7)->scene;
     addArea(scene, QPointF(1, 2), QSizeF(3, 4), 5, 6, 7);
     GraphicsRectItem *turned = addArea(scene, QPointF(40.25, 8), QSizeF(9.5, 10), -1, 2, 65535);
     turned->setRotation(30);

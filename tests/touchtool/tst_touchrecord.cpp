@@ -14,7 +14,7 @@ QByteArray hex(const char *text)
 }
 
 TouchRecord record(
-    int page, int left, int top, int right, int bottom, int picNum, int catoonNum, int commond)
+    int page, int left, int top, int right, int bottom, int picNum, int pressedPage, int command)
 {
     TouchRecord r;
     r.page = page;
@@ -23,8 +23,8 @@ TouchRecord record(
     r.right = right;
     r.bottom = bottom;
     r.picNum = picNum;
-    r.catoonNum = catoonNum;
-    r.commond = commond;
+    r.pressedPage = pressedPage;
+    r.command = command;
     return r;
 }
 

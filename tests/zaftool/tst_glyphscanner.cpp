@@ -141,9 +141,9 @@ QImage hollowSquare()
     return image;
 }
 
-DrawScene *makeScene()
+FontScene *makeScene()
 {
-    auto *scene = new DrawScene;
+    auto *scene = new FontScene;
     scene->setSceneRect(0, 0, 120, 80);
     QPixmap picture(120, 80);
     picture.fill(Qt::black);
@@ -323,13 +323,13 @@ void TestGlyphScanner::exampleOutline()
     const ScanResult result = scanPicture(encoded(image));
     QCOMPARE(result.rects, Rects { QRect(5, 5, 9, 9) });
 
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     reDrawRect(scene.data(), result.rects);
     const QList<GraphicsRectItem *> items = characters(scene.data());
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.constFirst()->pos(), QPointF(5, 5));
-    QCOMPARE(QPointF(items.constFirst()->rc_x, items.constFirst()->rc_y), QPointF(4.5, 4.5));
-    QCOMPARE(items.constFirst()->asc, 0);
+    QCOMPARE(QPointF(characterFields(items.constFirst())->rc_x, characterFields(items.constFirst())->rc_y), QPointF(4.5, 4.5));
+    QCOMPARE(characterFields(items.constFirst())->asc, 0);
 }
 
 void TestGlyphScanner::undecodable_data()
@@ -372,7 +372,7 @@ void TestGlyphScanner::missingFile()
 
 void TestGlyphScanner::redrawReplacesCharacters()
 {
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     addChar(scene.data(), QRect(1, 1, 5, 5), 65)->setSelected(true);
     addChar(scene.data(), QRect(30, 2, 8, 8), 66);
     addChar(scene.data(), QRect(50, 50, 3, 3), 67);
@@ -385,7 +385,7 @@ void TestGlyphScanner::redrawReplacesCharacters()
 
     QCOMPARE(boxes(scene.data()), rects);
     for (GraphicsRectItem *item : characters(scene.data())) {
-        QCOMPARE(item->asc, 0);
+        QCOMPARE(characterFields(item)->asc, 0);
         QCOMPARE(item->isRound(), false);
     }
     QVERIFY(scene->items().contains(background));
@@ -396,7 +396,7 @@ void TestGlyphScanner::redrawReplacesCharacters()
 
 void TestGlyphScanner::redrawExample()
 {
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     reDrawRect(scene.data(), { QRect(5, 5, 9, 9) });
     const QList<GraphicsRectItem *> items = characters(scene.data());
     QCOMPARE(items.size(), 1);
@@ -405,16 +405,16 @@ void TestGlyphScanner::redrawExample()
     QCOMPARE(item->width(), 9.0);
     QCOMPARE(item->height(), 9.0);
     QCOMPARE(item->localRect(), QRectF(0, 0, 9, 9));
-    QCOMPARE(item->rc_x, 4.5);
-    QCOMPARE(item->rc_y, 4.5);
-    QCOMPARE(item->asc, 0);
+    QCOMPARE(characterFields(item)->rc_x, 4.5);
+    QCOMPARE(characterFields(item)->rc_y, 4.5);
+    QCOMPARE(characterFields(item)->asc, 0);
     QCOMPARE(item->mapRectToScene(item->boundingRect()), QRectF(5, 5, 9, 9));
 }
 
 // A group goes as a whole, and shapes whose handles were made lose them with themselves.
 void TestGlyphScanner::redrawKeepsGroupsWhole()
 {
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     GraphicsRectItem *a = addChar(scene.data(), QRect(1, 1, 5, 5), 1);
     GraphicsRectItem *b = addChar(scene.data(), QRect(10, 1, 5, 5), 2);
     GraphicsRectItem *c = addChar(scene.data(), QRect(20, 1, 5, 5), 3);
@@ -446,7 +446,7 @@ void TestGlyphScanner::merge()
     QFETCH(Rects, selected);
     QFETCH(Rects, unselected);
     QFETCH(QRect, merged);
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     for (const QRect &rect : unselected)
         addChar(scene.data(), rect, 9);
     for (const QRect &rect : selected)
@@ -457,16 +457,16 @@ void TestGlyphScanner::merge()
     const Rects expected = unselected + Rects { merged };
     QCOMPARE(boxes(scene.data()), expected);
     GraphicsRectItem *item = characters(scene.data()).constLast();
-    QCOMPARE(item->asc, 0);
-    QCOMPARE(item->rc_x, merged.width() / 2.0);
-    QCOMPARE(item->rc_y, merged.height() / 2.0);
+    QCOMPARE(characterFields(item)->asc, 0);
+    QCOMPARE(characterFields(item)->rc_x, merged.width() / 2.0);
+    QCOMPARE(characterFields(item)->rc_y, merged.height() / 2.0);
     QCOMPARE(item->localRect(), QRectF(0, 0, merged.width(), merged.height()));
     QVERIFY(scene->items().contains(scene->background));
 }
 
 void TestGlyphScanner::mergeWithoutSelection()
 {
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     addChar(scene.data(), QRect(0, 0, 10, 10), 1);
     addChar(scene.data(), QRect(20, 5, 10, 10), 2);
     mergeItems(scene.data());
@@ -495,7 +495,7 @@ void TestGlyphScanner::scanCommand()
     QFile out(file);
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(picture) == picture.size());
     out.close();
-    QScopedPointer<DrawScene> scene(makeScene());
+    QScopedPointer<FontScene> scene(makeScene());
     scene->file = file;
     addChar(scene.data(), QRect(1, 1, 5, 5), 65);
     project.ws.scanImage(scene.data());

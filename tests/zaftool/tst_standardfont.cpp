@@ -146,7 +146,7 @@ void TestStandardFont::commandAddsFontImage()
 
     const FontImage &image = *m_p->ws.fontImages.at(0);
     QCOMPARE(image.font.family(), testFont().family());
-    QCOMPARE(image.scene->secury, 1);
+    QCOMPARE(image.scene->encryptionKey, 1);
     QCOMPARE(image.scene->filter, 32);
     const QSize cell = getFontPointSize(testFont());
     const QImage picture(image.file.absoluteFilePath());

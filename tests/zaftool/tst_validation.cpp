@@ -1,7 +1,7 @@
 #include "validation.h"
 
-#include "drawscene.h"
-#include "graphicsrectitem.h"
+#include "character.h"
+#include "fontscene.h"
 
 #include <QGraphicsPixmapItem>
 #include <QPixmap>
@@ -18,9 +18,9 @@ struct Glyph
 };
 using Glyphs = QVector<Glyph>;
 
-DrawScene *makeScene(int number)
+FontScene *makeScene(int number)
 {
-    auto *scene = new DrawScene;
+    auto *scene = new FontScene;
     scene->number = number;
     scene->picWidth = 200;
     scene->picHeight = 200;
@@ -31,11 +31,11 @@ DrawScene *makeScene(int number)
     return scene;
 }
 
-GraphicsRectItem *addGlyph(QGraphicsScene *scene, const QRect &rect, int key)
+Character *addGlyph(QGraphicsScene *scene, const QRect &rect, int key)
 {
-    auto *item = new GraphicsRectItem(QRect(0, 0, rect.width(), rect.height()), false);
+    auto *item = new Character(QRect(0, 0, rect.width(), rect.height()), false);
     item->setPos(rect.topLeft());
-    item->asc = key;
+    characterFields(item)->asc = key;
     scene->addItem(item);
     return item;
 }
@@ -89,7 +89,7 @@ ShapePair naiveKeyClash(QGraphicsScene *scene)
     for (QGraphicsItem *a : list) {
         for (QGraphicsItem *b : list) {
             if (b != a
-                && static_cast<GraphicsItem *>(b)->asc == static_cast<GraphicsItem *>(a)->asc)
+                && characterFields(b)->asc == characterFields(a)->asc)
                 return { a, b };
         }
     }
@@ -195,7 +195,7 @@ void TestValidation::sceneAscSkipsNonShapes()
     const QVector<QGraphicsItem *> items = build(&images,
         { { 1, QRect(0, 0, 5, 5), 7 }, { 1, QRect(10, 0, 5, 5), 7 },
             { 1, QRect(20, 0, 5, 5), 8 } });
-    DrawScene *scene = images.at(1)->scene;
+    FontScene *scene = images.at(1)->scene;
     items[2]->setSelected(true);
     QVERIFY(checkSceneAsc(scene->background, scene));
     QVERIFY(checkSceneAsc(scene->emptyItem(), scene));
@@ -267,7 +267,7 @@ void TestValidation::sharedEdges()
 
     FontImageList images;
     build(&images, { { 1, QRect(0, 0, 10, 10), 1 }, { 1, second, 2 } });
-    DrawScene *scene = images.at(1)->scene;
+    FontScene *scene = images.at(1)->scene;
     const ShapePair naive = naiveOverlap(scene);
     QCOMPARE(naive.isValid(), collides);
     QCOMPARE(checkSceneCollide(scene), naive.isValid());
@@ -281,7 +281,7 @@ void TestValidation::handlesAreNotShapes()
     // 2 pixels apart: the handles of a selected rectangle reach into its neighbour.
     const QVector<QGraphicsItem *> items
         = build(&images, { { 1, QRect(0, 0, 10, 10), 1 }, { 1, QRect(12, 0, 10, 10), 2 } });
-    DrawScene *scene = images.at(1)->scene;
+    FontScene *scene = images.at(1)->scene;
     items[0]->setSelected(true);
     items[1]->setSelected(true);
     QVERIFY(scene->items().size() > 4);
@@ -320,16 +320,16 @@ void TestValidation::randomScenesMatchNaiveLoop()
     QRandomGenerator random(seed);
     int withOverlap = 0;
     for (int round = 0; round < 300; ++round) {
-        std::unique_ptr<DrawScene> scene(makeScene(round));
+        std::unique_ptr<FontScene> scene(makeScene(round));
         const int count = random.bounded(0, 60);
         QVector<QGraphicsItem *> grouped;
         for (int i = 0; i < count; ++i) {
             const QRect rect(random.bounded(-5, 200), random.bounded(-5, 200),
                 random.bounded(0, maxSize + 1), random.bounded(0, maxSize + 1));
-            auto *item = new GraphicsRectItem(
+            auto *item = new Character(
                 QRect(0, 0, rect.width(), rect.height()), oddItems && random.bounded(4) == 0);
             item->setPos(rect.topLeft());
-            item->asc = random.bounded(40);
+            characterFields(item)->asc = random.bounded(40);
             scene->addItem(item);
             if (oddItems && random.bounded(5) == 0)
                 item->setRotation(random.bounded(360));
@@ -361,7 +361,7 @@ void TestValidation::randomScenesMatchNaiveLoop()
 void TestValidation::largeFontMatchesNaiveLoop()
 {
     // 256 characters in a 16 x 16 grid of touching cells; one late pair overlaps.
-    std::unique_ptr<DrawScene> scene(makeScene(1));
+    std::unique_ptr<FontScene> scene(makeScene(1));
     QVector<QGraphicsItem *> items;
     for (int i = 0; i < 256; ++i)
         items.append(addGlyph(scene.get(), QRect(i % 16 * 12, i / 16 * 12, 12, 12), i));

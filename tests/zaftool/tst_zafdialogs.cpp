@@ -1,3 +1,5 @@
+#include "character.h"
+#include "fontscene.h"
 #include "dlgnewpro.h"
 #include "debugmessages.h"
 #include "drawscene.h"
@@ -131,11 +133,11 @@ struct EditorFixture
 {
     EditorFixture()
     {
-        item = new GraphicsRectItem(QRect(0, 0, 20, 10), false);
+        item = new Character(QRect(0, 0, 20, 10), false);
         item->setPos(30.7, 40.2);
-        item->asc = 0x0A;
-        item->rc_x = 4.9;
-        item->rc_y = 3;
+        characterFields(item)->asc = 0x0A;
+        characterFields(item)->rc_x = 4.9;
+        characterFields(item)->rc_y = 3;
         scene.addItem(item);
         editor = new FrmPropertyEdit(item, &scene, &owner);
         changes.reset(new QSignalSpy(editor, &FrmPropertyEdit::changeItem));
@@ -145,7 +147,7 @@ struct EditorFixture
     QSpinBox *spin(const QString &name) const { return editor->findChild<QSpinBox *>(name); }
 
     QWidget owner;
-    DrawScene scene;
+    FontScene scene;
     GraphicsRectItem *item;
     QPointer<FrmPropertyEdit> editor;
     QScopedPointer<QSignalSpy> changes;
@@ -172,7 +174,7 @@ void TestZafDialogs::editorShowsCharacter()
         QCOMPARE(spin->maximum(), 9999);
     }
     QCOMPARE(f.changes->size(), 0);
-    QCOMPARE(f.item->asc, 0x0A);
+    QCOMPARE(characterFields(f.item)->asc, 0x0A);
     QCOMPARE(f.item->pos(), QPointF(30.7, 40.2));
 }
 
@@ -205,7 +207,7 @@ void TestZafDialogs::editorKeyTyped()
     f.key()->clear();
     QTest::keyClicks(f.key(), "1F");
     QCOMPARE(f.key()->text(), QStringLiteral("1F"));
-    QCOMPARE(f.item->asc, 31);
+    QCOMPARE(characterFields(f.item)->asc, 31);
     QCOMPARE(f.changes->size(), 2);
     QCOMPARE(f.changes->last().first().value<GraphicsRectItem *>(), f.item);
 }
@@ -226,10 +228,10 @@ void TestZafDialogs::editorKeyRefused()
     QTest::ignoreMessage(QtDebugMsg, "编辑窗口 asc=10");
     EditorFixture f;
     f.key()->setText(before);
-    const int key = f.item->asc;
+    const int key = characterFields(f.item)->asc;
     QTest::keyClicks(f.key(), typed);
     QCOMPARE(f.key()->text(), before);
-    QCOMPARE(f.item->asc, key);
+    QCOMPARE(characterFields(f.item)->asc, key);
     QCOMPARE(f.changes->size(), 0);
 }
 
@@ -268,8 +270,8 @@ void TestZafDialogs::editorSpinChanges()
     QCOMPARE(f.item->pos(), pos);
     QCOMPARE(QSizeF(f.item->width(), f.item->height()), size);
     QCOMPARE(f.item->boundingRect(), QRectF(QPointF(0, 0), size));
-    QCOMPARE(QPointF(f.item->rc_x, f.item->rc_y), centre);
-    QCOMPARE(f.item->asc, 0x0A);
+    QCOMPARE(QPointF(characterFields(f.item)->rc_x, characterFields(f.item)->rc_y), centre);
+    QCOMPARE(characterFields(f.item)->asc, 0x0A);
 }
 
 void TestZafDialogs::iconLoads_data()

@@ -36,7 +36,7 @@ void writeGlyphSheet(const QString &path, const QList<QRect> &squares)
     QVERIFY2(image.save(path), qPrintable(path));
 }
 
-QList<GraphicsRectItem *> characters(DrawScene *scene)
+QList<GraphicsRectItem *> characters(FontScene *scene)
 {
     QList<GraphicsRectItem *> list;
     for (QGraphicsItem *item : scene->items())
@@ -46,7 +46,7 @@ QList<GraphicsRectItem *> characters(DrawScene *scene)
     return list;
 }
 
-void selectOnly(DrawScene *scene, QGraphicsItem *item)
+void selectOnly(FontScene *scene, QGraphicsItem *item)
 {
     scene->clearSelection();
     item->setSelected(true);
@@ -126,7 +126,9 @@ void TestZafMainWindow::wholeSessionMatchesLumo()
         m_window->editAsc->clear();
         QTest::keyClicks(m_window->editAsc, QString::number(key++, 16));
     }
-    QCOMPARE(characters(m_window->currentScene()).at(0)->asc + characters(m_window->currentScene()).at(1)->asc, 0x30 + 0x31);
+    QCOMPARE(characterFields(characters(m_window->currentScene()).at(0))->asc
+                 + characterFields(characters(m_window->currentScene()).at(1))->asc,
+             0x30 + 0x31);
     m_window->tableWidget->item(1, 0)->setSelected(true);
     emit m_window->tableWidget->itemClicked(m_window->tableWidget->item(1, 0));
     QCOMPARE(m_window->currentScene()->number, 2);
@@ -154,14 +156,14 @@ void TestZafMainWindow::keyPanelShowsAndSetsHex()
 {
     openProjectWithPictures();
     GraphicsRectItem *item = characters(m_window->currentScene()).first();
-    item->asc = 0x0A;
+    characterFields(item)->asc = 0x0A;
     selectOnly(m_window->currentScene(), item);
     QCOMPARE(m_window->editAsc->text(), QStringLiteral("a"));
     QCOMPARE(m_window->spinX->value(), int(item->pos().x()));
     QCOMPARE(m_window->spinWidth->value(), int(item->width()));
     m_window->editAsc->clear();
     QTest::keyClicks(m_window->editAsc, QStringLiteral("1F"));
-    QCOMPARE(item->asc, 31);
+    QCOMPARE(characterFields(item)->asc, 31);
 
     m_window->spinX->setValue(3);
     QCOMPARE(item->pos().x(), 3.0);
@@ -232,13 +234,13 @@ void TestZafMainWindow::encryptionColumnPerFont()
     QCOMPARE(m_window->tableWidget->item(0, 3)->text(), QStringLiteral("00"));
     m_window->tableWidget->item(1, 2)->setText(QStringLiteral("3F"));
     const FontImageList &images = m_window->workspace()->fontImages;
-    QCOMPARE(images.at(1)->scene->secury, 0);
-    QCOMPARE(images.at(2)->scene->secury, 1);
+    QCOMPARE(images.at(1)->scene->encryptionKey, 0);
+    QCOMPARE(images.at(2)->scene->encryptionKey, 1);
     QCOMPARE(images.at(2)->scene->filter, 0x3F);
 
     int key = 1;
     for (GraphicsRectItem *item : characters(images.at(1)->scene))
-        item->asc = key++;
+        characterFields(item)->asc = key++;
     const QString generated = m_p->dir.filePath(QStringLiteral("out.ZAF"));
     m_p->prompt.answer(generated);
     m_window->actionGenerate->trigger();
@@ -322,7 +324,7 @@ void TestZafMainWindow::longWorkReportsProgress()
     QVERIFY(!dialog->isVisible());
 
     for (GraphicsRectItem *item : characters(m_window->currentScene()))
-        item->asc = characters(m_window->currentScene()).indexOf(item);
+        characterFields(item)->asc = characters(m_window->currentScene()).indexOf(item);
     m_p->prompt.answer(m_p->dir.filePath(QStringLiteral("out.ZAF")));
     m_window->actionGenerate->trigger();
     QCOMPARE(steps(), QStringList({ "0/4 1.jpg", "1/4 2.jpg", "2/4 1.jpg", "3/4 2.jpg", "4/4 " }));

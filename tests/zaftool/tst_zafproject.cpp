@@ -33,7 +33,7 @@ QString describe(const FontImage &image)
     QString text = QStringLiteral("%1 %2 secury=%3 filter=%4 std=%5 font=%6/%7\n")
                        .arg(image.number)
                        .arg(image.file.absoluteFilePath())
-                       .arg(image.scene->secury)
+                       .arg(image.scene->encryptionKey)
                        .arg(image.scene->filter)
                        .arg(image.isStdFont)
                        .arg(image.isStdFont ? image.font.family() : QString())
@@ -106,10 +106,10 @@ void TestZafProject::makeTwoFontImages()
     QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 2, 5 }));
     addChar(m_p->scene(2), QRect(1, 2, 5, 4), 0x41);
     GraphicsRectItem *second = addChar(m_p->scene(2), QRect(8, 2, 6, 7), 0x0A);
-    second->rc_x = 1.5;
-    second->rc_y = 6;
+    characterFields(second)->rc_x = 1.5;
+    characterFields(second)->rc_y = 6;
     addChar(m_p->scene(5), QRect(100, 10, 20, 20), 0xFF);
-    m_p->scene(2)->secury = 0;
+    m_p->scene(2)->encryptionKey = 0;
     m_p->scene(5)->filter = 63;
     FontImage &standard = *m_p->ws.fontImages.at(5);
     standard.isStdFont = true;
@@ -209,7 +209,7 @@ void TestZafProject::damagedFileKeepsWhatWasRead()
 
     QVERIFY(m_p->ws.loadFile(file));
     QCOMPARE(::numbers(m_p->ws.fontImages), numbers);
-    QCOMPARE(m_p->scene(3)->secury, 7);
+    QCOMPARE(m_p->scene(3)->encryptionKey, 7);
     QCOMPARE(m_p->scene(3)->filter, 9);
     QCOMPARE(ZafWorkspace::sceneChars(m_p->scene(3)).size(), 1);
     QCOMPARE(m_p->prompt.messages.size(), 1);

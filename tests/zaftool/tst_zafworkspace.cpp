@@ -135,15 +135,15 @@ void TestZafWorkspace::newFontImageDefaults()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    const DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
-    QCOMPARE(scene->secury, 1);
+    const FontScene *scene = m_p->ws.fontImages.at(1)->scene;
+    QCOMPARE(scene->encryptionKey, 1);
     QCOMPARE(scene->filter, 32);
     QCOMPARE(scene->number, 1);
     QCOMPARE(scene->sceneRect(), QRectF(0, 0, 16, 12));
     QCOMPARE(scene->background->pos(), QPointF(0, 0));
     const FontImageRow row = m_p->ws.tableRows().value(0);
     QCOMPARE(row.filter, QStringLiteral("20"));
-    QCOMPARE(row.secury, QStringLiteral("01"));
+    QCOMPARE(row.encryptionKey, QStringLiteral("01"));
 }
 
 void TestZafWorkspace::projectFileKeptOrCreated_data()
@@ -241,14 +241,14 @@ void TestZafWorkspace::deleteRemovesStoredFileOnly()
     QVERIFY(QFile::exists(m_p->ws.imagePath + QStringLiteral("/2.jpg")));
     QVERIFY(QFile::exists(outside));
     QCOMPARE(shown.count(), 1);
-    QCOMPARE(shown[0][0].value<DrawScene *>(), static_cast<DrawScene *>(nullptr));
+    QCOMPARE(shown[0][0].value<FontScene *>(), static_cast<FontScene *>(nullptr));
 }
 
 void TestZafWorkspace::lutFromScene()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
+    FontScene *scene = m_p->ws.fontImages.at(1)->scene;
     addChar(scene, QRect(10, 20, 30, 40), 0x41);
     GraphicsRectItem *member = addChar(scene, QRect(1, 1, 2, 2), 0x42);
     GraphicsRectItem *other = addChar(scene, QRect(5, 5, 2, 2), 0x43);
@@ -273,26 +273,26 @@ void TestZafWorkspace::zafKeyConflictStopsBeforeDialog()
 {
     openProject();
     add({ QStringLiteral("1.png") });
-    DrawScene *scene = m_p->ws.fontImages.at(1)->scene;
+    FontScene *scene = m_p->ws.fontImages.at(1)->scene;
     addChar(scene, QRect(0, 0, 4, 4), 0x41);
     addChar(scene, QRect(2, 2, 4, 4), 0x41); // overlaps too: the key check comes first
     QSignalSpy shown(&m_p->ws, &ZafWorkspace::sceneShown);
     m_p->ws.getZAF();
     QCOMPARE(messages(m_p->prompt), QStringList({ "information|键值冲突|第1张图片 41 键值冲突" }));
     QVERIFY(!dialogKinds(m_p->prompt).contains(QStringLiteral("save")));
-    QCOMPARE(shown.value(0).value(0).value<DrawScene *>(), scene);
+    QCOMPARE(shown.value(0).value(0).value<FontScene *>(), scene);
 }
 
 void TestZafWorkspace::zafWritesBuilderBytes()
 {
     openProject();
     add({ QStringLiteral("2.jpg"), QStringLiteral("1.png") });
-    DrawScene *first = m_p->ws.fontImages.at(1)->scene;
-    DrawScene *second = m_p->ws.fontImages.at(2)->scene;
+    FontScene *first = m_p->ws.fontImages.at(1)->scene;
+    FontScene *second = m_p->ws.fontImages.at(2)->scene;
     addChar(first, QRect(1, 2, 5, 4), 0x30);
     addChar(first, QRect(8, 2, 3, 3), 0x31);
     addChar(second, QRect(0, 0, 16, 12), 0xFF);
-    second->secury = 0;
+    second->encryptionKey = 0;
     second->filter = 0x3F;
 
     QVector<ZafFontInput> inputs(2);
@@ -300,7 +300,7 @@ void TestZafWorkspace::zafWritesBuilderBytes()
     inputs[0].file = m_p->ws.imagePath + QStringLiteral("/1.jpg");
     inputs[0].chars = { { 0x30, 1, 2, 5, 4, 2.5, 2 }, { 0x31, 8, 2, 3, 3, 1.5, 1.5 } };
     inputs[1].number = 2;
-    inputs[1].secury = 0;
+    inputs[1].encryptionKey = 0;
     inputs[1].filter = 0x3F;
     inputs[1].file = m_p->ws.imagePath + QStringLiteral("/2.jpg");
     inputs[1].chars = { { 0xFF, 0, 0, 16, 12, 8, 6 } };

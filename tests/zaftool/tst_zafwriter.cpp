@@ -253,7 +253,7 @@ void TestZafWriter::descriptorOfOneFont()
     mini.scanStart = 40;
     mini.length = 100;
     ZafFontInput input = font(3, mini.bytes(), { ZafChar { 0x41, 10, 20, 30, 40, 15, 20 } });
-    input.secury = secury;
+    input.encryptionKey = secury;
     input.filter = filter;
     const ZafResult result = buildZaf({ input });
     QVERIFY(result.ok());
@@ -554,7 +554,7 @@ void TestZafWriter::picturesReadByTheWriter()
     QVector<ZafFontInput> inFiles;
     for (int i = 0; i < pictures.size(); ++i) {
         ZafFontInput input = font(numbers[i], pictures[i], { { 0x41 + i, 1, 2, 3, 4, 1.5, 2 } });
-        input.secury = i % 2 ? 0 : 0x5C + i;
+        input.encryptionKey = i % 2 ? 0 : 0x5C + i;
         input.file = dir.filePath(QStringLiteral("%1.jpg").arg(numbers[i]));
         QFile file(input.file);
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -4,7 +4,7 @@
 
 #include "drawscene.h"
 #include "fontimage.h"
-#include "graphicsrectitem.h"
+#include "character.h"
 #include "scriptedprompt.h"
 #include "testfiles.h"
 #include "zafworkspace.h"
@@ -25,11 +25,11 @@ inline void writePicture(const QString &path, const QSize &size = QSize(16, 12))
 }
 
 // A character at `rect` (top-left corner at its position) with key `key`.
-inline GraphicsRectItem *addChar(DrawScene *scene, const QRect &rect, int key)
+inline Character *addChar(FontScene *scene, const QRect &rect, int key)
 {
-    auto *item = new GraphicsRectItem(QRect(0, 0, rect.width(), rect.height()), false);
+    auto *item = new Character(QRect(0, 0, rect.width(), rect.height()), false);
     item->setPos(rect.topLeft());
-    item->asc = key;
+    characterFields(item)->asc = key;
     scene->addItem(item);
     return item;
 }
@@ -90,7 +90,7 @@ struct ZafTestProject
         ws.openPic();
     }
 
-    DrawScene *scene(int number) const { return ws.fontImages.at(number)->scene; }
+    FontScene *scene(int number) const { return ws.fontImages.at(number)->scene; }
 
     QTemporaryDir dir;
     QString project = dir.filePath(QStringLiteral("project"));

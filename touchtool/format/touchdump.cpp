@@ -33,8 +33,8 @@ QString recordLine(int index, const TouchRecord &record)
         .arg(record.right)
         .arg(record.bottom)
         .arg(signed16(record.picNum))
-        .arg(signed16(record.catoonNum))
-        .arg(QString::number(record.commond, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        .arg(signed16(record.pressedPage))
+        .arg(QString::number(record.command, 16).toUpper().rightJustified(4, QLatin1Char('0')));
 }
 
 // What is wrong with what follows the whole records, starting at `at`; empty when it is

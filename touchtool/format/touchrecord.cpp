@@ -34,12 +34,12 @@ int field(const QByteArray &bytes, int offset)
 bool TouchRecord::operator==(const TouchRecord &other) const
 {
     return page == other.page && left == other.left && top == other.top && right == other.right
-        && bottom == other.bottom && picNum == other.picNum && catoonNum == other.catoonNum
-        && commond == other.commond;
+        && bottom == other.bottom && picNum == other.picNum && pressedPage == other.pressedPage
+        && command == other.command;
 }
 
 TouchRecord touchRecordFor(int page, double x, double y, double width, double height, int picNum,
-    int catoonNum, int commond)
+    int pressedPage, int command)
 {
     TouchRecord record;
     record.page = page;
@@ -48,8 +48,8 @@ TouchRecord touchRecordFor(int page, double x, double y, double width, double he
     record.right = wrappingEdge(record.left, truncated(width));
     record.bottom = wrappingEdge(record.top, truncated(height));
     record.picNum = picNum;
-    record.catoonNum = catoonNum;
-    record.commond = commond;
+    record.pressedPage = pressedPage;
+    record.command = command;
     return record;
 }
 
@@ -58,7 +58,7 @@ QByteArray encodeTouchRecord(const TouchRecord &record)
     QByteArray bytes;
     bytes.reserve(touchRecordSize);
     for (int value : { record.page, record.left, record.top, record.right, record.bottom,
-             record.picNum, record.catoonNum, record.commond })
+             record.picNum, record.pressedPage, record.command })
         bytes += intToBytes(value, 2, 0);
     return bytes;
 }
@@ -86,8 +86,8 @@ QVector<TouchRecord> decodeTouchFile(const QByteArray &bytes)
         record.right = field(bytes, at + 6);
         record.bottom = field(bytes, at + 8);
         record.picNum = field(bytes, at + 10);
-        record.catoonNum = field(bytes, at + 12);
-        record.commond = field(bytes, at + 14);
+        record.pressedPage = field(bytes, at + 12);
+        record.command = field(bytes, at + 14);
         records.append(record);
     }
     return records;

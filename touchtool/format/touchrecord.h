@@ -14,8 +14,8 @@ struct TouchRecord
     int right = 0;
     int bottom = 0;
     int picNum = -1;
-    int catoonNum = -1;
-    int commond = -1;
+    int pressedPage = -1;
+    int command = -1;
 
     bool operator==(const TouchRecord &other) const;
 };
@@ -25,7 +25,7 @@ constexpr int touchRecordSize = 16;
 // The record of an area at (x, y) of `width` x `height` pixels on `page`. Position and size
 // are truncated toward zero separately: right = left + truncated width - 1.
 TouchRecord touchRecordFor(int page, double x, double y, double width, double height, int picNum,
-    int catoonNum, int commond);
+    int pressedPage, int command);
 
 // The 16 bytes of one record.
 QByteArray encodeTouchRecord(const TouchRecord &record);

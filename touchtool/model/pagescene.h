@@ -10,6 +10,8 @@ class QFileInfo;
 // is (0, 0, picture width, picture height), so scene coordinates are module pixels.
 class PageScene : public DrawScene
 {
+    Q_OBJECT
+
 public:
     // A picture that cannot be read gives a page of 0 x 0.
     explicit PageScene(const QFileInfo &picture, QObject *parent = nullptr);
@@ -17,6 +19,12 @@ public:
     // The picture's size. Kept apart from the scene rectangle because Qt takes a 0 x 0
     // rectangle to mean "grow with the items".
     QSize pageSize() const { return m_pageSize; }
+
+    QString file; // the page picture, painted as the background
+
+protected:
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
+    void drawBackground(QPainter *painter, const QRectF &rect) override;
 
 private:
     QSize m_pageSize;

@@ -1,8 +1,8 @@
 #include "picmsg.h"
 
-#include "drawscene.h"
+#include "pagescene.h"
 
-PicMsg::PicMsg(int number, const QFileInfo &file, DrawScene *scene, QObject *parent)
+PicMsg::PicMsg(int number, const QFileInfo &file, PageScene *scene, QObject *parent)
     : QObject(parent)
     , number(number)
     , file(file)

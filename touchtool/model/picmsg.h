@@ -6,6 +6,8 @@
 
 #include "drawingfwd.h"
 
+class PageScene;
+
 // One page of a touch project: its number, its picture and the scene of its touch areas.
 // The page owns its scene; deleting the page deletes the scene and its areas.
 class PicMsg : public QObject
@@ -14,12 +16,12 @@ class PicMsg : public QObject
 
 public:
     // Takes ownership of `scene`.
-    PicMsg(int number, const QFileInfo &file, DrawScene *scene, QObject *parent = nullptr);
+    PicMsg(int number, const QFileInfo &file, PageScene *scene, QObject *parent = nullptr);
     ~PicMsg() override;
 
     int number; // page number 0..65535, also the key in the page map
     QFileInfo file; // the page picture; after copying, the copy in the images folder
-    DrawScene *scene; // owned
+    PageScene *scene; // owned
 };
 
 // Page number -> page, ascending. Whoever holds the map owns the pages.

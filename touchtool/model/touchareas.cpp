@@ -1,8 +1,8 @@
 #include "touchareas.h"
 
-#include "drawscene.h"
 #include "drawtypes.h"
-#include "graphicsrectitem.h"
+#include "pagescene.h"
+#include "toucharea.h"
 #include "touchlog.h"
 
 namespace {
@@ -14,7 +14,7 @@ bool isGroupMember(const QGraphicsItem *item)
 
 // Handles and the scene's hidden empty rectangle share the plain rectangle type; neither
 // is a touch area.
-bool hasAreaAt(DrawScene *scene, const QPointF &point)
+bool hasAreaAt(PageScene *scene, const QPointF &point)
 {
     const QList<QGraphicsItem *> found
         = scene->items(point, Qt::IntersectsItemShape, Qt::DescendingOrder, QTransform());
@@ -25,19 +25,19 @@ bool hasAreaAt(DrawScene *scene, const QPointF &point)
     return false;
 }
 
-GraphicsRectItem *newArea(const TouchRecord &record)
+TouchArea *newArea(const TouchRecord &record)
 {
-    auto *area = new GraphicsRectItem(
+    auto *area = new TouchArea(
         QRect(QPoint(record.left, record.top), QPoint(record.right, record.bottom)), false);
     area->picNum = signed16(record.picNum);
-    area->catoonNum = signed16(record.catoonNum);
-    area->commond = record.commond;
+    area->pressedPage = signed16(record.pressedPage);
+    area->command = record.command;
     return area;
 }
 
 } // namespace
 
-QList<QGraphicsItem *> topLevelShapes(DrawScene *scene)
+QList<QGraphicsItem *> topLevelShapes(PageScene *scene)
 {
     QList<QGraphicsItem *> shapes;
     const QList<QGraphicsItem *> items = scene->items(Qt::DescendingOrder);
@@ -48,7 +48,7 @@ QList<QGraphicsItem *> topLevelShapes(DrawScene *scene)
     return shapes;
 }
 
-QVector<TouchRecord> pageRecords(int page, DrawScene *scene)
+QVector<TouchRecord> pageRecords(int page, PageScene *scene)
 {
     QVector<TouchRecord> records;
     const QList<QGraphicsItem *> items = scene->items(Qt::DescendingOrder);
@@ -56,10 +56,11 @@ QVector<TouchRecord> pageRecords(int page, DrawScene *scene)
         if (isGroupMember(item) || item->type() == HandleType)
             continue;
         const auto *shape = dynamic_cast<const GraphicsItem *>(item);
-        if (!shape || shape->width() <= 0 || shape->height() <= 0)
+        const TouchFields *fields = touchFields(item);
+        if (!shape || !fields || shape->width() <= 0 || shape->height() <= 0)
             continue;
         records.append(touchRecordFor(page, shape->pos().x(), shape->pos().y(), shape->width(),
-            shape->height(), shape->picNum, shape->catoonNum, shape->commond));
+            shape->height(), fields->picNum, fields->pressedPage, fields->command));
     }
     return records;
 }
@@ -80,12 +81,12 @@ int addMissingAreas(const PageMap &pages, const QVector<TouchRecord> &records)
         const auto page = pages.constFind(record.page);
         if (page == pages.constEnd())
             continue;
-        DrawScene *scene = page.value()->scene;
+        PageScene *scene = page.value()->scene;
         if (hasAreaAt(scene, QPointF(record.left + 1, record.top + 1)))
             continue;
         qCDebug(touchLog).noquote() << QStringLiteral("该点没有控件: ") << record.left << ","
                                     << record.top;
-        GraphicsRectItem *area = newArea(record);
+        TouchArea *area = newArea(record);
         qCDebug(touchLog) << "w=" << area->width() << " , h=" << area->height();
         scene->addItem(area);
         area->normalizeGeometry();

@@ -14,12 +14,12 @@ class QGraphicsItem;
 // The items of `scene` that stand for themselves in the project: in descending stacking
 // order (topmost first), without group members, handles and pictures. Groups are
 // included; they carry their members.
-QList<QGraphicsItem *> topLevelShapes(DrawScene *scene);
+QList<QGraphicsItem *> topLevelShapes(PageScene *scene);
 
 // The records of the touch areas on page `page`, topmost first. Groups and their members,
 // handles and shapes of no width or no height give no record; rotation and scale are
 // ignored.
-QVector<TouchRecord> pageRecords(int page, DrawScene *scene);
+QVector<TouchRecord> pageRecords(int page, PageScene *scene);
 
 // The device file of the pages in ascending page number; just the end mark for pages
 // without areas.

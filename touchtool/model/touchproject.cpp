@@ -25,7 +25,7 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder, PageMap *pa
     int number = attributes.value(QLatin1String("key")).toInt(&ok, 10);
     if (!ok)
         number = 0;
-    DrawScene *scene = createScene(number, picture);
+    PageScene *scene = createScene(number, picture);
     readShapes(xml, scene);
     auto *page = new PicMsg(number, picture, scene);
     const auto earlier = pages->find(number);

@@ -9,7 +9,7 @@
 #include "drawingfwd.h"
 
 // Makes the scene of page `number` for its picture; the page that is built takes it over.
-using PageSceneFactory = std::function<DrawScene *(int number, const QFileInfo &picture)>;
+using PageSceneFactory = std::function<PageScene *(int number, const QFileInfo &picture)>;
 
 // What reading a project document gave besides its pages.
 struct ProjectReadResult

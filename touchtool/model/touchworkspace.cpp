@@ -39,7 +39,7 @@ TouchWorkspace::TouchWorkspace(QObject *parent)
 {
     // The touch areas consult the preview state from their first paint on.
     ProjectInfo::instance();
-    qRegisterMetaType<DrawScene *>();
+    qRegisterMetaType<PageScene *>();
 }
 
 TouchWorkspace::~TouchWorkspace()
@@ -59,7 +59,7 @@ QString TouchWorkspace::pageNumberDigits(const QString &filename)
     return pictureNumberDigits(filename);
 }
 
-DrawScene *TouchWorkspace::createScene(int index, const QFileInfo &finfo)
+PageScene *TouchWorkspace::createScene(int index, const QFileInfo &finfo)
 {
     Q_UNUSED(index)
     auto *scene = new PageScene(finfo);
@@ -151,12 +151,9 @@ void TouchWorkspace::addScene(int number)
     const auto it = pages.constFind(number);
     if (it == pages.constEnd())
         return;
-    DrawScene *scene = it.value()->scene;
+    PageScene *scene = it.value()->scene;
     currentPage = number;
     pageSize = ::pageSize(scene);
-    // The select tool keeps dragged areas on the page shown.
-    DrawTool::sceneWidth = pageSize.width();
-    DrawTool::sceneHeight = pageSize.height();
     emit pageShown(number, scene);
 }
 

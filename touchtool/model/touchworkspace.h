@@ -41,7 +41,7 @@ public:
 
     // A new page scene for picture `finfo` of page `index`, announced by sceneCreated. The
     // page built on it owns it.
-    DrawScene *createScene(int index, const QFileInfo &finfo);
+    PageScene *createScene(int index, const QFileInfo &finfo);
     // Makes pages of `picList` in order. Files that are not pictures are skipped; names
     // without a page number and numbers taken already are counted in `wrongNum`.
     void addPic(const QStringList &picList, int &wrongNum);
@@ -74,9 +74,9 @@ public:
 
 signals:
     // The view should show `scene` of page `number`; (-1, null) detaches it.
-    void pageShown(int number, DrawScene *scene);
+    void pageShown(int number, PageScene *scene);
     // A new page scene, for the window to connect its notifications.
-    void sceneCreated(DrawScene *scene);
+    void sceneCreated(PageScene *scene);
     // Pages are about to be deleted with their scenes and areas: whatever refers to their
     // items (the undo history) must let go now.
     void pagesAboutToBeDropped();

@@ -177,7 +177,7 @@ QByteArray descriptor(const ZafFontInput &font, qint64 filePt, const JpegPlan &p
 {
     QByteArray bytes(kBlock, '\xFF');
     bytes[0] = '\x5A';
-    bytes[1] = static_cast<char>(font.secury & 0xFF);
+    bytes[1] = static_cast<char>(font.encryptionKey & 0xFF);
     bytes[2] = static_cast<char>(font.filter & 0xFF);
     bytes.replace(3, 4, field(filePt, 4));
     bytes.replace(7, 3, field(plan.length, 3));
@@ -408,7 +408,7 @@ ZafResult buildZaf(const QVector<ZafFontInput> &fonts, const ZafProgress &progre
                                 : error);
             return result;
         }
-        appendPrepared(&bytes, jpeg, plans[i], font.secury & 0xFF);
+        appendPrepared(&bytes, jpeg, plans[i], font.encryptionKey & 0xFF);
     }
     result.bytes = bytes;
     return result;

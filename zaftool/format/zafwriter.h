@@ -81,7 +81,7 @@ QByteArray getLut(const QVector<ZafChar> &chars);
 struct ZafFontInput
 {
     int number = 0;
-    int secury = 1;
+    int encryptionKey = 1;
     int filter = 32;
     QString file; // its JPEG in the picture folder, named in refusals
     QByteArray jpeg;

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "drawscene.h"
+#include "fontscene.h"
 
 #include <map>
 #include <memory>
 
 #include <QFileInfo>
 #include <QFont>
+
 
 // One picture of an icon-font project. It owns its scene: deleting the font image deletes
 // the scene and, with it, the characters. Before dropping scenes with many items, let the
@@ -22,7 +23,7 @@ struct FontImage
     bool isStdFont = false; // rendered from a system font
     QFileInfo file; // stored picture (the source file after a failed copy)
     QFont font; // the system font, meaningful only when isStdFont
-    DrawScene *scene = nullptr; // owned
+    FontScene *scene = nullptr; // owned
 };
 
 // The font images of a project by ascending font number; the list owns them.

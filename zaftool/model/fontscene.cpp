@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include "drawscene.h"
+#include "character.h"
 
 namespace {
 
@@ -23,25 +23,37 @@ QSize pictureSize(const QString &path)
     return image.size();
 }
 
+SceneOptions fontSceneOptions()
+{
+    SceneOptions options;
+    options.shapes = &characterShapes();
+    options.rotationPointTool = true;
+    options.doubleClickEditsShape = true;
+    return options;
+}
+
 } // namespace
 
-DrawScene *newFontScene(int number, int secury, int filter, const QFileInfo &picture)
+FontScene::FontScene(QObject *parent) : DrawScene(fontSceneOptions(), parent) { }
+
+FontScene *newFontScene(int number, int encryptionKey, int filter, const QFileInfo &picture)
 {
-    auto *scene = new DrawScene;
+    auto *scene = new FontScene;
     const QSize size = pictureSize(picture.absoluteFilePath());
     scene->file = picture.absoluteFilePath();
     scene->number = number;
     scene->picWidth = size.width();
     scene->picHeight = size.height();
-    scene->secury = secury;
+    scene->encryptionKey = encryptionKey;
     scene->filter = filter;
     scene->setSceneRect(0, 0, size.width(), size.height());
+    scene->setToolBounds(size);
     scene->background = scene->addPixmap(QPixmap());
     scene->background->setPos(0, 0);
     return scene;
 }
 
-void loadBackground(DrawScene *scene)
+void loadBackground(FontScene *scene)
 {
     if (!scene || !scene->background || !scene->background->pixmap().isNull()
         || scene->file.isEmpty())

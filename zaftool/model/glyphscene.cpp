@@ -2,8 +2,8 @@
 
 #include <QGraphicsPixmapItem>
 
-#include "drawscene.h"
-#include "graphicsrectitem.h"
+#include "character.h"
+#include "fontscene.h"
 
 namespace {
 
@@ -24,15 +24,15 @@ QList<QGraphicsItem *> outermost(const QList<QGraphicsItem *> &items)
 
 } // namespace
 
-GraphicsRectItem *addCharacter(DrawScene *scene, const QRect &rect)
+Character *addCharacter(FontScene *scene, const QRect &rect)
 {
-    auto *item = new GraphicsRectItem(rect, false);
+    auto *item = new Character(rect, false);
     scene->addItem(item);
     item->normalizeGeometry();
     return item;
 }
 
-void reDrawRect(DrawScene *scene, const QVector<QRect> &rects)
+void reDrawRect(FontScene *scene, const QVector<QRect> &rects)
 {
     const QList<QGraphicsItem *> items = scene->items();
     for (QGraphicsItem *item : items) {
@@ -46,7 +46,7 @@ void reDrawRect(DrawScene *scene, const QVector<QRect> &rects)
     scene->update();
 }
 
-void mergeItems(DrawScene *scene)
+void mergeItems(FontScene *scene)
 {
     const QList<QGraphicsItem *> selected = scene->selectedItems();
     if (selected.isEmpty())

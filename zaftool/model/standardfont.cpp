@@ -7,7 +7,7 @@
 
 #include "filebytes.h"
 #include "glyphscene.h"
-#include "graphicsrectitem.h"
+#include "character.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ bool drawJpg(const QFont &font, const QColor &colour, const QString &strPath, QS
     return writeWholeFile(strPath, jpeg, error);
 }
 
-void stdFontAddRect(DrawScene *scene, const QFont &font)
+void stdFontAddRect(FontScene *scene, const QFont &font)
 {
     const QSize cell = getFontPointSize(font);
     for (int code = kFirstStandardChar; code <= kLastStandardChar; ++code)

@@ -7,6 +7,8 @@
 #include <QSize>
 #include <QString>
 
+class FontScene;
+
 // A standard font image holds the printable ASCII characters 32 ... 126 of a system font
 // in a 10 x 10 grid of equal cells, the character code being the key.
 constexpr int kFirstStandardChar = 32;
@@ -31,4 +33,4 @@ QRect standardCell(int code, const QSize &cell);
 bool drawJpg(const QFont &font, const QColor &colour, const QString &strPath, QString *error);
 
 // Adds one rectangle per character cell of `font`, keyed with its code (not for undo).
-void stdFontAddRect(DrawScene *scene, const QFont &font);
+void stdFontAddRect(FontScene *scene, const QFont &font);

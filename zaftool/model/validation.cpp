@@ -1,6 +1,6 @@
 #include "validation.h"
 
-#include "graphicsitem.h"
+#include "character.h"
 
 #include <algorithm>
 #include <numeric>
@@ -21,7 +21,8 @@ bool isShape(const QGraphicsItem *item)
 
 int keyOf(const QGraphicsItem *item)
 {
-    return static_cast<const GraphicsItem *>(item)->asc;
+    const CharacterFields *fields = characterFields(item);
+    return fields ? fields->asc : 0;
 }
 
 QVector<QGraphicsItem *> shapesOf(const QList<QGraphicsItem *> &items)

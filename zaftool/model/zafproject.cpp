@@ -21,7 +21,7 @@ int readInt(const QXmlStreamAttributes &attributes, QLatin1String name)
 }
 
 // Shapes that write themselves: the background, handles and group members do not.
-QList<QGraphicsItem *> topLevelShapes(const DrawScene *scene)
+QList<QGraphicsItem *> topLevelShapes(const FontScene *scene)
 {
     QList<QGraphicsItem *> shapes;
     for (QGraphicsItem *item : scene->items()) {
@@ -33,14 +33,14 @@ QList<QGraphicsItem *> topLevelShapes(const DrawScene *scene)
 
 void writeCanvas(QXmlStreamWriter *xml, const FontImage &image)
 {
-    const DrawScene *scene = image.scene;
+    const FontScene *scene = image.scene;
     xml->writeStartElement(QStringLiteral("canvas"));
     xml->writeAttribute(QStringLiteral("width"), QString::number(scene->sceneRect().width(), 'g', 6));
     xml->writeAttribute(
         QStringLiteral("height"), QString::number(scene->sceneRect().height(), 'g', 6));
     xml->writeAttribute(QStringLiteral("file"), scene->file);
     xml->writeAttribute(QStringLiteral("key"), QString::number(image.number));
-    xml->writeAttribute(QStringLiteral("secury"), QString::number(scene->secury));
+    xml->writeAttribute(QStringLiteral("secury"), QString::number(scene->encryptionKey));
     xml->writeAttribute(QStringLiteral("filter"), QString::number(scene->filter));
     if (image.isStdFont) {
         xml->writeAttribute(QStringLiteral("font"), image.font.family());
@@ -51,12 +51,12 @@ void writeCanvas(QXmlStreamWriter *xml, const FontImage &image)
 }
 
 // Values the file format and the device cannot hold would be silently cut short later.
-QString rangeProblem(int number, int secury, int filter)
+QString rangeProblem(int number, int encryptionKey, int filter)
 {
     if (number < 0 || number > 65535)
         return QStringLiteral("font number %1 is not in 0 ... 65535").arg(number);
-    if (secury < 0 || secury > 255)
-        return QStringLiteral("encryption key %1 is not in 0 ... 255").arg(secury);
+    if (encryptionKey < 0 || encryptionKey > 255)
+        return QStringLiteral("encryption key %1 is not in 0 ... 255").arg(encryptionKey);
     if (filter < 0 || filter > 63)
         return QStringLiteral("filter strength %1 is not in 0 ... 63").arg(filter);
     return QString();
@@ -67,9 +67,9 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder,
 {
     const QXmlStreamAttributes attributes = xml->attributes();
     const int number = readInt(attributes, QLatin1String("key"));
-    const int secury = readInt(attributes, QLatin1String("secury"));
+    const int encryptionKey = readInt(attributes, QLatin1String("secury"));
     const int filter = readInt(attributes, QLatin1String("filter"));
-    const QString problem = rangeProblem(number, secury, filter);
+    const QString problem = rangeProblem(number, encryptionKey, filter);
     if (!problem.isEmpty()) {
         xml->raiseError(problem);
         return;
@@ -81,7 +81,7 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder,
     auto image = std::make_unique<FontImage>();
     image->number = number;
     image->file = QFileInfo(file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
-    image->scene = createScene(number, secury, filter, image->file);
+    image->scene = createScene(number, encryptionKey, filter, image->file);
     loadCanvas(xml, image->scene);
     if (!fontFamily.isEmpty()) {
         image->isStdFont = true;
@@ -147,7 +147,7 @@ void readScenes(QXmlStreamReader *xml, const QString &projectFolder,
     }
 }
 
-bool loadCanvas(QXmlStreamReader *xml, DrawScene *scene)
+bool loadCanvas(QXmlStreamReader *xml, FontScene *scene)
 {
     return readShapes(xml, scene);
 }

@@ -6,13 +6,15 @@
 
 #include <QString>
 
+class FontScene;
+
 class QFileInfo;
 class QIODevice;
 class QXmlStreamReader;
 
 // Makes the scene of a font image read from a project file; the caller owns it.
 using FontSceneFactory
-    = std::function<DrawScene *(int number, int secury, int filter, const QFileInfo &picture)>;
+    = std::function<FontScene *(int number, int encryptionKey, int filter, const QFileInfo &picture)>;
 
 // Writes the project document of `images`: the declaration, the document type line, the
 // "scenes" root and one "canvas" per font image in ascending number with its shapes.
@@ -41,4 +43,4 @@ void readScenes(QXmlStreamReader *xml, const QString &projectFolder,
     const FontSceneFactory &createScene, FontImageList *images);
 
 // The shapes of one "canvas" element (the reader on its start element) into `scene`.
-bool loadCanvas(QXmlStreamReader *xml, DrawScene *scene);
+bool loadCanvas(QXmlStreamReader *xml, FontScene *scene);

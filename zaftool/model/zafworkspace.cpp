@@ -4,7 +4,7 @@
 #include "filebytes.h"
 #include "fontscene.h"
 #include "glyphencoder.h"
-#include "graphicsrectitem.h"
+#include "character.h"
 #include "picturenumber.h"
 #include "prompt.h"
 #include "validation.h"
@@ -160,9 +160,9 @@ void ZafWorkspace::addPic(
     emit progress(files.size(), files.size(), QString());
 }
 
-DrawScene *ZafWorkspace::createScene(int index, int secury, int filter, const QFileInfo &finfo)
+FontScene *ZafWorkspace::createScene(int index, int encryptionKey, int filter, const QFileInfo &finfo)
 {
-    DrawScene *scene = newFontScene(index, secury, filter, finfo);
+    FontScene *scene = newFontScene(index, encryptionKey, filter, finfo);
     emit sceneCreated(scene);
     return scene;
 }
@@ -172,12 +172,12 @@ void ZafWorkspace::addScene(int number)
     const auto it = fontImages.find(number);
     if (it == fontImages.end())
         return;
-    DrawScene *scene = it->second->scene;
+    FontScene *scene = it->second->scene;
     showScene(scene);
     canvasSize = scene->sceneRect().size().toSize();
 }
 
-void ZafWorkspace::showScene(DrawScene *scene)
+void ZafWorkspace::showScene(FontScene *scene)
 {
     loadBackground(scene);
     emit sceneShown(scene);
@@ -207,7 +207,7 @@ FontImageRow ZafWorkspace::tableRow(const FontImage &image)
     row.number = QString::number(image.number);
     row.fileName = image.file.fileName();
     row.filter = twoHexDigits(image.scene ? image.scene->filter : 32);
-    row.secury = twoHexDigits(image.scene ? image.scene->secury : 1);
+    row.encryptionKey = twoHexDigits(image.scene ? image.scene->encryptionKey : 1);
     return row;
 }
 
@@ -240,29 +240,30 @@ bool ZafWorkspace::checkCollide()
     return true;
 }
 
-QVector<ZafChar> ZafWorkspace::sceneChars(DrawScene *scene)
+QVector<ZafChar> ZafWorkspace::sceneChars(FontScene *scene)
 {
     QVector<ZafChar> chars;
     for (QGraphicsItem *item : scene->items()) {
         if (item == scene->background || item->type() != ShapeType || isGroupMember(item))
             continue;
         const auto *rect = dynamic_cast<const GraphicsRectItem *>(item);
-        if (!rect)
+        const CharacterFields *fields = characterFields(item);
+        if (!rect || !fields)
             continue;
         ZafChar c;
-        c.asc = rect->asc;
+        c.asc = fields->asc;
         c.x = rect->scenePos().x();
         c.y = rect->scenePos().y();
         c.width = rect->width();
         c.height = rect->height();
-        c.rcX = rect->rc_x;
-        c.rcY = rect->rc_y;
+        c.rcX = fields->rc_x;
+        c.rcY = fields->rc_y;
         chars.append(c);
     }
     return chars;
 }
 
-QByteArray ZafWorkspace::getLut(DrawScene *scene)
+QByteArray ZafWorkspace::getLut(FontScene *scene)
 {
     return ::getLut(sceneChars(scene));
 }
@@ -275,7 +276,7 @@ QVector<ZafFontInput> ZafWorkspace::writerInputs(const FontImageList &images)
         const FontImage &image = *entry.second;
         ZafFontInput input;
         input.number = image.number;
-        input.secury = image.scene->secury;
+        input.encryptionKey = image.scene->encryptionKey;
         input.filter = image.scene->filter;
         input.file = image.file.absoluteFilePath();
         // Held all at once, the pictures would double the memory of a large generation.

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+class FontScene;
+
 class QFileInfo;
 class QWidget;
 
@@ -19,7 +21,7 @@ struct FontImageRow
     QString number; // decimal
     QString fileName; // the picture's file name
     QString filter; // two upper-case hex digits
-    QString secury; // two upper-case hex digits
+    QString encryptionKey; // two upper-case hex digits
 };
 
 // The project of the icon-font tool: its folders, its font images and the commands on
@@ -59,11 +61,11 @@ public:
     void addPic(const QStringList &files, int *wrongFileCount, bool isStdFont,
         QStringList *undecodable = nullptr);
     // A new scene for the picture `finfo` with font number `index`; the caller owns it.
-    DrawScene *createScene(int index, int secury, int filter, const QFileInfo &finfo);
+    FontScene *createScene(int index, int encryptionKey, int filter, const QFileInfo &finfo);
     // Shows the scene of font image `number` and takes its size as the canvas size.
     void addScene(int number);
     // Puts `scene` (null: none) into the view, its picture decoded first.
-    void showScene(DrawScene *scene);
+    void showScene(FontScene *scene);
     // Removes the font images `numbers` and their stored pictures (a picture outside the
     // picture folder stays).
     void deleteFontImages(const QList<int> &numbers);
@@ -92,7 +94,7 @@ public:
 
     // Replaces the characters of `scene` by those found in its picture; null does nothing.
     // The caller drops undo commands that refer to the old characters.
-    void scanImage(DrawScene *scene);
+    void scanImage(FontScene *scene);
 
     // The add-standard-font command: a font and a colour are asked for, the picture is
     // rendered into the picture folder and becomes a new font image.
@@ -102,9 +104,9 @@ public:
 
     // The characters of `scene`: its rectangles in stacking order, topmost first, without
     // the background, handles and group members.
-    static QVector<ZafChar> sceneChars(DrawScene *scene);
+    static QVector<ZafChar> sceneChars(FontScene *scene);
     // The 3072-byte character table of `scene`'s rectangles.
-    static QByteArray getLut(DrawScene *scene);
+    static QByteArray getLut(FontScene *scene);
     // What the writer needs of every font image; the writer reads the pictures from their
     // files.
     static QVector<ZafFontInput> writerInputs(const FontImageList &images);
@@ -113,9 +115,9 @@ public:
 
 signals:
     // The view should show `scene`; null detaches it.
-    void sceneShown(DrawScene *scene);
+    void sceneShown(FontScene *scene);
     // A new font image's scene, for the window to connect its notifications.
-    void sceneCreated(DrawScene *scene);
+    void sceneCreated(FontScene *scene);
     // The font-image table must be refilled from tableRows().
     void tableChanged();
     // The character property fields must be cleared.

@@ -72,8 +72,8 @@ bool ZafWorkspace::loadFile(const QString &fileName)
     imagePath = projectPath + QStringLiteral("/images");
 
     const ZafProjectError error = readZafProject(&file, projectPath,
-        [this](int number, int secury, int filter, const QFileInfo &picture) {
-            return createScene(number, secury, filter, picture);
+        [this](int number, int encryptionKey, int filter, const QFileInfo &picture) {
+            return createScene(number, encryptionKey, filter, picture);
         },
         &fontImages);
     emit tableChanged();

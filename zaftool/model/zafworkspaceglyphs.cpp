@@ -14,7 +14,7 @@
 #include "standardfont.h"
 #include "zaflog.h"
 
-void ZafWorkspace::scanImage(DrawScene *scene)
+void ZafWorkspace::scanImage(FontScene *scene)
 {
     if (!scene)
         return;

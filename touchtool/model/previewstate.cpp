@@ -1,7 +1,5 @@
 #include "previewstate.h"
 
-DRAWING_BEGIN_NAMESPACE
-
 namespace {
 PreviewState *installedState = nullptr;
 }
@@ -18,4 +16,3 @@ void PreviewState::install(PreviewState *state)
     installedState = state;
 }
 
-DRAWING_END_NAMESPACE

@@ -1,13 +1,9 @@
 #pragma once
 
-#include "drawingnamespace.h"
-
 #include <QPixmap>
 
-DRAWING_BEGIN_NAMESPACE
-
-// What a touch area asks of the touch project while its preview runs. The touch tool
-// implements it; the drawing framework only reads it.
+// What a touch area asks of the touch project while its preview runs. The project
+// implements it; the touch areas and page scenes read it.
 class PreviewState
 {
 public:
@@ -27,4 +23,3 @@ public:
     static void install(PreviewState *state);
 };
 
-DRAWING_END_NAMESPACE
