@@ -56,13 +56,20 @@ inline double statusMb(const char *field)
     return -1;
 }
 
-inline double peakRssMb() { return statusMb("VmHWM"); }
-inline double currentRssMb() { return statusMb("VmRSS"); }
+inline double peakRssMb()
+{
+    return statusMb("VmHWM");
+}
+inline double currentRssMb()
+{
+    return statusMb("VmRSS");
+}
 
 // Fixtures are kept between runs in the build folder, beside the programs.
 inline QString dataFolder(const QString &name)
 {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/") + name;
+    const QString path
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/../bench-data/") + name;
     QDir().mkpath(path);
     return QDir(path).absolutePath();
 }

@@ -75,8 +75,10 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir home;
-    const double reference = measure("startup_minimal_window_ms", QStringLiteral(LUMO_MINIMAL_WINDOW), home.path());
-    const struct {
+    const double reference
+        = measure("startup_minimal_window_ms", QStringLiteral(LUMO_MINIMAL_WINDOW), home.path());
+    const struct
+    {
         const char *name;
         const char *ratio;
         const char *path;

@@ -62,7 +62,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     qInstallMessageHandler(bench::dropDebug);
-    const QString path = bench::dataFolder(QStringLiteral("touch")) + QStringLiteral("/HmiConfig.bin");
+    const QString path
+        = bench::dataFolder(QStringLiteral("touch")) + QStringLiteral("/HmiConfig.bin");
 
     PageMap pages = makePages(true);
     QCoreApplication::processEvents();
@@ -91,7 +92,8 @@ int main(int argc, char **argv)
         });
         return records;
     };
-    const bool same = sorted(decodeTouchFile(hmiConfigBytes(empty))) == sorted(decodeTouchFile(written));
+    const bool same
+        = sorted(decodeTouchFile(hmiConfigBytes(empty))) == sorted(decodeTouchFile(written));
 
     int addedAgain = 0;
     const double readFullMs = bench::bestMilliseconds(3, [&] {

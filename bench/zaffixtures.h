@@ -79,9 +79,9 @@ inline QStringList fontPictures()
             if (quality == 0)
                 quality = fixtureQuality();
             QString error;
-            const QByteArray jpeg = encodeJpeg(
-                fixturePixels(number + 1, pictureWidth, pictureHeight, fixtureNoise), quality,
-                &error);
+            const QByteArray jpeg
+                = encodeJpeg(fixturePixels(number + 1, pictureWidth, pictureHeight, fixtureNoise),
+                    quality, &error);
             if (jpeg.isEmpty() || !writeWholeFile(path, jpeg, &error))
                 std::fprintf(stderr, "cannot make %s: %s\n", qPrintable(path), qPrintable(error));
         }
@@ -95,8 +95,8 @@ inline QRect characterRect(int k)
 {
     const int cellWidth = pictureWidth / 16;
     const int cellHeight = pictureHeight / 16;
-    return QRect((k % 16) * cellWidth + 2, (k / 16) * cellHeight + 2, cellWidth - 4,
-        cellHeight - 4);
+    return QRect(
+        (k % 16) * cellWidth + 2, (k / 16) * cellHeight + 2, cellWidth - 4, cellHeight - 4);
 }
 
 } // namespace bench

@@ -47,8 +47,7 @@ int make()
         images[number] = std::move(image);
     }
     QCoreApplication::processEvents();
-    const double saveMs
-        = bench::bestMilliseconds(1, [&] { saveProject(images, projectPath()); });
+    const double saveMs = bench::bestMilliseconds(1, [&] { saveProject(images, projectPath()); });
     bench::print("zaf_project_save_built_ms", saveMs, "ms");
     return 0;
 }

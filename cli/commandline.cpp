@@ -59,14 +59,15 @@ bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *v
     return true;
 }
 
-int oneArgument(const QCommandLineParser &parser, const QString &command, const QString &what,
-    QString *value)
+int oneArgument(
+    const QCommandLineParser &parser, const QString &command, const QString &what, QString *value)
 {
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
         return usageError(command, QStringLiteral("no %1 given").arg(what));
     if (positional.size() > 1)
-        return usageError(command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
+        return usageError(
+            command, QStringLiteral("unexpected argument '%1'").arg(positional.at(1)));
     *value = positional.constFirst();
     return -1;
 }

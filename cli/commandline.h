@@ -45,8 +45,8 @@ int parseSubcommand(QCommandLineParser &parser, const QString &command,
 // The one file a subcommand takes as its argument, into `value`; `what` names it in the
 // usage error ("picture"). Returns -1 when there is exactly one, otherwise the usage
 // error's exit status.
-int oneArgument(const QCommandLineParser &parser, const QString &command, const QString &what,
-    QString *value);
+int oneArgument(
+    const QCommandLineParser &parser, const QString &command, const QString &what, QString *value);
 inline int onePicture(const QCommandLineParser &parser, const QString &command, QString *picture)
 {
     return oneArgument(parser, command, QStringLiteral("picture"), picture);

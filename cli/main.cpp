@@ -82,13 +82,14 @@ int runWithoutSubcommand(const QStringList &arguments)
 // display either.
 std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
 {
-    const Subcommand *subcommand = argc >= 2 ? findSubcommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    const Subcommand *subcommand
+        = argc >= 2 ? findSubcommand(QString::fromLocal8Bit(argv[1])) : nullptr;
     if (subcommand && subcommand->needsScenes) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The platform's start-up remarks (a missing runtime folder, say) are not lumo's
         // output.
-        const QtMessageHandler previous = qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext &, const QString &) {});
+        const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
         auto application = std::make_unique<QApplication>(argc, argv);
         qInstallMessageHandler(previous);
         return application;

@@ -63,7 +63,8 @@ int generate(const QString &command, const QString &project, const QString &outp
     }
     const ZafResult result = buildZaf(ZafWorkspace::writerInputs(images));
     if (!result.ok()) {
-        printError(command, QStringLiteral("'%1': %2").arg(project, zafRefusalText(result.refusal)));
+        printError(
+            command, QStringLiteral("'%1': %2").arg(project, zafRefusalText(result.refusal)));
         return ExitRefused;
     }
     QString error;
@@ -78,7 +79,8 @@ int loadAndGenerate(const QString &command, const QString &project, const QStrin
 {
     QFile file(project);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        printError(command, QStringLiteral("cannot read '%1': %2").arg(project, file.errorString()));
+        printError(
+            command, QStringLiteral("cannot read '%1': %2").arg(project, file.errorString()));
         return ExitRefused;
     }
     FontImageList images;

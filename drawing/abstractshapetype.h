@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "drawtypes.h"
 #include "sizehandlerect.h"
 
@@ -12,7 +11,6 @@
 
 class QXmlStreamReader;
 class QXmlStreamWriter;
-
 
 // The data and virtual operations every shape shares, on top of a Qt item class
 // (QGraphicsItem for shapes, QGraphicsItemGroup for groups).
@@ -34,11 +32,11 @@ inline QTransform stretchTransform(int dir, double sx, double sy, const QPointF 
     return transform;
 }
 
-template <typename BaseType>
-class AbstractShapeType : public BaseType
+template <typename BaseType> class AbstractShapeType : public BaseType
 {
 public:
-    explicit AbstractShapeType(QGraphicsItem *parent = nullptr) : BaseType(parent)
+    explicit AbstractShapeType(QGraphicsItem *parent = nullptr)
+        : BaseType(parent)
     {
         m_pen.setStyle(Qt::SolidLine);
         m_pen.setWidth(1);
@@ -47,11 +45,18 @@ public:
     ~AbstractShapeType() override = default;
 
     virtual QString shapeName() const { return QStringLiteral("AbstractType"); }
-    virtual void controlTo(int dir, const QPointF &scenePos) { Q_UNUSED(dir) Q_UNUSED(scenePos) }
+    virtual void controlTo(int dir, const QPointF &scenePos)
+    {
+        Q_UNUSED(dir)
+        Q_UNUSED(scenePos)
+    }
     // Scales the geometry captured by the last normalizeGeometry() by total factors.
     virtual void stretchBy(int dir, double sx, double sy, const QPointF &origin)
     {
-        Q_UNUSED(dir) Q_UNUSED(sx) Q_UNUSED(sy) Q_UNUSED(origin)
+        Q_UNUSED(dir)
+        Q_UNUSED(sx)
+        Q_UNUSED(sy)
+        Q_UNUSED(origin)
     }
     virtual QRectF localRect() const { return m_localRect; }
     // Moves the item's origin while keeping its scene geometry; ends a resize.
@@ -98,13 +103,29 @@ public:
     bool handlesMade() const { return m_handlesMade; }
 
     QPen pen() const { return m_pen; }
-    void setPen(const QPen &pen) { m_pen = pen; this->update(); }
+    void setPen(const QPen &pen)
+    {
+        m_pen = pen;
+        this->update();
+    }
     QBrush brush() const { return m_brush; }
-    void setBrush(const QBrush &brush) { m_brush = brush; this->update(); }
+    void setBrush(const QBrush &brush)
+    {
+        m_brush = brush;
+        this->update();
+    }
     qreal width() const { return m_width; }
     qreal height() const { return m_height; }
-    void setWidth(qreal width) { m_width = width; normalizeGeometry(); }
-    void setHeight(qreal height) { m_height = height; normalizeGeometry(); }
+    void setWidth(qreal width)
+    {
+        m_width = width;
+        normalizeGeometry();
+    }
+    void setHeight(qreal height)
+    {
+        m_height = height;
+        normalizeGeometry();
+    }
 
 protected:
     // Creates the handle objects of this kind; the default is the eight box handles.
@@ -144,15 +165,32 @@ protected:
         const qreal x = box.x(), y = box.y(), w = box.width(), h = box.height();
         for (SizeHandleRect *handle : qAsConst(m_handles)) {
             switch (handle->dir()) {
-            case Dir_LeftTop: handle->move(QPointF(x, y)); break;
-            case Dir_Top: handle->move(QPointF(x + w / 2, y)); break;
-            case Dir_RightTop: handle->move(QPointF(x + w, y)); break;
-            case Dir_Right: handle->move(QPointF(x + w, y + h / 2)); break;
-            case Dir_RightBottom: handle->move(QPointF(x + w, y + h)); break;
-            case Dir_Bottom: handle->move(QPointF(x + w / 2, y + h)); break;
-            case Dir_LeftBottom: handle->move(QPointF(x, y + h)); break;
-            case Dir_Left: handle->move(QPointF(x, y + h / 2)); break;
-            default: break;
+            case Dir_LeftTop:
+                handle->move(QPointF(x, y));
+                break;
+            case Dir_Top:
+                handle->move(QPointF(x + w / 2, y));
+                break;
+            case Dir_RightTop:
+                handle->move(QPointF(x + w, y));
+                break;
+            case Dir_Right:
+                handle->move(QPointF(x + w, y + h / 2));
+                break;
+            case Dir_RightBottom:
+                handle->move(QPointF(x + w, y + h));
+                break;
+            case Dir_Bottom:
+                handle->move(QPointF(x + w / 2, y + h));
+                break;
+            case Dir_LeftBottom:
+                handle->move(QPointF(x, y + h));
+                break;
+            case Dir_Left:
+                handle->move(QPointF(x, y + h / 2));
+                break;
+            default:
+                break;
             }
         }
     }
@@ -178,4 +216,3 @@ protected:
     qreal m_width = 0;
     qreal m_height = 0;
 };
-

@@ -9,7 +9,6 @@
 #include "graphicsrectitem.h"
 #include "shapevisit.h"
 
-
 namespace {
 
 int s_createdShapes = 0;
@@ -86,8 +85,8 @@ QList<QGraphicsItem *> membersOf(const QGraphicsItemGroup *group)
 }
 
 // Members leave before they are selected: inside a group they refuse selection.
-void releaseMembers(QGraphicsItemGroup *group, const QList<QGraphicsItem *> &members,
-                    bool normalizeMembers)
+void releaseMembers(
+    QGraphicsItemGroup *group, const QList<QGraphicsItem *> &members, bool normalizeMembers)
 {
     group->setSelected(false);
     for (QGraphicsItem *member : members) {
@@ -101,8 +100,8 @@ void releaseMembers(QGraphicsItemGroup *group, const QList<QGraphicsItem *> &mem
 }
 
 // The group goes back first, so members join a group that is in their scene.
-void regroupMembers(QGraphicsItemGroup *group, QGraphicsScene *scene,
-                    const QList<QGraphicsItem *> &members)
+void regroupMembers(
+    QGraphicsItemGroup *group, QGraphicsScene *scene, const QList<QGraphicsItem *> &members)
 {
     if (!group->scene() && scene)
         scene->addItem(group);
@@ -149,10 +148,12 @@ int mirroredHandle(int handle, qreal sx, qreal sy)
     return mirrored == handle ? 0 : mirrored;
 }
 
-AddShapeCommand::AddShapeCommand(QGraphicsItem *item, QGraphicsScene *scene,
-                                 QUndoCommand *parent)
-    : QUndoCommand(parent), m_item(item), m_guard(guardOf(item)), m_scene(scene),
-      m_initialPosition(item->pos())
+AddShapeCommand::AddShapeCommand(QGraphicsItem *item, QGraphicsScene *scene, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_item(item)
+    , m_guard(guardOf(item))
+    , m_scene(scene)
+    , m_initialPosition(item->pos())
 {
     ++s_createdShapes;
 }
@@ -190,7 +191,9 @@ void AddShapeCommand::redo()
 }
 
 RemoveShapeCommand::RemoveShapeCommand(QGraphicsScene *scene, QUndoCommand *parent)
-    : QUndoCommand(parent), m_scene(scene), m_items(scene->selectedItems())
+    : QUndoCommand(parent)
+    , m_scene(scene)
+    , m_items(scene->selectedItems())
 {
     for (QGraphicsItem *item : qAsConst(m_items))
         m_guards.append(guardOf(item));
@@ -223,15 +226,20 @@ void RemoveShapeCommand::redo()
     setText(QObject::tr("Redo Delete %1").arg(m_items.size()));
 }
 
-MoveShapeCommand::MoveShapeCommand(QGraphicsScene *scene, const QPointF &delta,
-                                   QUndoCommand *parent)
-    : QUndoCommand(parent), m_scene(scene), m_items(scene->selectedItems()), m_delta(delta)
+MoveShapeCommand::MoveShapeCommand(
+    QGraphicsScene *scene, const QPointF &delta, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_scene(scene)
+    , m_items(scene->selectedItems())
+    , m_delta(delta)
 {
 }
 
-MoveShapeCommand::MoveShapeCommand(QGraphicsItem *item, const QPointF &delta,
-                                   QUndoCommand *parent)
-    : QUndoCommand(parent), m_item(item), m_items{ item }, m_delta(delta)
+MoveShapeCommand::MoveShapeCommand(QGraphicsItem *item, const QPointF &delta, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_item(item)
+    , m_items { item }
+    , m_delta(delta)
 {
 }
 
@@ -255,11 +263,14 @@ void MoveShapeCommand::redo()
 
 // The flipped handle is known from the start: a single step may already cross the
 // opposite side, and undo must then stretch from the mirrored handle.
-ResizeShapeCommand::ResizeShapeCommand(QGraphicsItem *item, int handle, const QPointF &scale,
-                                       QUndoCommand *parent)
-    : QUndoCommand(parent), m_item(item), m_handle(handle),
-      m_flippedHandle(mirroredHandle(handle, scale.x(), scale.y())), m_scale(scale),
-      m_base(resizeBase(item))
+ResizeShapeCommand::ResizeShapeCommand(
+    QGraphicsItem *item, int handle, const QPointF &scale, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_item(item)
+    , m_handle(handle)
+    , m_flippedHandle(mirroredHandle(handle, scale.x(), scale.y()))
+    , m_scale(scale)
+    , m_base(resizeBase(item))
 {
 }
 
@@ -278,8 +289,8 @@ void ResizeShapeCommand::redo()
     if (!m_resized)
         stretch(m_item, m_handle, m_scale.x(), m_scale.y());
     setText(QObject::tr("Redo Resize %1,%2 ,handle:%3")
-                    .arg(factor(m_scale.x()), factor(m_scale.y()))
-                    .arg(m_handle));
+                .arg(factor(m_scale.x()), factor(m_scale.y()))
+                .arg(m_handle));
 }
 
 bool ResizeShapeCommand::mergeWith(const QUndoCommand *other)
@@ -294,15 +305,19 @@ bool ResizeShapeCommand::mergeWith(const QUndoCommand *other)
     m_scale = resize->m_scale;
     m_flippedHandle = mirroredHandle(m_handle, m_scale.x(), m_scale.y());
     setText(QObject::tr(" mergeWith Resize %1,%2,%3,%4")
-                    .arg(factor(m_scale.x()), factor(m_scale.y()))
-                    .arg(m_handle)
-                    .arg(m_flippedHandle));
+                .arg(factor(m_scale.x()), factor(m_scale.y()))
+                .arg(m_handle)
+                .arg(m_flippedHandle));
     return true;
 }
 
 ControlShapeCommand::ControlShapeCommand(QGraphicsItem *item, int handle, const QPointF &newPos,
-                                         const QPointF &lastPos, QUndoCommand *parent)
-    : QUndoCommand(parent), m_item(item), m_handle(handle), m_lastPos(lastPos), m_newPos(newPos)
+    const QPointF &lastPos, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_item(item)
+    , m_handle(handle)
+    , m_lastPos(lastPos)
+    , m_newPos(newPos)
 {
 }
 
@@ -333,14 +348,17 @@ bool ControlShapeCommand::mergeWith(const QUndoCommand *other)
     m_lastPos = controlled->m_lastPos;
     m_newPos = controlled->m_newPos;
     setText(QObject::tr(" mergeWith Control %1,%2,%3")
-                    .arg(m_newPos.x())
-                    .arg(m_newPos.y())
-                    .arg(m_handle));
+                .arg(m_newPos.x())
+                .arg(m_newPos.y())
+                .arg(m_handle));
     return true;
 }
 
 RotateShapeCommand::RotateShapeCommand(QGraphicsItem *item, qreal oldAngle, QUndoCommand *parent)
-    : QUndoCommand(parent), m_item(item), m_oldAngle(oldAngle), m_newAngle(item->rotation())
+    : QUndoCommand(parent)
+    , m_item(item)
+    , m_oldAngle(oldAngle)
+    , m_newAngle(item->rotation())
 {
 }
 
@@ -358,10 +376,13 @@ void RotateShapeCommand::redo()
     setText(QObject::tr("Redo Rotate %1").arg(m_newAngle));
 }
 
-GroupShapeCommand::GroupShapeCommand(QGraphicsItemGroup *group, QGraphicsScene *scene,
-                                     QUndoCommand *parent)
-    : QUndoCommand(parent), m_group(group), m_guard(guardOf(group)), m_scene(scene),
-      m_items(membersOf(group))
+GroupShapeCommand::GroupShapeCommand(
+    QGraphicsItemGroup *group, QGraphicsScene *scene, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_group(group)
+    , m_guard(guardOf(group))
+    , m_scene(scene)
+    , m_items(membersOf(group))
 {
 }
 
@@ -388,10 +409,13 @@ void GroupShapeCommand::redo()
     setText(QObject::tr("Redo Group %1").arg(m_items.size()));
 }
 
-UnGroupShapeCommand::UnGroupShapeCommand(QGraphicsItemGroup *group, QGraphicsScene *scene,
-                                         QUndoCommand *parent)
-    : QUndoCommand(parent), m_group(group), m_guard(guardOf(group)), m_scene(scene),
-      m_items(membersOf(group))
+UnGroupShapeCommand::UnGroupShapeCommand(
+    QGraphicsItemGroup *group, QGraphicsScene *scene, QUndoCommand *parent)
+    : QUndoCommand(parent)
+    , m_group(group)
+    , m_guard(guardOf(group))
+    , m_scene(scene)
+    , m_items(membersOf(group))
 {
 }
 
@@ -414,4 +438,3 @@ void UnGroupShapeCommand::redo()
     dropGroup(m_group, m_scene);
     setText(QObject::tr("Redo UnGroup %1").arg(m_items.size()));
 }
-

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QList>
 #include <QPointF>
 #include <QPolygonF>
@@ -10,7 +9,6 @@
 class QGraphicsItem;
 class QGraphicsItemGroup;
 class QGraphicsScene;
-
 
 // Undo commands for the shapes of a scene. Most are pushed after the change happened
 // interactively, so their first redo() only sets the text.
@@ -88,8 +86,8 @@ class ResizeShapeCommand : public QUndoCommand
 public:
     enum { Id = 1234 };
 
-    ResizeShapeCommand(QGraphicsItem *item, int handle, const QPointF &scale,
-                       QUndoCommand *parent = nullptr);
+    ResizeShapeCommand(
+        QGraphicsItem *item, int handle, const QPointF &scale, QUndoCommand *parent = nullptr);
 
     void undo() override;
     void redo() override;
@@ -116,7 +114,7 @@ public:
     enum { Id = 1235 };
 
     ControlShapeCommand(QGraphicsItem *item, int handle, const QPointF &newPos,
-                        const QPointF &lastPos, QUndoCommand *parent = nullptr);
+        const QPointF &lastPos, QUndoCommand *parent = nullptr);
 
     void undo() override;
     void redo() override;
@@ -151,8 +149,8 @@ private:
 class GroupShapeCommand : public QUndoCommand
 {
 public:
-    GroupShapeCommand(QGraphicsItemGroup *group, QGraphicsScene *scene,
-                      QUndoCommand *parent = nullptr);
+    GroupShapeCommand(
+        QGraphicsItemGroup *group, QGraphicsScene *scene, QUndoCommand *parent = nullptr);
     ~GroupShapeCommand() override;
 
     void undo() override;
@@ -171,8 +169,8 @@ private:
 class UnGroupShapeCommand : public QUndoCommand
 {
 public:
-    UnGroupShapeCommand(QGraphicsItemGroup *group, QGraphicsScene *scene,
-                        QUndoCommand *parent = nullptr);
+    UnGroupShapeCommand(
+        QGraphicsItemGroup *group, QGraphicsScene *scene, QUndoCommand *parent = nullptr);
     ~UnGroupShapeCommand() override;
 
     void undo() override;
@@ -188,4 +186,3 @@ private:
 // The handle that stands where `handle` was once a drag turned the box inside out
 // (a negative factor mirrors it); 0 when the mirroring leaves the handle unchanged.
 int mirroredHandle(int handle, qreal sx, qreal sy);
-

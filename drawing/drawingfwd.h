@@ -1,6 +1,5 @@
 #pragma once
 
-
 // Forward declarations of the framework's classes.
 class DrawScene;
 class DrawView;

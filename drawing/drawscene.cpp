@@ -40,9 +40,7 @@ QGraphicsItem *closestCommonAncestor(const QList<QGraphicsItem *> &items)
     for (QGraphicsItem *ancestor = items.first()->parentItem(); ancestor;
          ancestor = ancestor->parentItem()) {
         const bool holdsAll = std::all_of(items.begin() + 1, items.end(),
-                                          [ancestor](const QGraphicsItem *item) {
-                                              return ancestor->isAncestorOf(item);
-                                          });
+            [ancestor](const QGraphicsItem *item) { return ancestor->isAncestorOf(item); });
         if (holdsAll)
             return ancestor;
     }
@@ -82,10 +80,14 @@ int equaliseSize(QGraphicsItem *item, int mode, const QSizeF &refSize, QPointF *
 
 } // namespace
 
-DrawScene::DrawScene(QObject *parent) : DrawScene(SceneOptions(), parent) { }
+DrawScene::DrawScene(QObject *parent)
+    : DrawScene(SceneOptions(), parent)
+{
+}
 
 DrawScene::DrawScene(const SceneOptions &options, QObject *parent)
-    : QGraphicsScene(parent), m_options(options)
+    : QGraphicsScene(parent)
+    , m_options(options)
 {
     m_tools.emplace_back(new SelectTool);
     m_tools.emplace_back(new RectTool(rectangle));
@@ -156,13 +158,28 @@ void DrawScene::alignItems(int mode)
         qreal tx = e.x();
         qreal ty = e.y();
         switch (mode) {
-        case 0: ty = icy + (r.height() - R.height()) / 2; break;
-        case 1: ty = c.y(); break;
-        case 2: tx = c.x(); break;
-        case 3: ty = icy - (r.height() - R.height()) / 2; break;
-        case 4: tx = icx - (R.width() - r.width()) / 2; break;
-        case 5: tx = icx + (R.width() - r.width()) / 2; break;
-        case 6: tx = c.x(); ty = c.y(); break;
+        case 0:
+            ty = icy + (r.height() - R.height()) / 2;
+            break;
+        case 1:
+            ty = c.y();
+            break;
+        case 2:
+            tx = c.x();
+            break;
+        case 3:
+            ty = icy - (r.height() - R.height()) / 2;
+            break;
+        case 4:
+            tx = icx - (R.width() - r.width()) / 2;
+            break;
+        case 5:
+            tx = icx + (R.width() - r.width()) / 2;
+            break;
+        case 6:
+            tx = c.x();
+            ty = c.y();
+            break;
         case 9:
         case 10:
         case 11: {
@@ -173,7 +190,8 @@ void DrawScene::alignItems(int mode)
                 emit itemResize(item, dir, scale);
             break;
         }
-        default: break;
+        default:
+            break;
         }
         const QPointF delta(tx - e.x(), ty - e.y());
         if (!isZero(delta)) {
@@ -185,7 +203,8 @@ void DrawScene::alignItems(int mode)
 
 void DrawScene::distributeItems(int mode)
 {
-    struct Span {
+    struct Span
+    {
         QGraphicsItem *item;
         qreal start;
         qreal size;
@@ -197,13 +216,13 @@ void DrawScene::distributeItems(int mode)
         if (isGroupMember(item))
             continue;
         const QRectF r = item->sceneBoundingRect();
-        spans.append(horizontal ? Span{item, r.x(), r.width()} : Span{item, r.y(), r.height()});
+        spans.append(
+            horizontal ? Span { item, r.x(), r.width() } : Span { item, r.y(), r.height() });
     }
     if (spans.size() < 2)
         return;
-    std::stable_sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) {
-        return a.start + a.size / 2 < b.start + b.size / 2;
-    });
+    std::stable_sort(spans.begin(), spans.end(),
+        [](const Span &a, const Span &b) { return a.start + a.size / 2 < b.start + b.size / 2; });
 
     qreal total = 0;
     for (const Span &span : qAsConst(spans))
@@ -258,10 +277,17 @@ void DrawScene::destroyGroup(QGraphicsItemGroup *group)
 void DrawScene::mouseEvent(QGraphicsSceneMouseEvent *event)
 {
     switch (event->type()) {
-    case QEvent::GraphicsSceneMousePress: QGraphicsScene::mousePressEvent(event); break;
-    case QEvent::GraphicsSceneMouseMove: QGraphicsScene::mouseMoveEvent(event); break;
-    case QEvent::GraphicsSceneMouseRelease: QGraphicsScene::mouseReleaseEvent(event); break;
-    default: break;
+    case QEvent::GraphicsSceneMousePress:
+        QGraphicsScene::mousePressEvent(event);
+        break;
+    case QEvent::GraphicsSceneMouseMove:
+        QGraphicsScene::mouseMoveEvent(event);
+        break;
+    case QEvent::GraphicsSceneMouseRelease:
+        QGraphicsScene::mouseReleaseEvent(event);
+        break;
+    default:
+        break;
     }
 }
 
@@ -270,11 +296,24 @@ void DrawScene::keyPressEvent(QKeyEvent *event)
     nudged = false;
     QPointF step;
     switch (event->key()) {
-    case Qt::Key_Left: step = QPointF(-1, 0); nudged = true; break;
-    case Qt::Key_Up: step = QPointF(0, -1); nudged = true; break;
-    case Qt::Key_Right: step = QPointF(1, 0); nudged = true; break;
-    case Qt::Key_Down: step = QPointF(0, 1); nudged = true; break;
-    default: break;
+    case Qt::Key_Left:
+        step = QPointF(-1, 0);
+        nudged = true;
+        break;
+    case Qt::Key_Up:
+        step = QPointF(0, -1);
+        nudged = true;
+        break;
+    case Qt::Key_Right:
+        step = QPointF(1, 0);
+        nudged = true;
+        break;
+    case Qt::Key_Down:
+        step = QPointF(0, 1);
+        nudged = true;
+        break;
+    default:
+        break;
     }
     if (nudged) {
         nudgeDelta += step;

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "drawtool.h"
 
 #include <QGraphicsScene>
@@ -74,15 +73,14 @@ public:
     QPointF nudgeDelta; // arrow-key steps since the last key release
     bool nudged = false; // the last key press was an arrow key
 
-
 signals:
     // `oldPosition` is the distance moved, not a position; null item for arrow keys.
     void itemMoved(QGraphicsItem *item, const QPointF &oldPosition);
     void itemRotate(QGraphicsItem *item, const qreal oldAngle);
     void itemAdded(QGraphicsItem *item);
     void itemResize(QGraphicsItem *item, int handle, const QPointF &scale);
-    void itemControl(QGraphicsItem *item, int handle, const QPointF &newPos,
-                     const QPointF &lastPos_);
+    void itemControl(
+        QGraphicsItem *item, int handle, const QPointF &newPos, const QPointF &lastPos_);
     void positionChange(int x, int y);
     void rotatePointChange(QGraphicsItem *item);
     void itemAttrSet();
@@ -106,4 +104,3 @@ private:
     std::vector<std::unique_ptr<DrawTool>> m_tools;
     QGraphicsRectItem *m_emptyItem = nullptr;
 };
-

@@ -9,7 +9,6 @@
 #include <QPen>
 #include <QtGlobal>
 
-
 namespace {
 
 // A coordinate of the pointer kept inside [0, bound]; the test is on its whole part.
@@ -25,7 +24,10 @@ qreal clampToScene(qreal value, int bound)
 
 } // namespace
 
-DrawTool::DrawTool(DrawShape key) : key(key) { }
+DrawTool::DrawTool(DrawShape key)
+    : key(key)
+{
+}
 
 DrawTool::~DrawTool() = default;
 
@@ -41,7 +43,7 @@ void DrawTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
     ToolState &gesture = scene->toolState();
     const QPointF pos = event->scenePos();
     gesture.last = QPointF(clampToScene(pos.x(), gesture.bounds.width()),
-                           clampToScene(pos.y(), gesture.bounds.height()));
+        clampToScene(pos.y(), gesture.bounds.height()));
 }
 
 void DrawTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
@@ -141,4 +143,3 @@ QGraphicsPathItem *DashedOutline::item() const
 {
     return m_scene ? m_item : nullptr;
 }
-

@@ -20,12 +20,12 @@ class DrawScene;
 struct ToolState
 {
     DrawShape shape = selection; // the current tool
-    QPointF down;                // scene position of the last press
-    QPointF last;                // scene position of the last move, kept inside the bounds
-    int dragHandle = 0;          // dir of the handle being dragged, 0 for none
-    int selectMode = 0;          // 0 none, 1 rubber band, 2 move, 3 resize, 4 rotate,
-                                 // 5 control point, 6 rotation point
-    QSize bounds;                // the pointer and dropped items are held inside
+    QPointF down; // scene position of the last press
+    QPointF last; // scene position of the last move, kept inside the bounds
+    int dragHandle = 0; // dir of the handle being dragged, 0 for none
+    int selectMode = 0; // 0 none, 1 rubber band, 2 move, 3 resize, 4 rotate,
+                        // 5 control point, 6 rotation point
+    QSize bounds; // the pointer and dropped items are held inside
 };
 
 // An interactive tool: turns the scene's mouse events into edits. Each scene has one tool
@@ -76,4 +76,3 @@ private:
     QGraphicsPathItem *m_item = nullptr;
     QPointer<QGraphicsScene> m_scene;
 };
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include <QGraphicsItem>
-
 
 // Item type numbers: every shape reports ShapeType, groups GroupType; resize handles and
 // the scene's hidden empty rectangle are plain rectangle items of HandleType.
@@ -43,4 +41,3 @@ inline int oppositeDir(int dir)
 {
     return (dir + 3) % 8 + 1;
 }
-

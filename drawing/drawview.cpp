@@ -5,7 +5,6 @@
 
 #include <QMouseEvent>
 
-
 namespace {
 
 // Rulers are this thick; the viewport keeps one pixel less clear for them.
@@ -15,10 +14,10 @@ const int viewportMargin = 15;
 } // namespace
 
 DrawView::DrawView(QGraphicsScene *scene, QWidget *parent)
-    : QGraphicsView(scene, parent),
-      m_hruler(new QtRuleBar(Qt::Horizontal, this, this)),
-      m_vruler(new QtRuleBar(Qt::Vertical, this, this)),
-      m_box(new QtCornerBox(this))
+    : QGraphicsView(scene, parent)
+    , m_hruler(new QtRuleBar(Qt::Horizontal, this, this))
+    , m_vruler(new QtRuleBar(Qt::Vertical, this, this))
+    , m_box(new QtCornerBox(this))
 {
     setViewport(new QWidget);
     // Qt tracks the pointer only over scenes with hover items; the rulers and the
@@ -91,4 +90,3 @@ void DrawView::drawBackground(QPainter *painter, const QRectF &rect)
 {
     QGraphicsView::drawBackground(painter, rect);
 }
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include <QGraphicsView>
-
 
 class QtCornerBox;
 class QtRuleBar;
@@ -43,4 +41,3 @@ private:
     QtRuleBar *m_vruler;
     QtCornerBox *m_box;
 };
-

@@ -7,7 +7,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 constexpr double pi = 3.141592653589793;
@@ -44,8 +43,8 @@ void GraphicsEllipseItem::controlTo(int dir, const QPointF &scenePos)
 {
     const QPointF p = mapFromScene(scenePos);
     const QPointF centre = localRect().center();
-    const int angle =
-            static_cast<int>(-std::atan2(p.y() - centre.y(), p.x() - centre.x()) * 180 / pi);
+    const int angle
+        = static_cast<int>(-std::atan2(p.y() - centre.y(), p.x() - centre.x()) * 180 / pi);
     if (dir == Dir_Control)
         m_startAngle = angle;
     else if (dir == Dir_Control + 1)
@@ -86,7 +85,7 @@ void GraphicsEllipseItem::placeHandles()
     auto onEllipse = [&box, &centre](int angle) {
         const double a = -angle * pi / 180;
         return QPointF(box.width() / 2 * std::cos(a) + centre.x(),
-                       box.height() / 2 * std::sin(a) + centre.y());
+            box.height() / 2 * std::sin(a) + centre.y());
     };
     // Indexes 8 and 9 are the angle handles (a rounded ellipse keeps two more after them).
     m_handles[8]->move(onEllipse(m_startAngle));
@@ -116,8 +115,8 @@ QPainterPath GraphicsEllipseItem::shape() const
     return path;
 }
 
-void GraphicsEllipseItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                                QWidget *)
+void GraphicsEllipseItem::paint(
+    QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     painter->setPen(pen());
     painter->setBrush(QBrush(brush().color()));
@@ -130,4 +129,3 @@ void GraphicsEllipseItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
 }
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include "graphicsrectitem.h"
-
 
 // An ellipse or pie, with its start and end angles as two control points.
 class GraphicsEllipseItem : public GraphicsRectItem
@@ -21,8 +19,7 @@ public:
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     int startAngle() const { return m_startAngle; }
     int spanAngle() const { return m_spanAngle; }
@@ -35,4 +32,3 @@ private:
     int m_startAngle = 40;
     int m_spanAngle = 400;
 };
-

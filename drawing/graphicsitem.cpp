@@ -7,8 +7,8 @@
 
 #include <cmath>
 
-
-GraphicsItem::GraphicsItem(QGraphicsItem *parent) : AbstractShapeType<QGraphicsItem>(parent)
+GraphicsItem::GraphicsItem(QGraphicsItem *parent)
+    : AbstractShapeType<QGraphicsItem>(parent)
 {
     setFlag(ItemIsMovable, true);
     setFlag(ItemIsSelectable, true);
@@ -60,8 +60,8 @@ QVariant GraphicsItem::itemChange(GraphicsItemChange change, const QVariant &val
 
 void GraphicsItem::contextMenuEvent(QGraphicsSceneContextMenuEvent *) { }
 
-void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
-                           const QStyleOptionGraphicsItem *option, qreal pad)
+void paintSelectionOutline(
+    QGraphicsItem *item, QPainter *painter, const QStyleOptionGraphicsItem *option, qreal pad)
 {
     const QRectF unit = painter->transform().mapRect(QRectF(0, 0, 1, 1));
     if (qMax(unit.width(), unit.height()) <= 1e-12)
@@ -72,8 +72,8 @@ void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
         return;
 
     const QColor text = option->palette.windowText().color();
-    const QColor inverse(text.red() < 128 ? 255 : 0, text.green() < 128 ? 255 : 0,
-                         text.blue() < 128 ? 255 : 0);
+    const QColor inverse(
+        text.red() < 128 ? 255 : 0, text.green() < 128 ? 255 : 0, text.blue() < 128 ? 255 : 0);
     const QRectF outline = box.adjusted(pad, pad, -pad, -pad);
     painter->setBrush(Qt::NoBrush);
     painter->setPen(QPen(inverse, 0, Qt::SolidLine));
@@ -107,4 +107,3 @@ QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen)
     shape.addPath(path);
     return shape;
 }
-

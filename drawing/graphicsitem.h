@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "abstractshapetype.h"
 
 #include <QObject>
@@ -9,7 +8,6 @@
 class QStyleOptionGraphicsItem;
 class QXmlStreamAttributes;
 class ShapeFactory;
-
 
 // Base of every shape that is not a group: a QObject, so that its colours, size and
 // position can be edited as properties.
@@ -61,11 +59,10 @@ protected:
     void contextMenuEvent(QGraphicsSceneContextMenuEvent *event) override;
 };
 
-
 // Draws the selection outline of a shape: the box shrunk by `pad`, in the inverse of the
 // window-text colour and then in light sky blue.
 void paintSelectionOutline(QGraphicsItem *item, QPainter *painter,
-                           const QStyleOptionGraphicsItem *option, qreal pad = 0.5);
+    const QStyleOptionGraphicsItem *option, qreal pad = 0.5);
 
 // `box` with x, y, width and height each rounded half away from zero (-2.5 gives -3).
 QRect roundedAway(const QRectF &box);
@@ -79,4 +76,3 @@ void paintCross(QPainter *painter, const QPointF &point, const QColor &colour);
 
 // The shape of `path` as stroked by `pen`, plus the path itself.
 QPainterPath shapeFromPath(const QPainterPath &path, const QPen &pen);
-

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-
 GraphicsItemGroup::GraphicsItemGroup(QGraphicsItem *parent)
-    : AbstractShapeType<QGraphicsItemGroup>(parent), m_parent(parent)
+    : AbstractShapeType<QGraphicsItemGroup>(parent)
+    , m_parent(parent)
 {
     setFlag(ItemIsMovable, true);
     setFlag(ItemIsSelectable, true);
@@ -107,8 +107,7 @@ QRectF GraphicsItemGroup::boundingRect() const
     return m_itemsRect;
 }
 
-void GraphicsItemGroup::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                              QWidget *)
+void GraphicsItemGroup::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
@@ -128,4 +127,3 @@ QVariant GraphicsItemGroup::itemChange(GraphicsItemChange change, const QVariant
 }
 
 void GraphicsItemGroup::contextMenuEvent(QGraphicsSceneContextMenuEvent *) { }
-

@@ -1,11 +1,9 @@
 #pragma once
 
-
 #include "abstractshapetype.h"
 
 #include <QGraphicsItemGroup>
 #include <QObject>
-
 
 // A group of shapes that is moved, resized and rotated as one.
 class GraphicsItemGroup : public QObject, public AbstractShapeType<QGraphicsItemGroup>
@@ -35,8 +33,7 @@ public:
     void placeHandles() override;
 
     QRectF boundingRect() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     QRectF itemsRect() const { return m_itemsRect; }
     QRectF initialRect() const { return m_initialRect; }
@@ -60,4 +57,3 @@ private:
     QRectF m_itemsRect;
     QRectF m_initialRect;
 };
-

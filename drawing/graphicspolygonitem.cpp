@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-
-GraphicsPolygonItem::GraphicsPolygonItem(QGraphicsItem *parent) : GraphicsItem(parent)
+GraphicsPolygonItem::GraphicsPolygonItem(QGraphicsItem *parent)
+    : GraphicsItem(parent)
 {
     m_pen = QPen(Qt::black);
     m_pen.setStyle(Qt::SolidLine);
@@ -34,8 +34,8 @@ void GraphicsPolygonItem::appendPoint(const QPointF &scenePos)
 {
     handles(); // the new vertex handle joins the existing ones
     m_points.append(mapFromScene(scenePos));
-    SizeHandleRect *handle =
-            addHandle(Dir_Left + m_points.size(), vertexHandleIsControl(m_points.size() - 1));
+    SizeHandleRect *handle
+        = addHandle(Dir_Left + m_points.size(), vertexHandleIsControl(m_points.size() - 1));
     handle->setState(2);
     updateRectFromPoints();
     placeHandles();
@@ -163,8 +163,8 @@ QRectF GraphicsPolygonItem::boundingRect() const
     return shape().controlPointRect();
 }
 
-void GraphicsPolygonItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                                QWidget *)
+void GraphicsPolygonItem::paint(
+    QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     const QRectF box = boundingRect();
     const QColor colour = brush().color();
@@ -180,7 +180,8 @@ void GraphicsPolygonItem::paint(QPainter *painter, const QStyleOptionGraphicsIte
 }
 
 GraphicsBezier::GraphicsBezier(bool isBezier, QGraphicsItem *parent)
-    : GraphicsPolygonItem(parent), m_isBezier(isBezier)
+    : GraphicsPolygonItem(parent)
+    , m_isBezier(isBezier)
 {
     m_brush = QBrush(Qt::NoBrush);
 }
@@ -227,7 +228,8 @@ void GraphicsBezier::paint(QPainter *painter, const QStyleOptionGraphicsItem *op
     }
 }
 
-GraphicsLineItem::GraphicsLineItem(QGraphicsItem *parent) : GraphicsPolygonItem(parent)
+GraphicsLineItem::GraphicsLineItem(QGraphicsItem *parent)
+    : GraphicsPolygonItem(parent)
 {
     m_pen = QPen(Qt::black);
 }
@@ -307,4 +309,3 @@ void GraphicsLineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *
     if (option->state & QStyle::State_Selected)
         paintSelectionOutline(this, painter, option);
 }
-

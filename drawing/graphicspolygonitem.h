@@ -1,10 +1,8 @@
 #pragma once
 
-
 #include "graphicsitem.h"
 
 #include <QPolygonF>
-
 
 // A closed polygon; the base of the bezier, polyline and line shapes.
 class GraphicsPolygonItem : public GraphicsItem
@@ -25,8 +23,7 @@ public:
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     // Appends the scene point as a new vertex with its handle (dir 8 + point count).
     virtual void appendPoint(const QPointF &scenePos);
@@ -63,8 +60,7 @@ public:
     QGraphicsItem *clone() const override;
     bool readXml(QXmlStreamReader *xml) override;
     bool writeXml(QXmlStreamWriter *xml) override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     bool isBezier() const { return m_isBezier; }
 
@@ -90,12 +86,10 @@ public:
     bool readXml(QXmlStreamReader *xml) override;
     bool writeXml(QXmlStreamWriter *xml) override;
     void placeHandles() override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 protected:
     void makeHandles() override;
     bool vertexHandleIsControl(int index) const override;
     QPainterPath outlinePath() const override;
 };
-

@@ -8,7 +8,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 int wholeOrOne(qreal size)
@@ -20,7 +19,8 @@ int wholeOrOne(qreal size)
 } // namespace
 
 GraphicsRectItem::GraphicsRectItem(const QRect &rect, bool isRound, QGraphicsItem *parent)
-    : GraphicsItem(parent), m_isRound(isRound)
+    : GraphicsItem(parent)
+    , m_isRound(isRound)
 {
     m_width = rect.width();
     m_height = rect.height();
@@ -190,8 +190,7 @@ void GraphicsRectItem::paintRect(QPainter *painter)
     markBox(painter);
 }
 
-void GraphicsRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-                             QWidget *)
+void GraphicsRectItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *)
 {
     paintRect(painter);
     if (option->state & QStyle::State_Selected)

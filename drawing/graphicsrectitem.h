@@ -1,10 +1,8 @@
 #pragma once
 
-
 #include "graphicsitem.h"
 
 class QXmlStreamAttributes;
-
 
 // A rectangle, plain or rounded; the editors derive their characters and touch areas
 // from it.
@@ -28,8 +26,7 @@ public:
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     bool isRound() const { return m_isRound; }
     double xRatio() const { return m_xRatio; }
@@ -61,4 +58,3 @@ private:
     // No transform, rotation or scale: scene and parent coordinates differ by pos() only.
     bool isUntransformed() const;
 };
-

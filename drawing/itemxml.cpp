@@ -13,7 +13,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 using Shape = AbstractShapeType<QGraphicsItem>;
@@ -38,7 +37,8 @@ int readInt(const QXmlStreamAttributes &attributes, QLatin1String name)
 // negative zero keeps its sign through the general form.
 QString realText(double value)
 {
-    if (value > -1e6 && value < 1e6 && value == std::trunc(value) && !(value == 0 && std::signbit(value)))
+    if (value > -1e6 && value < 1e6 && value == std::trunc(value)
+        && !(value == 0 && std::signbit(value)))
         return QString::number(qint64(value));
     return QString::number(value);
 }
@@ -126,7 +126,7 @@ QPolygonF readPoints(QXmlStreamReader *xml)
         if (xml->name() == QLatin1String("point")) {
             const QXmlStreamAttributes attributes = xml->attributes();
             points.append(QPointF(readReal(attributes, QLatin1String("x")),
-                                  readReal(attributes, QLatin1String("y"))));
+                readReal(attributes, QLatin1String("y"))));
         }
         xml->skipCurrentElement();
     }
@@ -189,8 +189,8 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
     // Members are written relative to the group, so a top-level group's own position puts
     // them back where they were after the group was moved. A nested group's position comes
     // from joining its enclosing group, which rebuilding repeats; it cannot be moved alone.
-    const QPointF position(readReal(attributes, QLatin1String("x")),
-                           readReal(attributes, QLatin1String("y")));
+    const QPointF position(
+        readReal(attributes, QLatin1String("x")), readReal(attributes, QLatin1String("y")));
     QList<QGraphicsItem *> members;
     while (xml->readNextStartElement()) {
         if (QGraphicsItem *item = readItem(xml, scene, depth + 1))
@@ -264,7 +264,8 @@ bool GraphicsEllipseItem::readXml(QXmlStreamReader *xml)
     // Bounded so that the pie arithmetic (differences, sixteenths of a degree) cannot
     // overflow on a damaged file; drawn angles never come near the bound.
     constexpr int angleBound = 1000000;
-    m_startAngle = qBound(-angleBound, readInt(attributes, QLatin1String("startAngle")), angleBound);
+    m_startAngle
+        = qBound(-angleBound, readInt(attributes, QLatin1String("startAngle")), angleBound);
     m_spanAngle = qBound(-angleBound, readInt(attributes, QLatin1String("spanAngle")), angleBound);
     return readBox(attributes, xml);
 }
@@ -352,4 +353,3 @@ bool GraphicsItemGroup::writeXml(QXmlStreamWriter *xml)
     xml->writeEndElement();
     return true;
 }
-

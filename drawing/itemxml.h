@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include <QLatin1String>
 #include <QList>
 
@@ -8,7 +7,6 @@ class QGraphicsItem;
 class QXmlStreamAttributes;
 class QXmlStreamReader;
 class QXmlStreamWriter;
-
 
 class DrawScene;
 class GraphicsItemGroup;
@@ -40,4 +38,3 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth 
 // Writes one element per shape of `items`; other items (handles, pictures) are left out.
 // The caller picks the items (top-level ones: a group writes its own members).
 void writeShapes(QXmlStreamWriter *xml, const QList<QGraphicsItem *> &items);
-

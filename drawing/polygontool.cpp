@@ -6,22 +6,28 @@
 
 #include <QGraphicsSceneMouseEvent>
 
-
 namespace {
 
 GraphicsPolygonItem *createShape(DrawShape key, const ShapeFactory &shapes)
 {
     switch (key) {
-    case polygon: return shapes.polygon();
-    case bezier: return shapes.bezier(true);
-    case polyline: return shapes.bezier(false);
-    default: return shapes.line();
+    case polygon:
+        return shapes.polygon();
+    case bezier:
+        return shapes.bezier(true);
+    case polyline:
+        return shapes.bezier(false);
+    default:
+        return shapes.line();
     }
 }
 
 } // namespace
 
-PolygonTool::PolygonTool(DrawShape key) : DrawTool(key) { }
+PolygonTool::PolygonTool(DrawShape key)
+    : DrawTool(key)
+{
+}
 
 void PolygonTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
@@ -82,4 +88,3 @@ void PolygonTool::finish(DrawScene *scene)
     gesture.selectMode = 0;
     scene->setMode(selection);
 }
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include "drawtool.h"
-
 
 class GraphicsPolygonItem;
 
@@ -25,4 +23,3 @@ public:
 private:
     void finish(DrawScene *scene);
 };
-

@@ -9,7 +9,6 @@
 
 #include <QGraphicsSceneMouseEvent>
 
-
 namespace {
 
 GraphicsRectItem *createShape(DrawShape key, const ShapeFactory &shapes)
@@ -23,7 +22,10 @@ GraphicsRectItem *createShape(DrawShape key, const ShapeFactory &shapes)
 
 } // namespace
 
-RectTool::RectTool(DrawShape key) : DrawTool(key) { }
+RectTool::RectTool(DrawShape key)
+    : DrawTool(key)
+{
+}
 
 SelectTool *RectTool::selectTool(DrawScene *scene)
 {
@@ -79,4 +81,3 @@ void RectTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *sce
     }
     scene->setMode(selection);
 }
-

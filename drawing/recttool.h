@@ -1,10 +1,8 @@
 #pragma once
 
-
 #include "drawtool.h"
 
 class QGraphicsItem;
-
 
 class SelectTool;
 
@@ -24,4 +22,3 @@ public:
 private:
     static SelectTool *selectTool(DrawScene *scene);
 };
-

@@ -6,8 +6,10 @@
 
 #include <QGraphicsSceneMouseEvent>
 
-
-RotatePointTool::RotatePointTool() : DrawTool(rotationPoint) { }
+RotatePointTool::RotatePointTool()
+    : DrawTool(rotationPoint)
+{
+}
 
 GraphicsItem *RotatePointTool::selectedShapeAt(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
@@ -61,4 +63,3 @@ void RotatePointTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *, DrawScene *s
     ToolState &gesture = scene->toolState();
     gesture.selectMode = 0;
 }
-

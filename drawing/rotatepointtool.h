@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include "drawtool.h"
-
 
 class GraphicsItem;
 
@@ -20,4 +18,3 @@ private:
     // The topmost item under the pointer when it is a selected shape, else null.
     static GraphicsItem *selectedShapeAt(QGraphicsSceneMouseEvent *event, DrawScene *scene);
 };
-

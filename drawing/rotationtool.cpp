@@ -9,7 +9,6 @@
 
 #include <cmath>
 
-
 namespace {
 
 const QCursor &rotateCursor()
@@ -32,7 +31,10 @@ double angleAbout(QGraphicsItem *item, const QPointF &point)
 
 } // namespace
 
-RotationTool::RotationTool() : DrawTool(rotation) { }
+RotationTool::RotationTool()
+    : DrawTool(rotation)
+{
+}
 
 void RotationTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
@@ -106,4 +108,3 @@ void RotationTool::mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene 
     outline.clear();
     scene->mouseEvent(event);
 }
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include "drawtool.h"
-
 
 // Rotates the single selected item by dragging one of its handles about the centre of its
 // bounding rectangle; a press elsewhere goes back to the selection tool.
@@ -15,12 +13,11 @@ public:
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene) override;
 
-    double startAngle = 0;  // degrees, of the press about the item's centre
-    DashedOutline outline;  // the item at the angle it would get
+    double startAngle = 0; // degrees, of the press about the item's centre
+    DashedOutline outline; // the item at the angle it would get
 
 private:
     // The item's angle after the drag so far, in whole degrees, folded once into
     // [-360, 360].
     qreal rotationFor(QGraphicsItem *item, DrawScene *scene) const;
 };
-

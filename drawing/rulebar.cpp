@@ -7,11 +7,10 @@
 
 #include <QPainter>
 
-
 namespace {
 
-const double scales[] = { 1,    2,    5,     10,    25,    50,    100,   250,
-                          500,  1000, 2500,  5000,  10000, 25000, 50000, 100000 };
+const double scales[]
+    = { 1, 2, 5, 10, 25, 50, 100, 250, 500, 1000, 2500, 5000, 10000, 25000, 50000, 100000 };
 const int scaleCount = int(sizeof(scales) / sizeof(scales[0]));
 const int subdivide[] = { 1, 5, 10, 50, 100 };
 
@@ -31,7 +30,9 @@ int scaleIndex(double increment, double textWidth)
 } // namespace
 
 QtRuleBar::QtRuleBar(Qt::Orientation orientation, DrawView *view, QWidget *parent)
-    : QWidget(parent), orientation(orientation), view(view)
+    : QWidget(parent)
+    , orientation(orientation)
+    , view(view)
 {
     QFont f = parent ? parent->font() : font();
     f.setWeight(50);
@@ -147,7 +148,10 @@ void QtRuleBar::drawPointer(QPainter *painter)
         painter->drawLine(0, cursorPos.y(), width(), cursorPos.y());
 }
 
-QtCornerBox::QtCornerBox(QWidget *parent) : QWidget(parent) { }
+QtCornerBox::QtCornerBox(QWidget *parent)
+    : QWidget(parent)
+{
+}
 
 void QtCornerBox::paintEvent(QPaintEvent *)
 {
@@ -160,4 +164,3 @@ void QtCornerBox::paintEvent(QPaintEvent *)
     painter.drawLine(r.topRight(), r.bottomRight());
     painter.drawLine(r.bottomLeft(), r.bottomRight());
 }
-

@@ -1,10 +1,8 @@
 #pragma once
 
-
 #include <QColor>
 #include <QPoint>
 #include <QWidget>
-
 
 class DrawView;
 
@@ -54,4 +52,3 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
-

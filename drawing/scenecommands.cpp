@@ -6,7 +6,6 @@
 #include "commands.h"
 #include "drawscene.h"
 
-
 void recordSceneChanges(DrawScene *scene, QUndoStack *stack, RecordedChanges which)
 {
     QObject::connect(scene, &DrawScene::itemAdded, stack,
@@ -25,14 +24,14 @@ void recordSceneChanges(DrawScene *scene, QUndoStack *stack, RecordedChanges whi
         });
     if (which == RecordedChanges::Shapes)
         return;
-    QObject::connect(scene, &DrawScene::itemRotate, stack, [stack](QGraphicsItem *item, qreal oldAngle) {
-        // A click of the rotation tool reports a rotation that changed nothing.
-        if (!qFuzzyCompare(item->rotation(), oldAngle))
-            stack->push(new RotateShapeCommand(item, oldAngle));
-    });
+    QObject::connect(
+        scene, &DrawScene::itemRotate, stack, [stack](QGraphicsItem *item, qreal oldAngle) {
+            // A click of the rotation tool reports a rotation that changed nothing.
+            if (!qFuzzyCompare(item->rotation(), oldAngle))
+                stack->push(new RotateShapeCommand(item, oldAngle));
+        });
     QObject::connect(scene, &DrawScene::itemControl, stack,
         [stack](QGraphicsItem *item, int handle, const QPointF &newPos, const QPointF &lastPos) {
             stack->push(new ControlShapeCommand(item, handle, newPos, lastPos));
         });
 }
-

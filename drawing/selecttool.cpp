@@ -7,19 +7,22 @@
 #include <QGraphicsSceneMouseEvent>
 #include <QtGlobal>
 
-
 namespace {
 
 Qt::CursorShape boxHandleCursor(int dir)
 {
     switch (dir) {
     case Dir_LeftTop:
-    case Dir_RightBottom: return Qt::SizeFDiagCursor;
+    case Dir_RightBottom:
+        return Qt::SizeFDiagCursor;
     case Dir_Top:
-    case Dir_Bottom: return Qt::SizeVerCursor;
+    case Dir_Bottom:
+        return Qt::SizeVerCursor;
     case Dir_RightTop:
-    case Dir_LeftBottom: return Qt::SizeBDiagCursor;
-    default: return Qt::SizeHorCursor;
+    case Dir_LeftBottom:
+        return Qt::SizeBDiagCursor;
+    default:
+        return Qt::SizeHorCursor;
     }
 }
 
@@ -65,7 +68,10 @@ bool moved(const QPointF &delta)
 
 } // namespace
 
-SelectTool::SelectTool() : DrawTool(selection) { }
+SelectTool::SelectTool()
+    : DrawTool(selection)
+{
+}
 
 void SelectTool::mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene)
 {
@@ -117,7 +123,8 @@ void SelectTool::mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scen
         if (gesture.selectMode == 3 && gesture.dragHandle != Dir_None) {
             resize(item, scene);
         } else if (gesture.selectMode == 5) {
-            visitShape(item, [&gesture](auto *shape) { shape->controlTo(gesture.dragHandle, gesture.last); });
+            visitShape(item,
+                [&gesture](auto *shape) { shape->controlTo(gesture.dragHandle, gesture.last); });
             emit scene->itemControl(item, gesture.dragHandle, gesture.last, gesture.down);
         } else {
             hover(item, event->scenePos(), scene);
@@ -203,4 +210,3 @@ void SelectTool::drop(QGraphicsItem *item, DrawScene *scene)
     item->setPos(pos);
     emit scene->itemMoved(item, delta);
 }
-

@@ -1,8 +1,6 @@
 #pragma once
 
-
 #include "drawtool.h"
-
 
 // Selects, moves, resizes and edits the control points of shapes; the tool every other
 // tool returns to.
@@ -15,8 +13,8 @@ public:
     void mouseMoveEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene) override;
 
-    QPointF startPos;      // position of the single selected item at the press
-    QPointF opposite;      // resize origin, item coordinates
+    QPointF startPos; // position of the single selected item at the press
+    QPointF opposite; // resize origin, item coordinates
     DashedOutline outline; // where a single dragged item would land
 
 private:
@@ -24,4 +22,3 @@ private:
     void hover(QGraphicsItem *item, const QPointF &scenePos, DrawScene *scene);
     void drop(QGraphicsItem *item, DrawScene *scene);
 };
-

@@ -8,7 +8,6 @@
 #include "drawscene.h"
 #include "shapevisit.h"
 
-
 namespace {
 
 QGraphicsItem *cloneOf(QGraphicsItem *item)
@@ -30,7 +29,10 @@ QList<QGraphicsItem *> clonesOf(const QList<QGraphicsItem *> &items)
 
 } // namespace
 
-ShapeMimeData::ShapeMimeData(const QList<QGraphicsItem *> &items) : m_items(clonesOf(items)) { }
+ShapeMimeData::ShapeMimeData(const QList<QGraphicsItem *> &items)
+    : m_items(clonesOf(items))
+{
+}
 
 ShapeMimeData::~ShapeMimeData()
 {
@@ -66,4 +68,3 @@ void pasteShapes(DrawScene *scene, QUndoStack *stack)
         stack->push(new AddShapeCommand(copy, scene));
     }
 }
-

@@ -1,12 +1,10 @@
 #pragma once
 
-
 #include <QList>
 #include <QMimeData>
 
 class QGraphicsItem;
 class QUndoStack;
-
 
 class DrawScene;
 
@@ -36,4 +34,3 @@ void cutShapes(DrawScene *scene, QUndoStack *stack);
 // Adds clones of the clipboard's shapes at their recorded positions, selected, one
 // AddShapeCommand each; does nothing unless the clipboard holds shapes.
 void pasteShapes(DrawScene *scene, QUndoStack *stack);
-

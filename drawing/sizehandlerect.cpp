@@ -2,10 +2,11 @@
 
 #include <QPainter>
 
-
 SizeHandleRect::SizeHandleRect(QGraphicsItem *parent, int dir, bool isControl)
-    : QGraphicsRectItem(-3, -3, 6, 6, parent), m_dir(dir), m_isControl(isControl),
-      m_colour(QStringLiteral("white"))
+    : QGraphicsRectItem(-3, -3, 6, 6, parent)
+    , m_dir(dir)
+    , m_isControl(isControl)
+    , m_colour(QStringLiteral("white"))
 {
     setFlag(ItemIgnoresTransformations, true);
     setAcceptHoverEvents(true);
@@ -50,4 +51,3 @@ void SizeHandleRect::paint(QPainter *painter, const QStyleOptionGraphicsItem *, 
     }
     painter->restore();
 }
-

@@ -1,9 +1,7 @@
 #pragma once
 
-
 #include <QColor>
 #include <QGraphicsRectItem>
-
 
 // A 6 x 6 handle square (or control point) on a shape; keeps its screen size at any zoom.
 class SizeHandleRect : public QGraphicsRectItem
@@ -24,8 +22,7 @@ public:
 protected:
     void hoverEnterEvent(QGraphicsSceneHoverEvent *event) override;
     void hoverLeaveEvent(QGraphicsSceneHoverEvent *event) override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
     int m_dir;
@@ -33,4 +30,3 @@ private:
     int m_state = 0;
     QColor m_colour;
 };
-

@@ -9,8 +9,7 @@
 
 namespace {
 
-template<typename Dump>
-void check(const Dump &dump, qint64 size)
+template <typename Dump> void check(const Dump &dump, qint64 size)
 {
     if (dump.errorOffset < -1 || dump.errorOffset > size || (!dump.sound() && dump.error.isEmpty()))
         std::abort();

@@ -10,7 +10,8 @@ class FuzzInput
 {
 public:
     FuzzInput(const uint8_t *data, size_t size)
-        : m_data(reinterpret_cast<const char *>(data)), m_size(static_cast<int>(size))
+        : m_data(reinterpret_cast<const char *>(data))
+        , m_size(static_cast<int>(size))
     {
     }
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-const char panelStyle[] =
-        "background-color: rgb(242, 242, 242);\nborder: 1px solid rgb(200,200,200);";
+const char panelStyle[]
+    = "background-color: rgb(242, 242, 242);\nborder: 1px solid rgb(200,200,200);";
 const char greenButtonStyle[] = "color: rgb(255, 255, 255);\nbackground-color: rgb(103, 194, 58);\n"
                                 "border-radius:5px;";
 const char blueButtonStyle[] = "color: rgb(255, 255, 255);\nbackground-color: rgb(64,158,255);\n"
@@ -28,8 +28,8 @@ QFont pointFont(int points)
 }
 
 template <class Widget>
-Widget *place(QWidget *parent, const char *name, int x, int y, int width, int height,
-              int points = 0)
+Widget *place(
+    QWidget *parent, const char *name, int x, int y, int width, int height, int points = 0)
 {
     auto *widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -43,13 +43,13 @@ QWidget *panel(QWidget *parent, const char *name, int x, int y, int width, int h
 {
     auto *widget = place<QWidget>(parent, name, x, y, width, height);
     // Scoped to the panel itself so that its labels keep no border of their own.
-    widget->setStyleSheet(QStringLiteral("QWidget#%1{%2}")
-                                  .arg(QLatin1String(name), QLatin1String(panelStyle)));
+    widget->setStyleSheet(
+        QStringLiteral("QWidget#%1{%2}").arg(QLatin1String(name), QLatin1String(panelStyle)));
     return widget;
 }
 
 QSpinBox *spinBox(QWidget *parent, const char *name, int x, int y, int width, int height,
-                  int minimum, int maximum, int value)
+    int minimum, int maximum, int value)
 {
     auto *box = place<QSpinBox>(parent, name, x, y, width, height);
     box->setRange(minimum, maximum);
@@ -59,11 +59,12 @@ QSpinBox *spinBox(QWidget *parent, const char *name, int x, int y, int width, in
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
 {
     setupUi();
-    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowMaximizeButtonHint);
     touchPathLabel->clear();
     variablesPathLabel->clear();
     speakerButton->setChecked(true);
@@ -81,9 +82,8 @@ void MainWindow::setupUi()
     resize(1000, 620);
     setMinimumSize(1000, 620);
     setMaximumSize(1000, 620);
-    setStyleSheet(QStringLiteral(
-            "QMainWindow#MainWindow{border: 1px solid rgb(200,200,200);"
-            "background-color: rgb(255, 255, 255);}"));
+    setStyleSheet(QStringLiteral("QMainWindow#MainWindow{border: 1px solid rgb(200,200,200);"
+                                 "background-color: rgb(255, 255, 255);}"));
 
     auto *central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralwidget"));
@@ -187,8 +187,9 @@ void MainWindow::titleMin()
 
 void MainWindow::setSpeakerFieldsVisible(bool visible)
 {
-    for (QWidget *field : { static_cast<QWidget *>(audioFileIdLabel), static_cast<QWidget *>(audioIdLabel),
-                            static_cast<QWidget *>(audioFileIdBox), static_cast<QWidget *>(audioIdBox) })
+    for (QWidget *field :
+        { static_cast<QWidget *>(audioFileIdLabel), static_cast<QWidget *>(audioIdLabel),
+            static_cast<QWidget *>(audioFileIdBox), static_cast<QWidget *>(audioIdBox) })
         field->setVisible(visible);
 }
 
@@ -209,14 +210,14 @@ void MainWindow::chooseSilent()
 
 void MainWindow::openTouchFile()
 {
-    touchPathLabel->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
-                                                       QStringLiteral("*bin")));
+    touchPathLabel->setText(
+        Prompt::current().getOpenFileName(this, QString(), QString(), QStringLiteral("*bin")));
 }
 
 void MainWindow::openVariablesFile()
 {
-    variablesPathLabel->setText(Prompt::current().getOpenFileName(this, QString(), QString(),
-                                                       QStringLiteral("*bin")));
+    variablesPathLabel->setText(
+        Prompt::current().getOpenFileName(this, QString(), QString(), QStringLiteral("*bin")));
 }
 
 KpxSettings MainWindow::settings() const
@@ -225,16 +226,16 @@ KpxSettings MainWindow::settings() const
     settings.pageFileId = pageFileIdBox->value();
     settings.startPageId = startPageIdBox->value();
     settings.sound = buzzerButton->isChecked() ? KpxSound::Buzzer
-            : silentButton->isChecked()      ? KpxSound::Silent
-                                              : KpxSound::Speaker;
+        : silentButton->isChecked()            ? KpxSound::Silent
+                                               : KpxSound::Speaker;
     settings.audioFileId = audioFileIdBox->value();
     settings.audioId = audioIdBox->value();
     return settings;
 }
 
 // An included file replaces its builder data, a file left out clears it.
-bool MainWindow::readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
-                              const QString &missing)
+bool MainWindow::readIncluded(
+    const QCheckBox *include, const QLabel *path, QByteArray *data, const QString &missing)
 {
     if (!include->isChecked()) {
         data->clear();
@@ -250,7 +251,8 @@ bool MainWindow::readIncluded(const QCheckBox *include, const QLabel *path, QByt
 bool MainWindow::readInputs()
 {
     return readIncluded(touchIncluded, touchPathLabel, &m_touchData, tr("13文件未找到！"))
-            && readIncluded(variablesIncluded, variablesPathLabel, &m_variableData, tr("14文件未找到！"));
+        && readIncluded(
+            variablesIncluded, variablesPathLabel, &m_variableData, tr("14文件未找到！"));
 }
 
 void MainWindow::generateKpx()
@@ -265,18 +267,17 @@ void MainWindow::generateKpx()
     const KpxBuild build = buildKpx(sources, settings(), QDateTime::currentDateTime());
     if (build.refusal != KpxRefusal::None) {
         Prompt::current().warning(this, tr("警告"),
-                                  kpxRefusalText(build, variablesPathLabel->text(), m_variableData.size()));
+            kpxRefusalText(build, variablesPathLabel->text(), m_variableData.size()));
         return;
     }
 
-    const QString path = Prompt::current().getSaveFileName(this, QString(), QString(),
-                                                           QStringLiteral("*.KPX"));
+    const QString path
+        = Prompt::current().getSaveFileName(this, QString(), QString(), QStringLiteral("*.KPX"));
     if (path.isEmpty())
         return;
     QString error;
     if (!writeWholeFile(path, build.bytes, &error)) {
-        Prompt::current().warning(this, tr("警告"),
-                                  tr("KPX文件%1写入失败：%2").arg(path, error));
+        Prompt::current().warning(this, tr("警告"), tr("KPX文件%1写入失败：%2").arg(path, error));
         return;
     }
     Prompt::current().information(this, tr("提示"), tr("KPX文件生成完成！"));

@@ -67,8 +67,8 @@ private:
     void setSpeakerFieldsVisible(bool visible);
     KpxSettings settings() const;
     bool readInputs();
-    bool readIncluded(const QCheckBox *include, const QLabel *path, QByteArray *data,
-                      const QString &missing);
+    bool readIncluded(
+        const QCheckBox *include, const QLabel *path, QByteArray *data, const QString &missing);
 
     // The window has a fixed size, so even maximised it stays draggable.
     TitleDrag m_titleDrag { TitleDrag::MoveEvenMaximised };

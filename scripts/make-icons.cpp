@@ -59,8 +59,7 @@ void page(QPainter &p, const QRectF &r)
     p.setBrush(paper);
     p.drawPath(path);
     p.drawPolyline(QPolygonF({ QPointF(r.right() - fold, r.top()),
-                               QPointF(r.right() - fold, r.top() + fold),
-                               QPointF(r.right(), r.top() + fold) }));
+        QPointF(r.right() - fold, r.top() + fold), QPointF(r.right(), r.top() + fold) }));
 }
 
 void arrowHead(QPainter &p, const QPointF &tip, const QPointF &direction, qreal size = 4)
@@ -68,7 +67,8 @@ void arrowHead(QPainter &p, const QPointF &tip, const QPointF &direction, qreal 
     const QPointF d = direction / std::hypot(direction.x(), direction.y());
     const QPointF n(-d.y(), d.x());
     p.setPen(Qt::NoPen);
-    p.drawPolygon(QPolygonF({ tip, tip - d * size * 1.4 + n * size, tip - d * size * 1.4 - n * size }));
+    p.drawPolygon(
+        QPolygonF({ tip, tip - d * size * 1.4 + n * size, tip - d * size * 1.4 - n * size }));
 }
 
 // A line with heads at both ends.
@@ -104,8 +104,8 @@ void picture(QPainter &p)
     p.setBrush(amber);
     p.drawEllipse(QPointF(10, 12), 2.5, 2.5);
     p.setBrush(green);
-    p.drawPolygon(QPolygonF({ QPointF(4, 24), QPointF(12, 15), QPointF(17, 20),
-                              QPointF(20, 17), QPointF(26, 24) }));
+    p.drawPolygon(QPolygonF(
+        { QPointF(4, 24), QPointF(12, 15), QPointF(17, 20), QPointF(20, 17), QPointF(26, 24) }));
 }
 
 void magnifier(QPainter &p, bool plus)
@@ -175,219 +175,252 @@ const std::vector<Icon> &zafIcons()
 {
     static const std::vector<Icon> list = {
         { "new", [](QPainter &p) { page(p, QRectF(6, 3, 20, 26)); } },
-        { "open", [](QPainter &p) {
-              box(p, QRectF(3, 8, 22, 18), amber);
-              p.setBrush(QColor(252, 212, 110));
-              p.drawPolygon(QPolygonF({ QPointF(3, 26), QPointF(8, 14), QPointF(29, 14),
-                                        QPointF(25, 26) }));
-              p.setBrush(amber);
-              p.drawRect(QRectF(3, 5, 9, 3));
-          } },
-        { "save", [](QPainter &p) {
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(accent);
-              p.drawRoundedRect(QRectF(4, 4, 24, 24), 2, 2);
-              p.setBrush(paper);
-              p.drawRect(QRectF(9, 4, 14, 9));
-              p.setBrush(ink);
-              p.drawRect(QRectF(18, 6, 3, 5));
-              p.setBrush(paper);
-              p.drawRect(QRectF(8, 18, 16, 10));
-          } },
-        { "delete", [](QPainter &p) {
-              p.setPen(stroke(red, 4));
-              p.drawLine(QPointF(7, 7), QPointF(25, 25));
-              p.drawLine(QPointF(25, 7), QPointF(7, 25));
-          } },
-        { "cut", [](QPainter &p) {
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(11, 19), QPointF(22, 3));
-              p.drawLine(QPointF(21, 19), QPointF(10, 3));
-              p.setPen(stroke(red, 2.2));
-              p.setBrush(Qt::NoBrush);
-              p.drawEllipse(QPointF(9, 24), 4.5, 4.5);
-              p.drawEllipse(QPointF(23, 24), 4.5, 4.5);
-          } },
-        { "copy", [](QPainter &p) {
-              page(p, QRectF(4, 3, 16, 20));
-              page(p, QRectF(12, 9, 16, 20));
-          } },
-        { "paste", [](QPainter &p) {
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(amber);
-              p.drawRoundedRect(QRectF(4, 5, 20, 24), 2, 2);
-              p.setBrush(QColor(200, 206, 214));
-              p.drawRoundedRect(QRectF(9, 3, 10, 5), 1.5, 1.5);
-              page(p, QRectF(13, 11, 15, 18));
-          } },
+        { "open",
+            [](QPainter &p) {
+                box(p, QRectF(3, 8, 22, 18), amber);
+                p.setBrush(QColor(252, 212, 110));
+                p.drawPolygon(QPolygonF(
+                    { QPointF(3, 26), QPointF(8, 14), QPointF(29, 14), QPointF(25, 26) }));
+                p.setBrush(amber);
+                p.drawRect(QRectF(3, 5, 9, 3));
+            } },
+        { "save",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(accent);
+                p.drawRoundedRect(QRectF(4, 4, 24, 24), 2, 2);
+                p.setBrush(paper);
+                p.drawRect(QRectF(9, 4, 14, 9));
+                p.setBrush(ink);
+                p.drawRect(QRectF(18, 6, 3, 5));
+                p.setBrush(paper);
+                p.drawRect(QRectF(8, 18, 16, 10));
+            } },
+        { "delete",
+            [](QPainter &p) {
+                p.setPen(stroke(red, 4));
+                p.drawLine(QPointF(7, 7), QPointF(25, 25));
+                p.drawLine(QPointF(25, 7), QPointF(7, 25));
+            } },
+        { "cut",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(11, 19), QPointF(22, 3));
+                p.drawLine(QPointF(21, 19), QPointF(10, 3));
+                p.setPen(stroke(red, 2.2));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(QPointF(9, 24), 4.5, 4.5);
+                p.drawEllipse(QPointF(23, 24), 4.5, 4.5);
+            } },
+        { "copy",
+            [](QPainter &p) {
+                page(p, QRectF(4, 3, 16, 20));
+                page(p, QRectF(12, 9, 16, 20));
+            } },
+        { "paste",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(amber);
+                p.drawRoundedRect(QRectF(4, 5, 20, 24), 2, 2);
+                p.setBrush(QColor(200, 206, 214));
+                p.drawRoundedRect(QRectF(9, 3, 10, 5), 1.5, 1.5);
+                page(p, QRectF(13, 11, 15, 18));
+            } },
         { "undo", [](QPainter &p) { turnArrow(p, false); } },
         { "redo", [](QPainter &p) { turnArrow(p, true); } },
         { "zoomin", [](QPainter &p) { magnifier(p, true); } },
         { "zoomout", [](QPainter &p) { magnifier(p, false); } },
-        { "arrow", [](QPainter &p) {
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(paper);
-              p.drawPolygon(QPolygonF({ QPointF(8, 3), QPointF(8, 25), QPointF(13, 20),
-                                        QPointF(17, 29), QPointF(21, 27), QPointF(17, 19),
-                                        QPointF(24, 19) }));
-          } },
-        { "rect", [](QPainter &p) {
-              p.setPen(stroke(ink, 2));
-              p.setBrush(QColor(accent.red(), accent.green(), accent.blue(), 110));
-              p.drawRect(QRectF(4, 7, 24, 18));
-          } },
-        { "scan", [](QPainter &p) {
-              p.setPen(stroke(ink, 2.5));
-              const QPolygonF corner({ QPointF(3, 10), QPointF(3, 3), QPointF(10, 3) });
-              for (int i = 0; i < 4; ++i) {
-                  p.save();
-                  p.translate(16, 16);
-                  p.rotate(90 * i);
-                  p.translate(-16, -16);
-                  p.drawPolyline(corner);
-                  p.restore();
-              }
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(QColor(accent.red(), accent.green(), accent.blue(), 90));
-              p.drawRect(QRectF(9, 8, 6, 8));
-              p.drawRect(QRectF(18, 12, 6, 11));
-              p.setPen(stroke(red, 2));
-              p.drawLine(QPointF(6, 16), QPointF(26, 16));
-          } },
-        { "rotatepoint", [](QPainter &p) {
-              p.setPen(stroke(ink, 2.5));
-              p.setBrush(Qt::NoBrush);
-              p.drawArc(QRectF(4, 4, 24, 24), 120 * 16, 270 * 16);
-              p.setBrush(ink);
-              // The head continues the arc's counter-clockwise run at its end, 30 degrees.
-              const QPointF end(16 + 12 * std::cos(M_PI / 6), 16 - 12 * std::sin(M_PI / 6));
-              const QPointF along(-0.5, -0.866);
-              arrowHead(p, end + along * 4, along, 4);
-              p.setPen(stroke(red, 2));
-              p.drawLine(QPointF(10, 16), QPointF(22, 16));
-              p.drawLine(QPointF(16, 10), QPointF(16, 22));
-          } },
-        { "align_left", [](QPainter &p) {
-              bar(p, QRectF(6, 6, 20, 7));
-              bar(p, QRectF(6, 18, 12, 7));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(4, 3), QPointF(4, 29));
-          } },
-        { "align_right", [](QPainter &p) {
-              bar(p, QRectF(6, 6, 20, 7));
-              bar(p, QRectF(14, 18, 12, 7));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(28, 3), QPointF(28, 29));
-          } },
-        { "align_hcenter", [](QPainter &p) {
-              bar(p, QRectF(5, 6, 22, 7));
-              bar(p, QRectF(10, 18, 12, 7));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(16, 3), QPointF(16, 29));
-          } },
-        { "align_top", [](QPainter &p) {
-              bar(p, QRectF(6, 6, 7, 20));
-              bar(p, QRectF(18, 6, 7, 12));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(3, 4), QPointF(29, 4));
-          } },
-        { "align_bottom", [](QPainter &p) {
-              bar(p, QRectF(6, 6, 7, 20));
-              bar(p, QRectF(18, 14, 7, 12));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(3, 28), QPointF(29, 28));
-          } },
-        { "align_vcenter", [](QPainter &p) {
-              bar(p, QRectF(6, 5, 7, 22));
-              bar(p, QRectF(18, 10, 7, 12));
-              p.setPen(stroke(ink, 2));
-              p.drawLine(QPointF(3, 16), QPointF(29, 16));
-          } },
-        { "align_horzeven", [](QPainter &p) {
-              bar(p, QRectF(3, 9, 6, 14));
-              bar(p, QRectF(13, 6, 6, 20));
-              bar(p, QRectF(23, 11, 6, 10));
-              p.setPen(stroke(red, 1.5));
-              p.drawLine(QPointF(9.5, 28.5), QPointF(12.5, 28.5));
-              p.drawLine(QPointF(19.5, 28.5), QPointF(22.5, 28.5));
-          } },
-        { "align_verteven", [](QPainter &p) {
-              bar(p, QRectF(9, 3, 14, 6));
-              bar(p, QRectF(6, 13, 20, 6));
-              bar(p, QRectF(11, 23, 10, 6));
-              p.setPen(stroke(red, 1.5));
-              p.drawLine(QPointF(28.5, 9.5), QPointF(28.5, 12.5));
-              p.drawLine(QPointF(28.5, 19.5), QPointF(28.5, 22.5));
-          } },
-        { "align_height", [](QPainter &p) {
-              bar(p, QRectF(4, 5, 8, 22));
-              bar(p, QRectF(15, 5, 6, 22));
-              doubleArrow(p, QPointF(27, 4), QPointF(27, 28));
-          } },
-        { "align_width", [](QPainter &p) {
-              bar(p, QRectF(5, 4, 22, 8));
-              bar(p, QRectF(5, 15, 22, 6));
-              doubleArrow(p, QPointF(4, 27), QPointF(28, 27));
-          } },
-        { "align_all", [](QPainter &p) {
-              bar(p, QRectF(4, 4, 10, 10));
-              bar(p, QRectF(17, 4, 10, 10));
-              doubleArrow(p, QPointF(4, 20), QPointF(27, 20));
-              doubleArrow(p, QPointF(22, 17), QPointF(22, 30));
-          } },
-        { "merge", [](QPainter &p) {
-              bar(p, QRectF(6, 9, 8, 14));
-              bar(p, QRectF(18, 9, 8, 14));
-              QPen dashed = stroke(red, 1.5);
-              dashed.setDashPattern({ 2, 2 });
-              p.setPen(dashed);
-              p.setBrush(Qt::NoBrush);
-              p.drawRect(QRectF(2.5, 5.5, 27, 21));
-          } },
+        { "arrow",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(paper);
+                p.drawPolygon(QPolygonF({ QPointF(8, 3), QPointF(8, 25), QPointF(13, 20),
+                    QPointF(17, 29), QPointF(21, 27), QPointF(17, 19), QPointF(24, 19) }));
+            } },
+        { "rect",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 2));
+                p.setBrush(QColor(accent.red(), accent.green(), accent.blue(), 110));
+                p.drawRect(QRectF(4, 7, 24, 18));
+            } },
+        { "scan",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 2.5));
+                const QPolygonF corner({ QPointF(3, 10), QPointF(3, 3), QPointF(10, 3) });
+                for (int i = 0; i < 4; ++i) {
+                    p.save();
+                    p.translate(16, 16);
+                    p.rotate(90 * i);
+                    p.translate(-16, -16);
+                    p.drawPolyline(corner);
+                    p.restore();
+                }
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(QColor(accent.red(), accent.green(), accent.blue(), 90));
+                p.drawRect(QRectF(9, 8, 6, 8));
+                p.drawRect(QRectF(18, 12, 6, 11));
+                p.setPen(stroke(red, 2));
+                p.drawLine(QPointF(6, 16), QPointF(26, 16));
+            } },
+        { "rotatepoint",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 2.5));
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(QRectF(4, 4, 24, 24), 120 * 16, 270 * 16);
+                p.setBrush(ink);
+                // The head continues the arc's counter-clockwise run at its end, 30 degrees.
+                const QPointF end(16 + 12 * std::cos(M_PI / 6), 16 - 12 * std::sin(M_PI / 6));
+                const QPointF along(-0.5, -0.866);
+                arrowHead(p, end + along * 4, along, 4);
+                p.setPen(stroke(red, 2));
+                p.drawLine(QPointF(10, 16), QPointF(22, 16));
+                p.drawLine(QPointF(16, 10), QPointF(16, 22));
+            } },
+        { "align_left",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 6, 20, 7));
+                bar(p, QRectF(6, 18, 12, 7));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(4, 3), QPointF(4, 29));
+            } },
+        { "align_right",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 6, 20, 7));
+                bar(p, QRectF(14, 18, 12, 7));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(28, 3), QPointF(28, 29));
+            } },
+        { "align_hcenter",
+            [](QPainter &p) {
+                bar(p, QRectF(5, 6, 22, 7));
+                bar(p, QRectF(10, 18, 12, 7));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(16, 3), QPointF(16, 29));
+            } },
+        { "align_top",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 6, 7, 20));
+                bar(p, QRectF(18, 6, 7, 12));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(3, 4), QPointF(29, 4));
+            } },
+        { "align_bottom",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 6, 7, 20));
+                bar(p, QRectF(18, 14, 7, 12));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(3, 28), QPointF(29, 28));
+            } },
+        { "align_vcenter",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 5, 7, 22));
+                bar(p, QRectF(18, 10, 7, 12));
+                p.setPen(stroke(ink, 2));
+                p.drawLine(QPointF(3, 16), QPointF(29, 16));
+            } },
+        { "align_horzeven",
+            [](QPainter &p) {
+                bar(p, QRectF(3, 9, 6, 14));
+                bar(p, QRectF(13, 6, 6, 20));
+                bar(p, QRectF(23, 11, 6, 10));
+                p.setPen(stroke(red, 1.5));
+                p.drawLine(QPointF(9.5, 28.5), QPointF(12.5, 28.5));
+                p.drawLine(QPointF(19.5, 28.5), QPointF(22.5, 28.5));
+            } },
+        { "align_verteven",
+            [](QPainter &p) {
+                bar(p, QRectF(9, 3, 14, 6));
+                bar(p, QRectF(6, 13, 20, 6));
+                bar(p, QRectF(11, 23, 10, 6));
+                p.setPen(stroke(red, 1.5));
+                p.drawLine(QPointF(28.5, 9.5), QPointF(28.5, 12.5));
+                p.drawLine(QPointF(28.5, 19.5), QPointF(28.5, 22.5));
+            } },
+        { "align_height",
+            [](QPainter &p) {
+                bar(p, QRectF(4, 5, 8, 22));
+                bar(p, QRectF(15, 5, 6, 22));
+                doubleArrow(p, QPointF(27, 4), QPointF(27, 28));
+            } },
+        { "align_width",
+            [](QPainter &p) {
+                bar(p, QRectF(5, 4, 22, 8));
+                bar(p, QRectF(5, 15, 22, 6));
+                doubleArrow(p, QPointF(4, 27), QPointF(28, 27));
+            } },
+        { "align_all",
+            [](QPainter &p) {
+                bar(p, QRectF(4, 4, 10, 10));
+                bar(p, QRectF(17, 4, 10, 10));
+                doubleArrow(p, QPointF(4, 20), QPointF(27, 20));
+                doubleArrow(p, QPointF(22, 17), QPointF(22, 30));
+            } },
+        { "merge",
+            [](QPainter &p) {
+                bar(p, QRectF(6, 9, 8, 14));
+                bar(p, QRectF(18, 9, 8, 14));
+                QPen dashed = stroke(red, 1.5);
+                dashed.setDashPattern({ 2, 2 });
+                p.setPen(dashed);
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(2.5, 5.5, 27, 21));
+            } },
         { "bringtofront", [](QPainter &p) { stack(p, true); } },
         { "sendtoback", [](QPainter &p) { stack(p, false); } },
-        { "ZAF", [](QPainter &p) {
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(accent);
-              p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
-              // Z, A and F are straight strokes, so the word needs no font.
-              p.setPen(stroke(paper, 1.8));
-              p.drawPolyline(QPolygonF({ QPointF(4.5, 11.5), QPointF(10, 11.5),
-                                         QPointF(4.5, 20.5), QPointF(10, 20.5) }));
-              p.drawPolyline(QPolygonF({ QPointF(12, 20.5), QPointF(15, 11.5),
-                                         QPointF(18, 20.5) }));
-              p.drawLine(QPointF(13.2, 17.5), QPointF(16.8, 17.5));
-              p.drawPolyline(QPolygonF({ QPointF(27, 11.5), QPointF(21.5, 11.5),
-                                         QPointF(21.5, 20.5) }));
-              p.drawLine(QPointF(21.5, 16), QPointF(26, 16));
-          } },
-        { "addPic", [](QPainter &p) { picture(p); badge(p, true); } },
-        { "delPic", [](QPainter &p) { picture(p); badge(p, false); } },
-        { "font", [](QPainter &p) {
-              p.setPen(stroke(ink, 3));
-              p.drawPolyline(QPolygonF({ QPointF(4, 27), QPointF(12, 4), QPointF(20, 27) }));
-              p.drawLine(QPointF(7.5, 19), QPointF(16.5, 19));
-              badge(p, true);
-          } },
-        { "hide", [](QPainter &p) {
-              eye(p);
-              p.setPen(stroke(paper, 5));
-              p.drawLine(QPointF(6, 26), QPointF(26, 6));
-              p.setPen(stroke(red, 2.5));
-              p.drawLine(QPointF(6, 26), QPointF(26, 6));
-          } },
+        { "ZAF",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(accent);
+                p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
+                // Z, A and F are straight strokes, so the word needs no font.
+                p.setPen(stroke(paper, 1.8));
+                p.drawPolyline(QPolygonF({ QPointF(4.5, 11.5), QPointF(10, 11.5),
+                    QPointF(4.5, 20.5), QPointF(10, 20.5) }));
+                p.drawPolyline(
+                    QPolygonF({ QPointF(12, 20.5), QPointF(15, 11.5), QPointF(18, 20.5) }));
+                p.drawLine(QPointF(13.2, 17.5), QPointF(16.8, 17.5));
+                p.drawPolyline(
+                    QPolygonF({ QPointF(27, 11.5), QPointF(21.5, 11.5), QPointF(21.5, 20.5) }));
+                p.drawLine(QPointF(21.5, 16), QPointF(26, 16));
+            } },
+        { "addPic",
+            [](QPainter &p) {
+                picture(p);
+                badge(p, true);
+            } },
+        { "delPic",
+            [](QPainter &p) {
+                picture(p);
+                badge(p, false);
+            } },
+        { "font",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 3));
+                p.drawPolyline(QPolygonF({ QPointF(4, 27), QPointF(12, 4), QPointF(20, 27) }));
+                p.drawLine(QPointF(7.5, 19), QPointF(16.5, 19));
+                badge(p, true);
+            } },
+        { "hide",
+            [](QPainter &p) {
+                eye(p);
+                p.setPen(stroke(paper, 5));
+                p.drawLine(QPointF(6, 26), QPointF(26, 6));
+                p.setPen(stroke(red, 2.5));
+                p.drawLine(QPointF(6, 26), QPointF(26, 6));
+            } },
         { "show", [](QPainter &p) { eye(p); } },
-        { "edit", [](QPainter &p) {
-              p.translate(16, 16);
-              p.rotate(45);
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(amber);
-              p.drawRect(QRectF(-3.5, -13, 7, 19));
-              p.setBrush(red);
-              p.drawRect(QRectF(-3.5, -15, 7, 3));
-              p.setBrush(QColor(240, 220, 180));
-              p.drawPolygon(QPolygonF({ QPointF(-3.5, 6), QPointF(3.5, 6), QPointF(0, 13) }));
-          } },
+        { "edit",
+            [](QPainter &p) {
+                p.translate(16, 16);
+                p.rotate(45);
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(amber);
+                p.drawRect(QRectF(-3.5, -13, 7, 19));
+                p.setBrush(red);
+                p.drawRect(QRectF(-3.5, -15, 7, 3));
+                p.setBrush(QColor(240, 220, 180));
+                p.drawPolygon(QPolygonF({ QPointF(-3.5, 6), QPointF(3.5, 6), QPointF(0, 13) }));
+            } },
     };
     return list;
 }
@@ -422,15 +455,22 @@ void letter(QPainter &p, char c, const QPointF &at)
         p.drawPolyline(QPolygonF({ tr, tl, bl, br }));
         p.drawLine(at + QPointF(0, h / 2), at + QPointF(w * 0.8, h / 2));
         break;
-    case 'N': p.drawPolyline(QPolygonF({ bl, tl, br, tr })); break;
+    case 'N':
+        p.drawPolyline(QPolygonF({ bl, tl, br, tr }));
+        break;
     case 'H':
         p.drawLine(tl, bl);
         p.drawLine(tr, br);
         p.drawLine(at + QPointF(0, h / 2), at + QPointF(w, h / 2));
         break;
-    case 'M': p.drawPolyline(QPolygonF({ bl, tl, at + QPointF(w / 2, h * 0.6), tr, br })); break;
-    case 'I': p.drawLine(at + QPointF(w / 2, 0), at + QPointF(w / 2, h)); break;
-    default: break;
+    case 'M':
+        p.drawPolyline(QPolygonF({ bl, tl, at + QPointF(w / 2, h * 0.6), tr, br }));
+        break;
+    case 'I':
+        p.drawLine(at + QPointF(w / 2, 0), at + QPointF(w / 2, h));
+        break;
+    default:
+        break;
     }
 }
 
@@ -463,69 +503,93 @@ const std::vector<Icon> &touchOwnIcons()
     static const std::vector<Icon> list = {
         { "ZAF", [](QPainter &p) { wordBadge(p, "HMI", accent); } },
         { "en", [](QPainter &p) { wordBadge(p, "EN", deepBlue); } },
-        { "cn", [](QPainter &p) {
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(red);
-              p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
-              // The character is a box crossed by one long stroke, so it needs no font.
-              p.setPen(QPen(amber, 1.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-              p.setBrush(Qt::NoBrush);
-              p.drawRect(QRectF(10.5, 12.5, 11, 6));
-              p.drawLine(QPointF(16, 9.5), QPointF(16, 22.5));
-          } },
-        { "record", [](QPainter &p) {
-              page(p, QRectF(3, 3, 20, 26));
-              p.setPen(stroke(accent, 2));
-              for (int i = 0; i < 3; ++i)
-                  p.drawLine(QPointF(7, 11 + 5 * i), QPointF(14, 11 + 5 * i));
-              p.setPen(stroke(ink, 1.5));
-              p.setBrush(paper);
-              p.drawEllipse(QPointF(22, 22), 7, 7);
-              p.drawPolyline(QPolygonF({ QPointF(22, 17.5), QPointF(22, 22), QPointF(25, 24) }));
-          } },
-        { "load", [](QPainter &p) {
-              p.setPen(stroke(ink, 2));
-              p.setBrush(Qt::NoBrush);
-              p.drawPolyline(QPolygonF({ QPointF(4, 19), QPointF(4, 28), QPointF(28, 28),
-                                         QPointF(28, 19) }));
-              p.setPen(stroke(deepBlue, 3));
-              p.drawLine(QPointF(16, 3), QPointF(16, 17));
-              p.setBrush(deepBlue);
-              arrowHead(p, QPointF(16, 24), QPointF(0, 1), 5);
-          } },
+        { "cn",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(red);
+                p.drawRoundedRect(QRectF(1.5, 7.5, 29, 17), 3, 3);
+                // The character is a box crossed by one long stroke, so it needs no font.
+                p.setPen(QPen(amber, 1.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(QRectF(10.5, 12.5, 11, 6));
+                p.drawLine(QPointF(16, 9.5), QPointF(16, 22.5));
+            } },
+        { "record",
+            [](QPainter &p) {
+                page(p, QRectF(3, 3, 20, 26));
+                p.setPen(stroke(accent, 2));
+                for (int i = 0; i < 3; ++i)
+                    p.drawLine(QPointF(7, 11 + 5 * i), QPointF(14, 11 + 5 * i));
+                p.setPen(stroke(ink, 1.5));
+                p.setBrush(paper);
+                p.drawEllipse(QPointF(22, 22), 7, 7);
+                p.drawPolyline(QPolygonF({ QPointF(22, 17.5), QPointF(22, 22), QPointF(25, 24) }));
+            } },
+        { "load",
+            [](QPainter &p) {
+                p.setPen(stroke(ink, 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawPolyline(QPolygonF(
+                    { QPointF(4, 19), QPointF(4, 28), QPointF(28, 28), QPointF(28, 19) }));
+                p.setPen(stroke(deepBlue, 3));
+                p.drawLine(QPointF(16, 3), QPointF(16, 17));
+                p.setBrush(deepBlue);
+                arrowHead(p, QPointF(16, 24), QPointF(0, 1), 5);
+            } },
         { "current", [](QPainter &p) { previewPage(p); } },
-        { "head", [](QPainter &p) {
-              previewPage(p);
-              p.setPen(stroke(green, 2.5));
-              p.drawLine(QPointF(12, 14), QPointF(12, 28));
-          } },
-        { "add", [](QPainter &p) { picture(p); badge(p, true); } },
-        { "CompanyICO2", [](QPainter &p) {
-              p.setPen(Qt::NoPen);
-              p.setBrush(accent);
-              p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
-              // A finger's touch on the screen: rings round a point.
-              p.setPen(stroke(paper, 2));
-              p.setBrush(Qt::NoBrush);
-              p.drawEllipse(QPointF(16, 16), 10, 10);
-              p.setBrush(paper);
-              p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
-          } },
+        { "head",
+            [](QPainter &p) {
+                previewPage(p);
+                p.setPen(stroke(green, 2.5));
+                p.drawLine(QPointF(12, 14), QPointF(12, 28));
+            } },
+        { "add",
+            [](QPainter &p) {
+                picture(p);
+                badge(p, true);
+            } },
+        { "CompanyICO2",
+            [](QPainter &p) {
+                p.setPen(Qt::NoPen);
+                p.setBrush(accent);
+                p.drawRoundedRect(QRectF(1, 1, 30, 30), 6, 6);
+                // A finger's touch on the screen: rings round a point.
+                p.setPen(stroke(paper, 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawEllipse(QPointF(16, 16), 10, 10);
+                p.setBrush(paper);
+                p.drawEllipse(QPointF(16, 16), 4.5, 4.5);
+            } },
     };
     return list;
 }
 
 // The touch tool takes these of the icon-font tool's pictograms as they are.
 const QStringList sharedWithTouch = {
-    QStringLiteral("copy"), QStringLiteral("paste"), QStringLiteral("cut"),
-    QStringLiteral("delete"), QStringLiteral("undo"), QStringLiteral("redo"),
-    QStringLiteral("zoomin"), QStringLiteral("zoomout"), QStringLiteral("arrow"),
-    QStringLiteral("rect"), QStringLiteral("align_right"), QStringLiteral("align_left"),
-    QStringLiteral("align_vcenter"), QStringLiteral("align_hcenter"), QStringLiteral("align_top"),
-    QStringLiteral("align_bottom"), QStringLiteral("align_horzeven"),
-    QStringLiteral("align_verteven"), QStringLiteral("align_height"),
-    QStringLiteral("align_width"), QStringLiteral("align_all"), QStringLiteral("delPic"),
-    QStringLiteral("hide"), QStringLiteral("show"),
+    QStringLiteral("copy"),
+    QStringLiteral("paste"),
+    QStringLiteral("cut"),
+    QStringLiteral("delete"),
+    QStringLiteral("undo"),
+    QStringLiteral("redo"),
+    QStringLiteral("zoomin"),
+    QStringLiteral("zoomout"),
+    QStringLiteral("arrow"),
+    QStringLiteral("rect"),
+    QStringLiteral("align_right"),
+    QStringLiteral("align_left"),
+    QStringLiteral("align_vcenter"),
+    QStringLiteral("align_hcenter"),
+    QStringLiteral("align_top"),
+    QStringLiteral("align_bottom"),
+    QStringLiteral("align_horzeven"),
+    QStringLiteral("align_verteven"),
+    QStringLiteral("align_height"),
+    QStringLiteral("align_width"),
+    QStringLiteral("align_all"),
+    QStringLiteral("delPic"),
+    QStringLiteral("hide"),
+    QStringLiteral("show"),
 };
 
 // A 30 x 30 title-button background: a rounded square of `fill`.
@@ -573,8 +637,8 @@ bool writeTouch(const QDir &root)
     if (!root.mkpath(QStringLiteral("icons")) || !root.mkpath(QStringLiteral("lumo_icons")))
         return false;
     const QDir out(root.filePath(QStringLiteral("icons")));
-    bool ok = save(logo(QSize(51, 26), QRectF(0.5, 0.5, 50, 25), 5, 15), out,
-                   QStringLiteral("logo"));
+    bool ok
+        = save(logo(QSize(51, 26), QRectF(0.5, 0.5, 50, 25), 5, 15), out, QStringLiteral("logo"));
     for (const Icon &icon : zafIcons()) {
         if (sharedWithTouch.contains(QString::fromLatin1(icon.name)))
             ok = paintIcon(icon, out) && ok;

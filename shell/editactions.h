@@ -7,15 +7,14 @@
 // The edit and zoom commands of a drawing window, the same in both tools: object names,
 // icons, shortcuts and slots. `window` has the action members and the slots named here;
 // undo and redo go to `undoStack`. Each window gives them its own texts.
-template <class Window>
-void setupEditActions(Window *window, QUndoStack *undoStack)
+template <class Window> void setupEditActions(Window *window, QUndoStack *undoStack)
 {
-    window->actionDelete = makeAction(window, "actionDelete", ":/icons/delete.png",
-        &Window::deleteItem, QKeySequence::Delete);
+    window->actionDelete = makeAction(
+        window, "actionDelete", ":/icons/delete.png", &Window::deleteItem, QKeySequence::Delete);
     window->actionCut
         = makeAction(window, "actionCut", ":/icons/cut.png", &Window::on_cut, QKeySequence::Cut);
-    window->actionCopy
-        = makeAction(window, "actionCopy", ":/icons/copy.png", &Window::on_copy, QKeySequence::Copy);
+    window->actionCopy = makeAction(
+        window, "actionCopy", ":/icons/copy.png", &Window::on_copy, QKeySequence::Copy);
     window->actionPaste = makeAction(
         window, "actionPaste", ":/icons/paste.png", &Window::on_paste, QKeySequence::Paste);
     window->actionUndo = makeAction(window, "actionUndo", ":/icons/undo.png", QKeySequence::Undo);

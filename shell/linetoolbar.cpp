@@ -2,7 +2,11 @@
 
 #include <QPainter>
 
-LineToolBar::LineToolBar(int edge, QWidget *parent) : QToolBar(parent), m_edge(edge) { }
+LineToolBar::LineToolBar(int edge, QWidget *parent)
+    : QToolBar(parent)
+    , m_edge(edge)
+{
+}
 
 void LineToolBar::paintEvent(QPaintEvent *event)
 {

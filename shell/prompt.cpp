@@ -39,26 +39,26 @@ void DialogPrompt::about(QWidget *parent, const QString &title, const QString &t
     QMessageBox::about(parent, title, text);
 }
 
-QString DialogPrompt::getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                      const QString &filter)
+QString DialogPrompt::getOpenFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
-QStringList DialogPrompt::getOpenFileNames(QWidget *parent, const QString &caption,
-                                           const QString &dir, const QString &filter)
+QStringList DialogPrompt::getOpenFileNames(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
 }
 
-QString DialogPrompt::getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                      const QString &filter)
+QString DialogPrompt::getSaveFileName(
+    QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
-QString DialogPrompt::getExistingDirectory(QWidget *parent, const QString &caption,
-                                           const QString &dir)
+QString DialogPrompt::getExistingDirectory(
+    QWidget *parent, const QString &caption, const QString &dir)
 {
     return QFileDialog::getExistingDirectory(parent, caption, dir);
 }

@@ -20,17 +20,21 @@ public:
     virtual void about(QWidget *parent, const QString &title, const QString &text) = 0;
 
     // File and folder dialogs return an empty result when the user cancels.
-    virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                    const QString &filter) = 0;
-    virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption,
-                                         const QString &dir, const QString &filter) = 0;
-    virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                                    const QString &filter) = 0;
-    virtual QString getExistingDirectory(QWidget *parent, const QString &caption,
-                                         const QString &dir) = 0;
+    virtual QString getOpenFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+        = 0;
+    virtual QStringList getOpenFileNames(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+        = 0;
+    virtual QString getSaveFileName(
+        QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+        = 0;
+    virtual QString getExistingDirectory(
+        QWidget *parent, const QString &caption, const QString &dir)
+        = 0;
     // `ok` tells whether the user accepted; an invalid colour means cancelled.
-    virtual QFont getFont(bool *ok, const QFont &initial, QWidget *parent,
-                          const QString &title) = 0;
+    virtual QFont getFont(bool *ok, const QFont &initial, QWidget *parent, const QString &title)
+        = 0;
     virtual QColor getColor(const QColor &initial, QWidget *parent, const QString &title) = 0;
 
     // The prompt in force: the Qt dialogs unless a test installed its own.
@@ -48,13 +52,13 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void about(QWidget *parent, const QString &title, const QString &text) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override;
+        const QString &filter) override;
     QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter) override;
+        const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override;
-    QString getExistingDirectory(QWidget *parent, const QString &caption,
-                                 const QString &dir) override;
+        const QString &filter) override;
+    QString getExistingDirectory(
+        QWidget *parent, const QString &caption, const QString &dir) override;
     QFont getFont(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QColor getColor(const QColor &initial, QWidget *parent, const QString &title) override;
 };

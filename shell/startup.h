@@ -32,8 +32,7 @@ void initShellResources();
 
 // The start-up routine shared by the three programs: application, language from
 // config.ini, translator installed before the window exists, window, event loop.
-template <class Window>
-int runProgram(int argc, char **argv, const CatalogueRule &catalogue)
+template <class Window> int runProgram(int argc, char **argv, const CatalogueRule &catalogue)
 {
     QScopedPointer<QApplication> app(new QApplication(argc, argv));
     initShellResources();

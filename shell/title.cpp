@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QSpacerItem>
 
-Title::Title(QWidget *parent, TitleStyle style) : QWidget(parent), m_style(style)
+Title::Title(QWidget *parent, TitleStyle style)
+    : QWidget(parent)
+    , m_style(style)
 {
     setupUi();
     if (m_style == TitleStyle::Signalling)
@@ -42,8 +44,8 @@ void Title::setupUi()
         font.setWeight(75);
         titleLabel->setFont(font);
     }
-    titleLabel->setStyleSheet(QStringLiteral(
-            "color: rgb(255, 255, 255);\n/*background-color: rgb(64, 158, 255);*/"));
+    titleLabel->setStyleSheet(
+        QStringLiteral("color: rgb(255, 255, 255);\n/*background-color: rgb(64, 158, 255);*/"));
     barLayout->addWidget(titleLabel);
 
     spacer = new QSpacerItem(339, 20, QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -67,15 +69,15 @@ void Title::setupUi()
         btnMin->setStyleSheet(QStringLiteral("QPushButton{\n\tbackground-color:transparent;\n}"));
         // Without a border image of its own, a raised button would paint a dark bevel.
         btnMin->setFlat(true);
-        btnMax->setStyleSheet(QStringLiteral(
-                "QPushButton{\n\tbackground-color:transparent;\n"
-                "\tborder-image: url(:/lumo_icons/53.png);\n}\n"
-                "QPushButton:hover{\n\tborder-image: url(:/lumo_icons/61.png);\n}"));
+        btnMax->setStyleSheet(
+            QStringLiteral("QPushButton{\n\tbackground-color:transparent;\n"
+                           "\tborder-image: url(:/lumo_icons/53.png);\n}\n"
+                           "QPushButton:hover{\n\tborder-image: url(:/lumo_icons/61.png);\n}"));
         btnClose->setFlat(false);
-        btnClose->setStyleSheet(QStringLiteral(
-                "QPushButton{\n\tbackground-color:transparent;\n"
-                "\tborder-image: url(:/lumo_icons/50.png);\n}\n"
-                "QPushButton:hover{\n\tborder-image: url(:/lumo_icons/58.png);\n}"));
+        btnClose->setStyleSheet(
+            QStringLiteral("QPushButton{\n\tbackground-color:transparent;\n"
+                           "\tborder-image: url(:/lumo_icons/50.png);\n}\n"
+                           "QPushButton:hover{\n\tborder-image: url(:/lumo_icons/58.png);\n}"));
     } else {
         // Flat, so that styles which paint a bevel from the button colour leave the bar
         // showing through instead of a dark box.
@@ -93,8 +95,8 @@ void Title::retranslateUi()
 {
     setWindowTitle(tr("Form"));
     titleLabel->setText(m_style == TitleStyle::Direct
-                             ? tr("Lumo QV command set touch configuration generation tool")
-                             : tr("KPX工具"));
+            ? tr("Lumo QV command set touch configuration generation tool")
+            : tr("KPX工具"));
 }
 
 void Title::on_btnMax_clicked()

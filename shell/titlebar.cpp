@@ -3,7 +3,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-TitleBar::TitleBar(QWidget *parent) : QToolBar(parent) { }
+TitleBar::TitleBar(QWidget *parent)
+    : QToolBar(parent)
+{
+}
 
 void TitleBar::mousePressEvent(QMouseEvent *event)
 {

@@ -10,7 +10,10 @@ class TitleDrag
 public:
     enum Maximised { StayWhenMaximised, MoveEvenMaximised };
 
-    explicit TitleDrag(Maximised maximised = StayWhenMaximised) : m_maximised(maximised) { }
+    explicit TitleDrag(Maximised maximised = StayWhenMaximised)
+        : m_maximised(maximised)
+    {
+    }
 
     // A press at screen point `global` grabs `window` there.
     void press(const QWidget *window, const QPoint &global);

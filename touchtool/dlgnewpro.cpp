@@ -29,8 +29,8 @@ DlgNewPro::DlgNewPro(QWidget *parent)
     screen->setObjectName(QStringLiteral("groupScreen"));
     m_size = new QComboBox(screen);
     m_size->setObjectName(QStringLiteral("cmbSize"));
-    m_size->addItems({ QStringLiteral("480*272"), QStringLiteral("800*480"),
-                       QStringLiteral("1024*600") });
+    m_size->addItems(
+        { QStringLiteral("480*272"), QStringLiteral("800*480"), QStringLiteral("1024*600") });
     m_pixmap = new QComboBox(screen);
     m_pixmap->setObjectName(QStringLiteral("cmbPixmap"));
     m_pixmap->addItems({ QStringLiteral("16"), QStringLiteral("24") });
@@ -73,8 +73,8 @@ DlgNewPro::DlgNewPro(QWidget *parent)
 
 void DlgNewPro::on_btnSelectPath_clicked()
 {
-    const QString path = Prompt::current().getExistingDirectory(this, tr("change project path"),
-                                                                QStringLiteral("../"));
+    const QString path = Prompt::current().getExistingDirectory(
+        this, tr("change project path"), QStringLiteral("../"));
     if (!path.isEmpty())
         m_path->setText(path);
 }
@@ -82,8 +82,8 @@ void DlgNewPro::on_btnSelectPath_clicked()
 void DlgNewPro::on_btnOk_clicked()
 {
     if (m_path->text().isEmpty()) {
-        Prompt::current().information(this, tr("project path can't null"),
-                                      tr("please select project"));
+        Prompt::current().information(
+            this, tr("project path can't null"), tr("please select project"));
         return;
     }
     emit sendData(m_size->currentText(), m_pixmap->currentText(), m_path->text());

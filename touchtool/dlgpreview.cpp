@@ -109,7 +109,7 @@ void runPreview(QWidget *parent, const PageMap &pages, int page)
 {
     DlgPreview dialog(parent);
     dialog.start(pages, page);
-    QObject::connect(ProjectInfo::instance(), &ProjectInfo::jumpToPage, &dialog,
-                     &DlgPreview::jumpToPage);
+    QObject::connect(
+        ProjectInfo::instance(), &ProjectInfo::jumpToPage, &dialog, &DlgPreview::jumpToPage);
     dialog.exec();
 }

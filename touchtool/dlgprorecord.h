@@ -8,8 +8,8 @@ class DlgProRecord : public QDialog
     Q_OBJECT
 
 public:
-    explicit DlgProRecord(QWidget *parent = nullptr,
-        const QString &recordFile = QStringLiteral("record.txt"));
+    explicit DlgProRecord(
+        QWidget *parent = nullptr, const QString &recordFile = QStringLiteral("record.txt"));
 
 signals:
     void openProject(const QString &fileName);

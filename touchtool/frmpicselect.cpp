@@ -70,9 +70,9 @@ void FrmPicSelect::showPic()
         button->setFixedSize(kButtonSize, kButtonSize);
         button->setIconSize(QSize(kButtonSize, kButtonSize));
         // A small copy: the icon keeps its pixmap for as long as the form is open.
-        button->setIcon(QPixmap(page->file.absoluteFilePath())
-                            .scaled(kButtonSize, kButtonSize, Qt::KeepAspectRatio,
-                                    Qt::SmoothTransformation));
+        button->setIcon(
+            QPixmap(page->file.absoluteFilePath())
+                .scaled(kButtonSize, kButtonSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         button->setText(QString::number(page->number));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         const int number = page->number;

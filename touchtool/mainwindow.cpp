@@ -199,7 +199,8 @@ void MainWindow::previewFromCurrent()
 {
     qCDebug(touchLog).noquote() << "from current";
     const QTableWidgetItem *item = tableWidget->item(tableWidget->currentRow(), 0);
-    const int page = item ? item->text().toInt() : (m_ws->pages.isEmpty() ? 0 : m_ws->pages.firstKey());
+    const int page
+        = item ? item->text().toInt() : (m_ws->pages.isEmpty() ? 0 : m_ws->pages.firstKey());
     runPreview(this, m_ws->pages, page);
 }
 
@@ -401,7 +402,8 @@ void MainWindow::selectedPic(int who, int key)
 
 void MainWindow::itemSelected()
 {
-    const QList<QGraphicsItem *> selected = m_scene ? m_scene->selectedItems() : QList<QGraphicsItem *>();
+    const QList<QGraphicsItem *> selected
+        = m_scene ? m_scene->selectedItems() : QList<QGraphicsItem *>();
     if (selected.size() == 1 && isTouchArea(selected.constFirst())) {
         const TouchFields *area = touchFields(selected.constFirst());
         // The spin boxes clamp; a value outside their range goes back to the area.

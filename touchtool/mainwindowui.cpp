@@ -35,8 +35,7 @@ const char headerStyle[]
       "#4ab8e5, stop:1 #0697e6);color:white;font:15px;height:35px;border:1px solid "
       "rgb(255,255,255)}";
 
-template <class Widget>
-Widget *named(QWidget *parent, const char *name)
+template <class Widget> Widget *named(QWidget *parent, const char *name)
 {
     auto *widget = new Widget(parent);
     widget->setObjectName(QLatin1String(name));
@@ -92,12 +91,14 @@ void MainWindow::setupActions()
     actionSave = makeAction(this, "actionSave", nullptr, &MainWindow::save);
     actionExit = makeAction(this, "actionExit", nullptr);
     connect(actionExit, &QAction::triggered, m_frame, &QWidget::close);
-    actionGenerate = makeAction(this, "actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
-    actionLanguage = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::switchLanguage);
+    actionGenerate
+        = makeAction(this, "actionGenerate", "://icons/ZAF.png", &MainWindow::getHmiConfig);
+    actionLanguage
+        = makeAction(this, "actionLanguage", "://icons/en.png", &MainWindow::switchLanguage);
     actionRecord = makeAction(this, "actionRecord", "://icons/record.png", &MainWindow::openRecord);
     actionLoad = makeAction(this, "actionLoad", "://icons/load.png", &MainWindow::loadControls);
-    actionCurrent
-        = makeAction(this, "actionCurrent", "://icons/current.png", &MainWindow::previewFromCurrent);
+    actionCurrent = makeAction(
+        this, "actionCurrent", "://icons/current.png", &MainWindow::previewFromCurrent);
     actionHead = makeAction(this, "actionHead", "://icons/head.png", &MainWindow::previewFromHead);
     setupEditActions(this, &m_undoStack);
 
@@ -128,9 +129,9 @@ void MainWindow::setupToolBars()
     editToolBar = new QToolBar(this);
     drawingToolBar = new QToolBar(this);
     alignToolBar = new LineToolBar(0, this);
-    const QList<QPair<QToolBar *, const char *>> bars = { { mainToolBar, "mainToolBar" },
-        { editToolBar, "editToolBar" }, { drawingToolBar, "drawingToolBar" },
-        { alignToolBar, "alignToolBar" } };
+    const QList<QPair<QToolBar *, const char *>> bars
+        = { { mainToolBar, "mainToolBar" }, { editToolBar, "editToolBar" },
+              { drawingToolBar, "drawingToolBar" }, { alignToolBar, "alignToolBar" } };
     for (const auto &bar : bars) {
         bar.first->setObjectName(QLatin1String(bar.second));
         bar.first->setStyleSheet(QLatin1String(toolBarStyle));
@@ -182,9 +183,9 @@ QWidget *MainWindow::setupPagePanel()
     btnHide = named<QPushButton>(panel, "btnHide");
     btnHide->setCheckable(true);
     btnHide->setFixedSize(16, 48);
-    btnHide->setStyleSheet(QStringLiteral(
-        "QPushButton{border-image:url(://icons/hide.png);}"
-        "QPushButton:checked{border-image:url(://icons/show.png);}"));
+    btnHide->setStyleSheet(
+        QStringLiteral("QPushButton{border-image:url(://icons/hide.png);}"
+                       "QPushButton:checked{border-image:url(://icons/show.png);}"));
     connect(btnHide, &QPushButton::toggled, this, &MainWindow::on_btnHide_toggled);
     outer->addWidget(btnHide);
     return panel;
@@ -197,7 +198,8 @@ QWidget *MainWindow::setupPropertyPanel()
     auto *grid = new QGridLayout(panel);
     lbl_location = named<QLabel>(panel, "lbl_location");
     grid->addWidget(lbl_location, 0, 0, 1, 3);
-    const struct {
+    const struct
+    {
         QLabel **label;
         const char *labelName;
         QLineEdit **edit;
@@ -269,16 +271,26 @@ void MainWindow::retranslateUi()
     setWindowTitle(tr("MainWindow"));
     menuFile->setTitle(tr("file"));
     const QList<QPair<QAction *, const char *>> texts = {
-        { actionNew, QT_TR_NOOP("new") }, { actionOpen, QT_TR_NOOP("open") },
-        { actionSave, QT_TR_NOOP("save") }, { actionExit, QT_TR_NOOP("exit") },
-        { actionGenerate, QT_TR_NOOP("hmi") }, { actionLanguage, QT_TR_NOOP("cn") },
-        { actionRecord, QT_TR_NOOP("record") }, { actionLoad, QT_TR_NOOP("load") },
-        { actionCurrent, QT_TR_NOOP("current") }, { actionHead, QT_TR_NOOP("head") },
-        { actionCopy, QT_TR_NOOP("copy") }, { actionPaste, QT_TR_NOOP("paste") },
-        { actionCut, QT_TR_NOOP("cut") }, { actionDelete, QT_TR_NOOP("&Delete") },
-        { actionUndo, QT_TR_NOOP("undo") }, { actionRedo, QT_TR_NOOP("redo") },
-        { actionZoomIn, QT_TR_NOOP("zoomIn") }, { actionZoomOut, QT_TR_NOOP("zoomOut") },
-        { actionSelect, QT_TR_NOOP("select tool") }, { actionRect, QT_TR_NOOP("rect tool") },
+        { actionNew, QT_TR_NOOP("new") },
+        { actionOpen, QT_TR_NOOP("open") },
+        { actionSave, QT_TR_NOOP("save") },
+        { actionExit, QT_TR_NOOP("exit") },
+        { actionGenerate, QT_TR_NOOP("hmi") },
+        { actionLanguage, QT_TR_NOOP("cn") },
+        { actionRecord, QT_TR_NOOP("record") },
+        { actionLoad, QT_TR_NOOP("load") },
+        { actionCurrent, QT_TR_NOOP("current") },
+        { actionHead, QT_TR_NOOP("head") },
+        { actionCopy, QT_TR_NOOP("copy") },
+        { actionPaste, QT_TR_NOOP("paste") },
+        { actionCut, QT_TR_NOOP("cut") },
+        { actionDelete, QT_TR_NOOP("&Delete") },
+        { actionUndo, QT_TR_NOOP("undo") },
+        { actionRedo, QT_TR_NOOP("redo") },
+        { actionZoomIn, QT_TR_NOOP("zoomIn") },
+        { actionZoomOut, QT_TR_NOOP("zoomOut") },
+        { actionSelect, QT_TR_NOOP("select tool") },
+        { actionRect, QT_TR_NOOP("rect tool") },
     };
     for (const auto &text : texts)
         text.first->setText(tr(text.second));

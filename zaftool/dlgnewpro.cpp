@@ -36,8 +36,8 @@ DlgNewPro::DlgNewPro(QWidget *parent)
 
 void DlgNewPro::on_btnNewPro_clicked()
 {
-    const QString path = Prompt::current().getExistingDirectory(this, tr("选择工程目录"),
-                                                                QStringLiteral("../"));
+    const QString path
+        = Prompt::current().getExistingDirectory(this, tr("选择工程目录"), QStringLiteral("../"));
     if (path.isEmpty())
         return;
     emit newPro(path);
@@ -46,8 +46,8 @@ void DlgNewPro::on_btnNewPro_clicked()
 
 void DlgNewPro::on_btnOldPro_clicked()
 {
-    const QString file = Prompt::current().getOpenFileName(this, tr("打开工程文件"), QString(),
-                                                           QStringLiteral("*.prozaf"));
+    const QString file = Prompt::current().getOpenFileName(
+        this, tr("打开工程文件"), QString(), QStringLiteral("*.prozaf"));
     if (file.isEmpty())
         return;
     emit oldPro(file);

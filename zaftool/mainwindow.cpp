@@ -351,7 +351,8 @@ QGraphicsItem *MainWindow::firstSelected() const
 
 void MainWindow::itemSelected()
 {
-    const QList<QGraphicsItem *> selected = m_scene ? m_scene->selectedItems() : QList<QGraphicsItem *>();
+    const QList<QGraphicsItem *> selected
+        = m_scene ? m_scene->selectedItems() : QList<QGraphicsItem *>();
     if (selected.size() == 1)
         itemShow(selected.constFirst());
     else
@@ -421,7 +422,8 @@ void MainWindow::hidePro()
 {
     const bool show = !widgetCharacter->isVisible();
     widgetCharacter->setVisible(show);
-    btnHide->setIcon(QIcon(show ? QStringLiteral("://icons/hide.png") : QStringLiteral("://icons/show.png")));
+    btnHide->setIcon(
+        QIcon(show ? QStringLiteral("://icons/hide.png") : QStringLiteral("://icons/show.png")));
 }
 
 void MainWindow::propertyWinShow()
@@ -436,7 +438,8 @@ void MainWindow::propertyWinShow()
         Prompt::current().information(this, notice, tr("选择过多字符"));
         return;
     }
-    auto *rect = selected.isEmpty() ? nullptr : dynamic_cast<GraphicsRectItem *>(selected.constFirst());
+    auto *rect
+        = selected.isEmpty() ? nullptr : dynamic_cast<GraphicsRectItem *>(selected.constFirst());
     if (!rect || !characterFields(rect)) {
         Prompt::current().information(this, notice, tr("未选择字符"));
         return;

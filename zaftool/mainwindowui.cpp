@@ -41,16 +41,15 @@ public:
     {
     }
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &,
-        const QModelIndex &) const override
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
     {
         auto *list = new QComboBox(parent);
         for (int value = 0; value <= m_highest; ++value)
             list->addItem(QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper());
         // A choice is stored at once, not when the cell loses focus.
-        connect(list, QOverload<int>::of(&QComboBox::activated), list, [this, list]() {
-            emit const_cast<HexListDelegate *>(this)->commitData(list);
-        });
+        connect(list, QOverload<int>::of(&QComboBox::activated), list,
+            [this, list]() { emit const_cast<HexListDelegate *>(this)->commitData(list); });
         return list;
     }
 
@@ -132,8 +131,8 @@ void MainWindow::setupTitleBar()
 {
     titleBar = new TitleBar(this);
     titleBar->setObjectName(QStringLiteral("titleBar"));
-    titleBar->setStyleSheet(QStringLiteral(
-        "border: 0px;border-top-left-radius:10px;border-top-right-radius:10px"));
+    titleBar->setStyleSheet(
+        QStringLiteral("border: 0px;border-top-left-radius:10px;border-top-right-radius:10px"));
     titleBar->setMovable(false);
     titleBar->setIconSize(QSize(40, 32));
     titleBar->setFixedHeight(60);
@@ -216,7 +215,8 @@ void MainWindow::setupToolBars()
         { actionDelete, actionCut, actionCopy, actionPaste, actionUndo, actionRedo, actionZoomIn,
             actionZoomOut });
     bar("drawToolBar", 0, { actionSelect, actionRect, actionScan, actionRotatePoint, actionMerge });
-    bar("alignToolBar", 0, alignActions + QList<QAction *>({ actionBringToFront, actionSendToBack }));
+    bar("alignToolBar", 0,
+        alignActions + QList<QAction *>({ actionBringToFront, actionSendToBack }));
     bar("generateToolBar", 1, { actionGenerate });
 }
 
@@ -338,16 +338,26 @@ void MainWindow::retranslateUi()
     actionMax->setText(tr("最大化"));
     actionClose->setText(tr("关闭"));
     const QList<QPair<QAction *, const char *>> texts = {
-        { actionNew, QT_TR_NOOP("新建") }, { actionOpen, QT_TR_NOOP("打开") },
-        { actionSave, QT_TR_NOOP("保存") }, { actionSaveAs, QT_TR_NOOP("另存为") },
-        { actionDelete, QT_TR_NOOP("删除") }, { actionCut, QT_TR_NOOP("剪切") },
-        { actionCopy, QT_TR_NOOP("复制") }, { actionPaste, QT_TR_NOOP("粘贴") },
-        { actionUndo, QT_TR_NOOP("取消") }, { actionRedo, QT_TR_NOOP("重做") },
-        { actionZoomIn, QT_TR_NOOP("放大") }, { actionZoomOut, QT_TR_NOOP("缩小") },
-        { actionSelect, QT_TR_NOOP("选择工具") }, { actionRect, QT_TR_NOOP("矩形工具") },
-        { actionScan, QT_TR_NOOP("扫描") }, { actionRotatePoint, QT_TR_NOOP("设置旋转点") },
-        { actionMerge, QT_TR_NOOP("合并") }, { actionBringToFront, QT_TR_NOOP("最前") },
-        { actionSendToBack, QT_TR_NOOP("最后") }, { actionGenerate, QT_TR_NOOP("生成") },
+        { actionNew, QT_TR_NOOP("新建") },
+        { actionOpen, QT_TR_NOOP("打开") },
+        { actionSave, QT_TR_NOOP("保存") },
+        { actionSaveAs, QT_TR_NOOP("另存为") },
+        { actionDelete, QT_TR_NOOP("删除") },
+        { actionCut, QT_TR_NOOP("剪切") },
+        { actionCopy, QT_TR_NOOP("复制") },
+        { actionPaste, QT_TR_NOOP("粘贴") },
+        { actionUndo, QT_TR_NOOP("取消") },
+        { actionRedo, QT_TR_NOOP("重做") },
+        { actionZoomIn, QT_TR_NOOP("放大") },
+        { actionZoomOut, QT_TR_NOOP("缩小") },
+        { actionSelect, QT_TR_NOOP("选择工具") },
+        { actionRect, QT_TR_NOOP("矩形工具") },
+        { actionScan, QT_TR_NOOP("扫描") },
+        { actionRotatePoint, QT_TR_NOOP("设置旋转点") },
+        { actionMerge, QT_TR_NOOP("合并") },
+        { actionBringToFront, QT_TR_NOOP("最前") },
+        { actionSendToBack, QT_TR_NOOP("最后") },
+        { actionGenerate, QT_TR_NOOP("生成") },
     };
     for (const auto &text : texts)
         text.first->setText(tr(text.second));

@@ -20,13 +20,35 @@ class NoPrompt : public Prompt
 public:
     NoPrompt() { Prompt::install(this); }
     ~NoPrompt() override { Prompt::install(nullptr); }
-    void information(QWidget *, const QString &title, const QString &text) override { print(title, text); }
-    void warning(QWidget *, const QString &title, const QString &text) override { print(title, text); }
-    void about(QWidget *, const QString &title, const QString &text) override { print(title, text); }
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QStringList getOpenFileNames(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getExistingDirectory(QWidget *, const QString &, const QString &) override { return {}; }
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        print(title, text);
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        print(title, text);
+    }
+    void about(QWidget *, const QString &title, const QString &text) override
+    {
+        print(title, text);
+    }
+    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QStringList getOpenFileNames(
+        QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString getExistingDirectory(QWidget *, const QString &, const QString &) override
+    {
+        return {};
+    }
     QFont getFont(bool *ok, const QFont &initial, QWidget *, const QString &) override
     {
         *ok = false;

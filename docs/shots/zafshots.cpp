@@ -23,10 +23,12 @@ int main(int argc, char **argv)
     const QString out = QString::fromLocal8Bit(argv[1]);
     MainWindow window(nullptr, false);
     window.showNormal();
-    window.workspace()->loadFile(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/zaf/lumo.prozaf"));
+    window.workspace()->loadFile(
+        QString::fromLocal8Bit(argv[2]) + QStringLiteral("/zaf/lumo.prozaf"));
     GraphicsRectItem *character = nullptr;
     for (QGraphicsItem *item : window.currentScene()->items())
-        if ((character = dynamic_cast<GraphicsRectItem *>(item)) && characterFields(character)->asc == 0x32)
+        if ((character = dynamic_cast<GraphicsRectItem *>(item))
+            && characterFields(character)->asc == 0x32)
             break;
     if (character)
         character->setSelected(true);

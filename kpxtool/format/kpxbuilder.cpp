@@ -33,7 +33,7 @@ int recordLength(const QByteArray &touch, int position)
 {
     int length = touchBlockSize;
     while (length < 4 * touchBlockSize && touch.size() > position + length
-           && touch.at(position + length) == continuationMark)
+        && touch.at(position + length) == continuationMark)
         length += touchBlockSize;
     return length;
 }
@@ -56,8 +56,8 @@ QByteArray soundField(const KpxSettings &settings)
     return intToBytes(settings.audioFileId, 2, 0) + intToBytes(settings.audioId, 2, 0);
 }
 
-QByteArray header(const KpxSettings &settings, const QDateTime &stamp, quint32 totalLength,
-                  int highestPage)
+QByteArray header(
+    const KpxSettings &settings, const QDateTime &stamp, quint32 totalLength, int highestPage)
 {
     QByteArray bytes(kpxHeaderSize, '\xFF');
     bytes.replace(0, 10, QByteArrayLiteral("ORBI_3\x15KPX"));
@@ -97,7 +97,9 @@ int highestTouchPage(const QByteArray &touch)
 }
 
 KpxPages::KpxPages(const QByteArray &touch, const QByteArray &variables)
-    : m_touch(touch), m_variables(variables), m_firstRecord(maximumTouchPages + 1, 0)
+    : m_touch(touch)
+    , m_variables(variables)
+    , m_firstRecord(maximumTouchPages + 1, 0)
 {
     // A counting sort by page keeps each page's records in file order.
     QVector<Record> inFileOrder;
@@ -130,7 +132,7 @@ int KpxPages::appendPageBlock(int page, QByteArray *out) const
     if (!m_variables.isEmpty() && entry + 4 <= m_variables.size()) {
         variableCount = byteAt(m_variables, entry);
         variableStart = (byteAt(m_variables, entry + 1) << 16)
-                | (byteAt(m_variables, entry + 2) << 8) | byteAt(m_variables, entry + 3);
+            | (byteAt(m_variables, entry + 2) << 8) | byteAt(m_variables, entry + 3);
         const int available = qMax(0, m_variables.size() - variableStart);
         variableBytes = qMin(32 * variableCount, available);
     }
@@ -174,8 +176,7 @@ int KpxPages::appendPageBlock(int page, QByteArray *out) const
     return length;
 }
 
-KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
-                  const QDateTime &stamp)
+KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings, const QDateTime &stamp)
 {
     KpxBuild build;
     const QByteArray touch = sources.touchIncluded ? sources.touch : QByteArray();
@@ -193,7 +194,7 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
         build.highestPage = qMax(build.highestPage, build.highestTouchPage);
     }
     qCDebug(kpxLog) << "highest page" << build.highestPage << "highest touch page"
-             << build.highestTouchPage;
+                    << build.highestTouchPage;
 
     // Header first as a placeholder: the total length is known only at the end.
     QByteArray bytes(kpxHeaderSize, '\xFF');
@@ -201,7 +202,7 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
         const int indexStart = bytes.size();
         bytes.append(indexLength(build.highestPage), '\xFF');
         bytes.reserve(bytes.size() + touch.size() + variables.size()
-                      + blockHeaderSize * (build.highestPage + 1));
+            + blockHeaderSize * (build.highestPage + 1));
         const KpxPages pages(touch, variables);
         for (int page = 0; page <= build.highestPage; ++page) {
             const int offset = bytes.size();
@@ -222,7 +223,7 @@ KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
         }
     }
     bytes.replace(0, kpxHeaderSize,
-                  header(settings, stamp, static_cast<quint32>(bytes.size()), build.highestPage));
+        header(settings, stamp, static_cast<quint32>(bytes.size()), build.highestPage));
     build.bytes = bytes;
     return build;
 }
@@ -247,9 +248,10 @@ QString kpxRefusalText(const KpxBuild &build, const QString &variablesPath, int 
                              "14变量文件%1只有%2字节，缺少最高页面字段，未生成KPX文件！"),
             variablesPath, QString::number(variablesSize), kpxMinimumVariablesSize);
     case KpxRefusal::LayoutTooLarge:
-        return withLimit(QCoreApplication::translate("KpxBuilder",
-                             "第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），"
-                             "未生成KPX文件！"),
+        return withLimit(
+            QCoreApplication::translate("KpxBuilder",
+                "第%1页的数据块起始于第%2字节，超出KPX页面索引可描述的范围（16777215），"
+                "未生成KPX文件！"),
             QString::number(build.refusedPage), QString::number(build.refusedOffset),
             kpxLargestBlockOffset);
     case KpxRefusal::None:

@@ -12,11 +12,11 @@ enum class KpxSound { Buzzer, Speaker, Silent };
 // The power-on settings entered in the window (or on the command line).
 struct KpxSettings
 {
-    int pageFileId = 32;   // RPL, 0 to 65535
-    int startPageId = 0;   // 0 to 65535
+    int pageFileId = 32; // RPL, 0 to 65535
+    int startPageId = 0; // 0 to 65535
     KpxSound sound = KpxSound::Speaker;
-    int audioFileId = 0;   // ZVA, -1 to 65534; -1 is written as FF FF
-    int audioId = 0;       // 0 to 65535
+    int audioFileId = 0; // ZVA, -1 to 65534; -1 is written as FF FF
+    int audioId = 0; // 0 to 65535
 };
 
 // The two input files as read; an input that is not included is left out entirely.
@@ -31,16 +31,16 @@ struct KpxSources
 enum class KpxRefusal {
     None,
     VariablesTooShort, // no highest-page field at offsets 8 and 9
-    LayoutTooLarge,    // a block starts past what a 24-bit index offset can say
+    LayoutTooLarge, // a block starts past what a 24-bit index offset can say
 };
 
 struct KpxBuild
 {
     KpxRefusal refusal = KpxRefusal::None;
-    QByteArray bytes;      // the whole file; empty when refused
-    int highestPage = -1;  // -1 while no page is known
+    QByteArray bytes; // the whole file; empty when refused
+    int highestPage = -1; // -1 while no page is known
     int highestTouchPage = 0;
-    int refusedPage = -1;  // LayoutTooLarge: the page whose block cannot be placed
+    int refusedPage = -1; // LayoutTooLarge: the page whose block cannot be placed
     qint64 refusedOffset = 0;
 };
 
@@ -73,14 +73,13 @@ private:
 
     const QByteArray m_touch; // implicitly shared with the caller's data, not copied
     const QByteArray m_variables;
-    QVector<Record> m_records;  // grouped by page, each group in file order
+    QVector<Record> m_records; // grouped by page, each group in file order
     QVector<int> m_firstRecord; // page -> index of its first record; one extra at the end
 };
 
 // One whole generation: the header, page index and page blocks for these inputs, with
 // `stamp` as the time of generation.
-KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings,
-                  const QDateTime &stamp);
+KpxBuild buildKpx(const KpxSources &sources, const KpxSettings &settings, const QDateTime &stamp);
 
 // The wording of a refusal of `build`, translated in the context "KpxBuilder"; the variable
 // file is named `variablesPath` and was `variablesSize` bytes long. The untranslated text

@@ -24,8 +24,8 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), qint64(bytes.size()));
 }
 
-GraphicsRectItem *addArea(
-    PageScene *scene, const QRectF &box, int picNum, int pressedPage, int command, bool round = false)
+GraphicsRectItem *addArea(PageScene *scene, const QRectF &box, int picNum, int pressedPage,
+    int command, bool round = false)
 {
     auto *area = new TouchArea(QRect(0, 0, 1, 1), round);
     area->setWidth(box.width());
@@ -181,7 +181,8 @@ void TestLumoHmi::refused_data()
                               << "has no pages";
     QTest::newRow("empty file") << QByteArray("") << "out.bin"
                                 << "has no pages";
-    QTest::newRow("truncated") << onePage.left(30) << "out.bin" << "is damaged at line 1, column";
+    QTest::newRow("truncated") << onePage.left(30) << "out.bin"
+                               << "is damaged at line 1, column";
     QTest::newRow("garbage") << QByteArray("\x89PNG\r\n\x1A\n\x00\x00", 10) << "out.bin"
                              << "is damaged at line 1, column";
     QTest::newRow("output is a folder") << onePage << "folder"

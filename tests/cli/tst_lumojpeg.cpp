@@ -59,7 +59,8 @@ private:
     QString outputPath() const { return m_dir->filePath("out/out.jpg"); }
     QStringList outputEntries() const
     {
-        return QDir(m_dir->filePath("out")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_dir->filePath("out"))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
     QScopedPointer<QTemporaryDir> m_dir;
@@ -128,8 +129,8 @@ void TestLumoJpeg::refused_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
-    QTest::newRow("refused suffix") << QStringList { "jpeg", "@in/picture.tif", "-o", "@out/out.jpg" }
-                                    << "refused";
+    QTest::newRow("refused suffix")
+        << QStringList { "jpeg", "@in/picture.tif", "-o", "@out/out.jpg" } << "refused";
     QTest::newRow("undecodable") << QStringList { "jpeg", "@in/random.png", "-o", "@out/out.jpg" }
                                  << "cannot be decoded";
     QTest::newRow("missing png") << QStringList { "jpeg", "@in/none.png", "-o", "@out/out.jpg" }
@@ -165,8 +166,8 @@ void TestLumoJpeg::usage_data()
     QTest::newRow("no output") << QStringList { "jpeg", "@in/clear.PNG" };
     QTest::newRow("empty output") << QStringList { "jpeg", "@in/clear.PNG", "-o", "" };
     QTest::newRow("no picture") << QStringList { "jpeg", "-o", "@out/out.jpg" };
-    QTest::newRow("two pictures")
-        << QStringList { "jpeg", "@in/clear.PNG", "@in/clear.bmp", "-o", "@out/out.jpg" };
+    QTest::newRow("two pictures") << QStringList { "jpeg", "@in/clear.PNG", "@in/clear.bmp", "-o",
+        "@out/out.jpg" };
     QTest::newRow("unknown option")
         << QStringList { "jpeg", "--quality", "80", "@in/clear.PNG", "-o", "@out/out.jpg" };
 }

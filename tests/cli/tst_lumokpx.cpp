@@ -370,7 +370,8 @@ void TestLumoKpx::writeFailure()
     QFETCH(Unwritable, destination);
     UnwritableDestination target(destination, m_dir->filePath("out"), QStringLiteral("out.KPX"));
     target.block();
-    const ProgramRun result = run({ "kpx", "--touch", inputPath("touch.bin"), "-o", target.path() });
+    const ProgramRun result
+        = run({ "kpx", "--touch", inputPath("touch.bin"), "-o", target.path() });
     target.unblock();
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());

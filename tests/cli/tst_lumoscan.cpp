@@ -104,9 +104,12 @@ void TestLumoScan::refused_data()
 {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<QString>("message");
-    QTest::newRow("missing") << "none.png" << "cannot read";
-    QTest::newRow("folder") << "" << "cannot read";
-    QTest::newRow("undecodable") << "text.png" << "cannot be decoded";
+    QTest::newRow("missing") << "none.png"
+                             << "cannot read";
+    QTest::newRow("folder") << ""
+                            << "cannot read";
+    QTest::newRow("undecodable") << "text.png"
+                                 << "cannot be decoded";
 }
 
 void TestLumoScan::refused()
@@ -117,7 +120,7 @@ void TestLumoScan::refused()
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(result.out, QByteArray());
     QVERIFY2(result.err.startsWith("lumo scan: ") && result.err.contains(message.toUtf8()),
-             result.err.constData());
+        result.err.constData());
 }
 
 void TestLumoScan::usage_data()

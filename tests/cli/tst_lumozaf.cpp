@@ -95,7 +95,8 @@ void TestLumoZaf::sameBytesAsGenerateCommand()
     QVERIFY(messages(m_p->prompt).contains(QStringLiteral("information|提示|ZAF文件生成完成！")));
 
     const QString fromLumo = path(QStringLiteral("lumo.ZAF"));
-    const ProgramRun run = lumo({ QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), fromLumo });
+    const ProgramRun run
+        = lumo({ QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), fromLumo });
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(run.out, QByteArray());
     const QByteArray file = fileBytes(fromLumo);
@@ -126,17 +127,28 @@ void TestLumoZaf::refusedProjects_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
-    QTest::newRow("key conflict") << "key" << "the characters at (30, 0) and (1, 2) both have the key 0x41";
-    QTest::newRow("overlap") << "overlap" << "overlap";
-    QTest::newRow("damaged file") << "truncate" << "is damaged at line";
-    QTest::newRow("missing picture") << "picture" << "cannot read";
-    QTest::newRow("missing project") << "project" << "cannot read";
-    QTest::newRow("empty project") << "empty project" << "no font image in the project";
-    QTest::newRow("garbage project") << "garbage project" << "is damaged at line 1";
-    QTest::newRow("empty picture") << "empty picture" << "9.jpg): no baseline start-of-frame";
-    QTest::newRow("truncated picture") << "truncated picture" << "9.jpg): no start-of-scan";
-    QTest::newRow("garbage picture") << "garbage picture" << "9.jpg): no baseline start-of-frame";
-    QTest::newRow("oversized picture") << "oversized picture" << "9.jpg): the prepared picture has";
+    QTest::newRow("key conflict") << "key"
+                                  << "the characters at (30, 0) and (1, 2) both have the key 0x41";
+    QTest::newRow("overlap") << "overlap"
+                             << "overlap";
+    QTest::newRow("damaged file") << "truncate"
+                                  << "is damaged at line";
+    QTest::newRow("missing picture") << "picture"
+                                     << "cannot read";
+    QTest::newRow("missing project") << "project"
+                                     << "cannot read";
+    QTest::newRow("empty project") << "empty project"
+                                   << "no font image in the project";
+    QTest::newRow("garbage project") << "garbage project"
+                                     << "is damaged at line 1";
+    QTest::newRow("empty picture") << "empty picture"
+                                   << "9.jpg): no baseline start-of-frame";
+    QTest::newRow("truncated picture") << "truncated picture"
+                                       << "9.jpg): no start-of-scan";
+    QTest::newRow("garbage picture") << "garbage picture"
+                                     << "9.jpg): no baseline start-of-frame";
+    QTest::newRow("oversized picture") << "oversized picture"
+                                       << "9.jpg): the prepared picture has";
 }
 
 void TestLumoZaf::refusedProjects()
@@ -165,11 +177,13 @@ void TestLumoZaf::refusedProjects()
     else if (damage == QLatin1String("empty picture"))
         QVERIFY(writeWholeFile(picture, QByteArray(), &damageError));
     else if (damage == QLatin1String("truncated picture"))
-        QVERIFY(writeWholeFile(picture, pictureBytes.left(pictureBytes.indexOf("\xFF\xDA")), &damageError));
+        QVERIFY(writeWholeFile(
+            picture, pictureBytes.left(pictureBytes.indexOf("\xFF\xDA")), &damageError));
     else if (damage == QLatin1String("garbage picture"))
         QVERIFY(writeWholeFile(picture, QByteArray(5000, '\x5A'), &damageError));
     else if (damage == QLatin1String("oversized picture"))
-        QVERIFY(writeWholeFile(picture, pictureBytes.append(QByteArray(1 << 24, '\0')), &damageError));
+        QVERIFY(
+            writeWholeFile(picture, pictureBytes.append(QByteArray(1 << 24, '\0')), &damageError));
     if (damage == QLatin1String("truncate")) {
         const QByteArray text = fileBytes(project);
         QString error;
@@ -214,8 +228,10 @@ void TestLumoZaf::usageErrors_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no output") << QStringList({ "zaf", "p.prozaf" });
     QTest::newRow("no project") << QStringList({ "zaf", "-o", "out.ZAF" });
-    QTest::newRow("two projects") << QStringList({ "zaf", "a.prozaf", "b.prozaf", "-o", "out.ZAF" });
-    QTest::newRow("unknown option") << QStringList({ "zaf", "p.prozaf", "-o", "out.ZAF", "--fast" });
+    QTest::newRow("two projects") << QStringList(
+        { "zaf", "a.prozaf", "b.prozaf", "-o", "out.ZAF" });
+    QTest::newRow("unknown option")
+        << QStringList({ "zaf", "p.prozaf", "-o", "out.ZAF", "--fast" });
 }
 
 void TestLumoZaf::usageErrors()

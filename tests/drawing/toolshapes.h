@@ -9,8 +9,7 @@
 #include "character.h"
 #include "fontscene.h"
 using ToolFields = CharacterFields;
-template <typename Shape>
-using ToolShape = CharacterShape<Shape>;
+template <typename Shape> using ToolShape = CharacterShape<Shape>;
 using ToolRect = Character;
 inline const ShapeFactory &toolShapes()
 {
@@ -30,8 +29,7 @@ inline SceneOptions toolSceneOptions()
 
 #include <QFileInfo>
 using ToolFields = TouchFields;
-template <typename Shape>
-using ToolShape = TouchShape<Shape>;
+template <typename Shape> using ToolShape = TouchShape<Shape>;
 using ToolRect = TouchArea;
 inline const ShapeFactory &toolShapes()
 {
@@ -67,5 +65,8 @@ inline const ToolFields *fieldsOf(const QGraphicsItem *item)
 class ToolScene : public DrawScene
 {
 public:
-    explicit ToolScene(QObject *parent = nullptr) : DrawScene(toolSceneOptions(), parent) { }
+    explicit ToolScene(QObject *parent = nullptr)
+        : DrawScene(toolSceneOptions(), parent)
+    {
+    }
 };

@@ -112,13 +112,12 @@ void TestCommands::nudgeMovesSelectionOnce()
 {
     ToolScene scene;
     QUndoStack stack;
-    connect(&scene, &DrawScene::itemMoved, &stack,
-            [&](QGraphicsItem *item, const QPointF &delta) {
-                if (item)
-                    stack.push(new MoveShapeCommand(item, delta));
-                else
-                    stack.push(new MoveShapeCommand(&scene, delta));
-            });
+    connect(&scene, &DrawScene::itemMoved, &stack, [&](QGraphicsItem *item, const QPointF &delta) {
+        if (item)
+            stack.push(new MoveShapeCommand(item, delta));
+        else
+            stack.push(new MoveShapeCommand(&scene, delta));
+    });
     auto *a = addRect(&scene, 0, 0, 10, 10);
     auto *b = addRect(&scene, 50, 60, 10, 10);
     auto *still = addRect(&scene, 100, 100, 10, 10);
@@ -150,19 +149,19 @@ void TestCommands::resize_data()
     QTest::addColumn<QRectF>("after");
 
     // The box starts at (10, 20), 100 x 50.
-    QTest::newRow("right grows") << 4 << QList<QPointF>{ { 1.5, 1 } } << QRectF(10, 20, 150, 50);
+    QTest::newRow("right grows") << 4 << QList<QPointF> { { 1.5, 1 } } << QRectF(10, 20, 150, 50);
     QTest::newRow("top-left shrinks")
-            << 1 << QList<QPointF>{ { 0.8, 0.8 }, { 0.5, 0.5 } } << QRectF(60, 45, 50, 25);
+        << 1 << QList<QPointF> { { 0.8, 0.8 }, { 0.5, 0.5 } } << QRectF(60, 45, 50, 25);
     QTest::newRow("right across left")
-            << 4 << QList<QPointF>{ { 0.5, 1 }, { -0.5, 1 } } << QRectF(-40, 20, 50, 50);
+        << 4 << QList<QPointF> { { 0.5, 1 }, { -0.5, 1 } } << QRectF(-40, 20, 50, 50);
     QTest::newRow("one step across")
-            << 4 << QList<QPointF>{ { -0.5, 1 } } << QRectF(-40, 20, 50, 50);
+        << 4 << QList<QPointF> { { -0.5, 1 } } << QRectF(-40, 20, 50, 50);
     QTest::newRow("top across bottom")
-            << 2 << QList<QPointF>{ { 1, 0.5 }, { 1, -1 } } << QRectF(10, 70, 100, 50);
+        << 2 << QList<QPointF> { { 1, 0.5 }, { 1, -1 } } << QRectF(10, 70, 100, 50);
     QTest::newRow("bottom-right across both")
-            << 5 << QList<QPointF>{ { 1.2, 1.2 }, { -1, -2 } } << QRectF(-90, -80, 100, 100);
+        << 5 << QList<QPointF> { { 1.2, 1.2 }, { -1, -2 } } << QRectF(-90, -80, 100, 100);
     QTest::newRow("left across right")
-            << 8 << QList<QPointF>{ { -0.25, 3 } } << QRectF(110, 20, 25, 50);
+        << 8 << QList<QPointF> { { -0.25, 3 } } << QRectF(110, 20, 25, 50);
 }
 
 // As the selection tool does it: stretch and report each step, normalise at release.
@@ -381,7 +380,7 @@ void TestCommands::removeSelection()
     a->setSelected(true);
     b->setSelected(true);
     stack.push(new RemoveShapeCommand(&scene));
-    QCOMPARE(shapesOf(scene), QList<QGraphicsItem *>{ c });
+    QCOMPARE(shapesOf(scene), QList<QGraphicsItem *> { c });
 
     stack.undo();
     QCOMPARE(shapesOf(scene).size(), 3);
@@ -449,10 +448,15 @@ void TestCommands::texts_data()
     QTest::addColumn<QString>("afterUndo");
     QTest::addColumn<QString>("afterRedo");
 
-    QTest::newRow("add") << "Redo Add Item at (12.5, 20)" << "Undo Add Item at (12.5, 20)"
+    QTest::newRow("add") << "Redo Add Item at (12.5, 20)"
+                         << "Undo Add Item at (12.5, 20)"
                          << "Redo Add Item at (12.5, 20)";
-    QTest::newRow("remove") << "Redo Delete 2" << "Undo Delete 2" << "Redo Delete 2";
-    QTest::newRow("move") << "Redo Move 3,-4.5" << "Undo Move -3,4.5" << "Redo Move 3,-4.5";
+    QTest::newRow("remove") << "Redo Delete 2"
+                            << "Undo Delete 2"
+                            << "Redo Delete 2";
+    QTest::newRow("move") << "Redo Move 3,-4.5"
+                          << "Undo Move -3,4.5"
+                          << "Redo Move 3,-4.5";
     QTest::newRow("resize") << "Redo Resize     1.25,    0.50 ,handle:5"
                             << "Undo Resize     0.80,    2.00 ,handle:5"
                             << "Redo Resize     1.25,    0.50 ,handle:5";
@@ -462,14 +466,21 @@ void TestCommands::texts_data()
     QTest::newRow("resize merged") << " mergeWith Resize     2.00,   -1.00,5,3"
                                    << "Undo Resize     0.50,   -1.00 ,handle:3"
                                    << "Redo Resize     2.00,   -1.00 ,handle:5";
-    QTest::newRow("control") << "Redo Control 80,20" << "Undo Control 100,20"
+    QTest::newRow("control") << "Redo Control 80,20"
+                             << "Undo Control 100,20"
                              << "Redo Control 80,20";
-    QTest::newRow("control merged") << " mergeWith Control 75.25,20,10" << "Undo Control 100,20"
+    QTest::newRow("control merged") << " mergeWith Control 75.25,20,10"
+                                    << "Undo Control 100,20"
                                     << "Redo Control 75.25,20";
-    QTest::newRow("rotate") << "Redo Rotate 33.3333" << "Undo Rotate 33.3333"
+    QTest::newRow("rotate") << "Redo Rotate 33.3333"
+                            << "Undo Rotate 33.3333"
                             << "Redo Rotate 33.3333";
-    QTest::newRow("group") << "Redo Group 2" << "Undo Group 2" << "Redo Group 2";
-    QTest::newRow("ungroup") << "Redo UnGroup 2" << "Undo UnGroup 2" << "Redo UnGroup 2";
+    QTest::newRow("group") << "Redo Group 2"
+                           << "Undo Group 2"
+                           << "Redo Group 2";
+    QTest::newRow("ungroup") << "Redo UnGroup 2"
+                             << "Undo UnGroup 2"
+                             << "Redo UnGroup 2";
 }
 
 void TestCommands::texts()
@@ -652,7 +663,7 @@ void TestCommands::cutUndo()
     b->setSelected(true);
     cutShapes(&scene, &stack);
     QCOMPARE(stack.count(), 1);
-    QCOMPARE(shapesOf(scene), QList<QGraphicsItem *>{ c });
+    QCOMPARE(shapesOf(scene), QList<QGraphicsItem *> { c });
 
     stack.undo();
     QCOMPARE(a->scene(), &scene);
@@ -665,8 +676,8 @@ void TestCommands::cutUndo()
         copies.append(sceneBox(item));
     }
     std::sort(copies.begin(), copies.end(),
-              [](const QRectF &l, const QRectF &r) { return l.x() < r.x(); });
-    QCOMPARE(copies, (QList<QRectF>{ sceneBox(a), sceneBox(b) }));
+        [](const QRectF &l, const QRectF &r) { return l.x() < r.x(); });
+    QCOMPARE(copies, (QList<QRectF> { sceneBox(a), sceneBox(b) }));
 }
 
 QTEST_MAIN(TestCommands)

@@ -23,7 +23,10 @@ namespace {
 class RecordingTool : public DrawTool
 {
 public:
-    explicit RecordingTool(DrawShape key) : DrawTool(key) { }
+    explicit RecordingTool(DrawShape key)
+        : DrawTool(key)
+    {
+    }
 
     void mousePressEvent(QGraphicsSceneMouseEvent *event, DrawScene *scene) override
     {
@@ -88,8 +91,7 @@ void sendKey(QGraphicsScene &scene, QEvent::Type type, int key, bool autoRepeat 
 
 GraphicsRectItem *addRect(QGraphicsScene &scene, const QRectF &geometry)
 {
-    auto *item = new ToolRect(QRect(0, 0, int(geometry.width()), int(geometry.height())),
-                                      false);
+    auto *item = new ToolRect(QRect(0, 0, int(geometry.width()), int(geometry.height())), false);
     item->setPos(geometry.topLeft());
     scene.addItem(item);
     return item;
@@ -225,7 +227,7 @@ void TestDrawScene::constructionDefaults()
     QVERIFY(!font.background);
 #endif
 #ifdef WITH_TOUCH_SHAPES
-    PageScene page{QFileInfo()};
+    PageScene page { QFileInfo() };
     QVERIFY(page.file.isEmpty());
 #endif
 }
@@ -286,7 +288,7 @@ void TestDrawScene::alignEdgesAndCentres()
     QFETCH(QRectF, expected);
     ToolScene scene;
     const QRectF start(50, 70, 8, 11);
-    const QList<GraphicsRectItem *> rects = selectRects(scene, {reference, start});
+    const QList<GraphicsRectItem *> rects = selectRects(scene, { reference, start });
     QSignalSpy moved(&scene, &DrawScene::itemMoved);
 
     scene.align(mode);
@@ -309,7 +311,7 @@ void TestDrawScene::alignToFarReferenceStaysInRange()
 {
     ToolScene scene;
     const QList<GraphicsRectItem *> rects
-        = selectRects(scene, {QRectF(1e15, -1e15, 20, 30), QRectF(50, 70, 8, 11)});
+        = selectRects(scene, { QRectF(1e15, -1e15, 20, 30), QRectF(50, 70, 8, 11) });
 
     scene.align(4); // left edges, from the whole reference centre
     scene.align(0); // top edges
@@ -323,26 +325,26 @@ void TestDrawScene::alignToFarReferenceStaysInRange()
 void TestDrawScene::distribute_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::addColumn<QList<qreal>>("starts");   // in selection order
+    QTest::addColumn<QList<qreal>>("starts"); // in selection order
     QTest::addColumn<QList<qreal>>("sizes");
     QTest::addColumn<QList<qreal>>("expected"); // starts after distributing
 
     // Sorted by centre: 0, 50, 90; span 100, sizes 40, gaps 30.
     QTest::newRow("horizontal, gaps of 30")
-        << 7 << QList<qreal>{90, 0, 50} << QList<qreal>{10, 10, 20}
-        << QList<qreal>{90, 0, 40};
+        << 7 << QList<qreal> { 90, 0, 50 } << QList<qreal> { 10, 10, 20 }
+        << QList<qreal> { 90, 0, 40 };
     QTest::newRow("vertical, gaps of 30")
-        << 8 << QList<qreal>{90, 0, 50} << QList<qreal>{10, 10, 20}
-        << QList<qreal>{90, 0, 40};
+        << 8 << QList<qreal> { 90, 0, 50 } << QList<qreal> { 10, 10, 20 }
+        << QList<qreal> { 90, 0, 40 };
     // By start the wide item would come second; by centre it comes last.
     QTest::newRow("ordered by centre, not start")
-        << 7 << QList<qreal>{0, 20, 30} << QList<qreal>{10, 80, 10}
-        << QList<qreal>{0, 20, 10};
+        << 7 << QList<qreal> { 0, 20, 30 } << QList<qreal> { 10, 80, 10 }
+        << QList<qreal> { 0, 20, 10 };
     // The gap, 11 / 3, is taken in single precision.
     const qreal gap = double(11.0f / 3.0f);
     QTest::newRow("single precision gap")
-        << 7 << QList<qreal>{0, 13, 26, 41} << QList<qreal>{10, 10, 10, 10}
-        << QList<qreal>{0, 10 + gap, 20 + 2 * gap, 30 + 3 * gap};
+        << 7 << QList<qreal> { 0, 13, 26, 41 } << QList<qreal> { 10, 10, 10, 10 }
+        << QList<qreal> { 0, 10 + gap, 20 + 2 * gap, 30 + 3 * gap };
 }
 
 void TestDrawScene::distribute()
@@ -389,28 +391,25 @@ void TestDrawScene::equalise_data()
     QTest::addColumn<QPointF>("scale");
     QTest::addColumn<QSizeF>("expected");
 
-    QTest::newRow("width") << 9 << QSizeF(20, 15) << true << 4 << QPointF(2, 1)
-                           << QSizeF(40, 15);
-    QTest::newRow("height") << 10 << QSizeF(20, 15) << true << 6 << QPointF(1, 2)
-                            << QSizeF(20, 30);
-    QTest::newRow("size") << 11 << QSizeF(20, 15) << true << 5 << QPointF(2, 2)
-                          << QSizeF(40, 30);
-    QTest::newRow("size, width already equal") << 11 << QSizeF(40, 15) << true << 5
-                                               << QPointF(1, 2) << QSizeF(40, 30);
-    QTest::newRow("width already equal") << 9 << QSizeF(40, 15) << false << 0 << QPointF()
-                                         << QSizeF(40, 15);
-    QTest::newRow("height already equal") << 10 << QSizeF(20, 30) << false << 0 << QPointF()
-                                          << QSizeF(20, 30);
-    QTest::newRow("size already equal") << 11 << QSizeF(40, 30) << false << 0 << QPointF()
-                                        << QSizeF(40, 30);
-    QTest::newRow("width of a zero-wide item") << 9 << QSizeF(0, 15) << false << 0 << QPointF()
-                                               << QSizeF(0, 15);
-    QTest::newRow("height of a zero-high item") << 10 << QSizeF(20, 0) << false << 0
-                                                << QPointF() << QSizeF(20, 0);
-    QTest::newRow("size of a zero-wide item") << 11 << QSizeF(0, 15) << false << 0 << QPointF()
-                                              << QSizeF(0, 15);
-    QTest::newRow("height of a zero-wide item") << 10 << QSizeF(0, 15) << true << 6
-                                                << QPointF(1, 2) << QSizeF(0, 30);
+    QTest::newRow("width") << 9 << QSizeF(20, 15) << true << 4 << QPointF(2, 1) << QSizeF(40, 15);
+    QTest::newRow("height") << 10 << QSizeF(20, 15) << true << 6 << QPointF(1, 2) << QSizeF(20, 30);
+    QTest::newRow("size") << 11 << QSizeF(20, 15) << true << 5 << QPointF(2, 2) << QSizeF(40, 30);
+    QTest::newRow("size, width already equal")
+        << 11 << QSizeF(40, 15) << true << 5 << QPointF(1, 2) << QSizeF(40, 30);
+    QTest::newRow("width already equal")
+        << 9 << QSizeF(40, 15) << false << 0 << QPointF() << QSizeF(40, 15);
+    QTest::newRow("height already equal")
+        << 10 << QSizeF(20, 30) << false << 0 << QPointF() << QSizeF(20, 30);
+    QTest::newRow("size already equal")
+        << 11 << QSizeF(40, 30) << false << 0 << QPointF() << QSizeF(40, 30);
+    QTest::newRow("width of a zero-wide item")
+        << 9 << QSizeF(0, 15) << false << 0 << QPointF() << QSizeF(0, 15);
+    QTest::newRow("height of a zero-high item")
+        << 10 << QSizeF(20, 0) << false << 0 << QPointF() << QSizeF(20, 0);
+    QTest::newRow("size of a zero-wide item")
+        << 11 << QSizeF(0, 15) << false << 0 << QPointF() << QSizeF(0, 15);
+    QTest::newRow("height of a zero-wide item")
+        << 10 << QSizeF(0, 15) << true << 6 << QPointF(1, 2) << QSizeF(0, 30);
 }
 
 void TestDrawScene::equalise()
@@ -422,8 +421,8 @@ void TestDrawScene::equalise()
     QFETCH(QPointF, scale);
     QFETCH(QSizeF, expected);
     ToolScene scene;
-    const QList<GraphicsRectItem *> rects =
-        selectRects(scene, {QRectF(10, 10, 40, 30), QRectF(QPointF(100, 50), size)});
+    const QList<GraphicsRectItem *> rects
+        = selectRects(scene, { QRectF(10, 10, 40, 30), QRectF(QPointF(100, 50), size) });
     GraphicsRectItem *other = rects.at(1);
     QSignalSpy resizes(&scene, &DrawScene::itemResize);
     QSignalSpy moved(&scene, &DrawScene::itemMoved);
@@ -450,7 +449,7 @@ void TestDrawScene::alignMovesGroupNotMembers()
     GraphicsRectItem *loose = addRect(scene, QRectF(10, 100, 20, 10));
     GraphicsRectItem *first = addRect(scene, QRectF(60, 0, 10, 10));
     GraphicsRectItem *second = addRect(scene, QRectF(90, 30, 10, 10));
-    GraphicsItemGroup *group = scene.createGroup({first, second});
+    GraphicsItemGroup *group = scene.createGroup({ first, second });
     const QPointF firstInGroup = first->pos();
     const QPointF secondInGroup = second->pos();
     const QPointF offset = second->scenePos() - first->scenePos();
@@ -500,11 +499,10 @@ void TestDrawScene::arrowKeysNudgeOncePerRelease_data()
     QTest::addColumn<QPointF>("step");
     QTest::addColumn<bool>("releaseOnRepeat"); // the window system's auto-repeat style
 
-    const QList<QPair<int, QPointF>> keys = {{Qt::Key_Left, QPointF(-1, 0)},
-                                             {Qt::Key_Up, QPointF(0, -1)},
-                                             {Qt::Key_Right, QPointF(1, 0)},
-                                             {Qt::Key_Down, QPointF(0, 1)}};
-    const QStringList names = {"left", "up", "right", "down"};
+    const QList<QPair<int, QPointF>> keys
+        = { { Qt::Key_Left, QPointF(-1, 0) }, { Qt::Key_Up, QPointF(0, -1) },
+              { Qt::Key_Right, QPointF(1, 0) }, { Qt::Key_Down, QPointF(0, 1) } };
+    const QStringList names = { "left", "up", "right", "down" };
     for (int i = 0; i < keys.size(); ++i) {
         QTest::addRow("%s, presses only", qPrintable(names.at(i)))
             << keys.at(i).first << keys.at(i).second << false;
@@ -575,8 +573,8 @@ void TestDrawScene::keysWithoutNudgeEmitNothing()
 void TestDrawScene::createGroupKeepsScenePositions()
 {
     ToolScene scene;
-    const QList<QRectF> geometries = {QRectF(10, 20, 30, 40), QRectF(70, 5, 10, 10),
-                                      QRectF(25.5, 90, 4, 6)};
+    const QList<QRectF> geometries
+        = { QRectF(10, 20, 30, 40), QRectF(70, 5, 10, 10), QRectF(25.5, 90, 4, 6) };
     QList<QGraphicsItem *> items;
     for (const QRectF &geometry : geometries) {
         GraphicsRectItem *item = addRect(scene, geometry);
@@ -599,7 +597,7 @@ void TestDrawScene::createGroupKeepsScenePositions()
     QVERIFY(group->sceneBoundingRect().contains(QRectF(10, 5, 70, 91)));
     group->setSelected(true);
     QVERIFY(group->isSelected());
-    QCOMPARE(scene.selectedItems(), QList<QGraphicsItem *>{group});
+    QCOMPARE(scene.selectedItems(), QList<QGraphicsItem *> { group });
 }
 
 void TestDrawScene::createGroupUnderCommonAncestor()
@@ -615,7 +613,7 @@ void TestDrawScene::createGroupUnderCommonAncestor()
     const QRectF aBefore = a->sceneBoundingRect();
     const QRectF bBefore = b->sceneBoundingRect();
 
-    GraphicsItemGroup *group = scene.createGroup({a, b});
+    GraphicsItemGroup *group = scene.createGroup({ a, b });
 
     QCOMPARE(group->parentItem(), holder);
     QCOMPARE(group->scene(), &scene);
@@ -633,7 +631,7 @@ void TestDrawScene::createGroupOutsideScene()
     auto *b = new ToolRect(QRect(0, 0, 10, 10), false);
     b->setPos(40, 30);
 
-    QScopedPointer<GraphicsItemGroup> group(scene.createGroup({a, b}, false));
+    QScopedPointer<GraphicsItemGroup> group(scene.createGroup({ a, b }, false));
 
     QCOMPARE(group->scene(), nullptr);
     QCOMPARE(scene.items().size(), 1);
@@ -648,7 +646,7 @@ void TestDrawScene::destroyGroupRestoresMembers()
     ToolScene scene;
     GraphicsRectItem *a = addRect(scene, QRectF(10, 20, 30, 40));
     GraphicsRectItem *b = addRect(scene, QRectF(70, 5, 10, 10));
-    QPointer<GraphicsItemGroup> group = scene.createGroup({a, b});
+    QPointer<GraphicsItemGroup> group = scene.createGroup({ a, b });
     group->setPos(group->pos() + QPointF(7, -3));
     group->setSelected(true);
     const QRectF aBefore = a->sceneBoundingRect();
@@ -695,9 +693,9 @@ void TestDrawScene::mouseDispatchToCurrentTool()
     sendMouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(5, 6));
     sendMouse(scene, QEvent::GraphicsSceneMouseDoubleClick, QPointF(7, 8));
 
-    QCOMPARE(tool.calls, (QStringList{"press", "move", "release", "double"}));
+    QCOMPARE(tool.calls, (QStringList { "press", "move", "release", "double" }));
     QCOMPARE(tool.positions,
-             (QList<QPointF>{QPointF(1, 2), QPointF(3, 4), QPointF(5, 6), QPointF(7, 8)}));
+        (QList<QPointF> { QPointF(1, 2), QPointF(3, 4), QPointF(5, 6), QPointF(7, 8) }));
     for (DrawScene *seen : qAsConst(tool.scenes))
         QCOMPARE(seen, &scene);
     QVERIFY(bystander.calls.isEmpty());
@@ -747,13 +745,13 @@ void TestDrawScene::positionChangeTruncates()
     QCOMPARE(positions.count(), 1);
     QCOMPARE(positions.at(0).at(0).toInt(), x);
     QCOMPARE(positions.at(0).at(1).toInt(), y);
-    QCOMPARE(tool.calls, QStringList{"move"});
+    QCOMPARE(tool.calls, QStringList { "move" });
 }
 
 void TestDrawScene::pressRecordsDownAndLast()
 {
     ToolScene scene;
-    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    addRecordingTool(scene, TestShape);
     scene.toolState().shape = TestShape;
     scene.toolState().last = QPointF(99, 99);
 
@@ -781,7 +779,7 @@ void TestDrawScene::moveClampsToScene()
     QFETCH(QPointF, pos);
     QFETCH(QPointF, expected);
     ToolScene scene;
-    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    addRecordingTool(scene, TestShape);
     scene.toolState().shape = TestShape;
     scene.setToolBounds(QSize(100, 50));
 
@@ -807,7 +805,7 @@ void TestDrawScene::releaseWithoutMovementSelects()
     ToolScene scene;
     QGraphicsView view(&scene);
     view.setCursor(Qt::CrossCursor);
-    RecordingTool &tool = addRecordingTool(scene, TestShape);
+    addRecordingTool(scene, TestShape);
     scene.toolState().shape = TestShape;
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(30.5, 40.5));
@@ -836,7 +834,7 @@ void TestDrawScene::doubleClickOnShape()
     GraphicsRectItem *shape = addRect(scene, QRectF(10, 10, 20, 20));
     GraphicsRectItem *a = addRect(scene, QRectF(100, 100, 10, 10));
     GraphicsRectItem *b = addRect(scene, QRectF(120, 120, 10, 10));
-    scene.createGroup({a, b});
+    scene.createGroup({ a, b });
     shape->setSelected(true);
     RecordingTool &tool = addRecordingTool(scene, TestShape);
     scene.toolState().shape = TestShape;
@@ -844,7 +842,7 @@ void TestDrawScene::doubleClickOnShape()
 
     sendMouse(scene, QEvent::GraphicsSceneMouseDoubleClick, pos);
 
-    QCOMPARE(tool.calls, QStringList{"double"});
+    QCOMPARE(tool.calls, QStringList { "double" });
 #ifdef WITH_CHARACTER_SHAPES
     QCOMPARE(attr.count(), onShape ? 1 : 0);
 #else
@@ -862,7 +860,7 @@ void TestDrawScene::backgroundPicture()
 #ifdef WITH_CHARACTER_SHAPES
     FontScene scene;
 #else
-    PageScene scene{QFileInfo()};
+    PageScene scene { QFileInfo() };
 #endif
     scene.setSceneRect(0, 0, 8, 8);
     scene.file = path;
@@ -886,14 +884,14 @@ void TestDrawScene::backgroundPicture()
 void TestDrawScene::releaseClearsAnimationFlag()
 {
     FakePreviewState preview;
-    PageScene scene{QFileInfo()};
+    PageScene scene { QFileInfo() };
     RecordingTool &tool = addRecordingTool(scene, TestShape);
     scene.toolState().shape = TestShape;
 
     preview.pressed = true;
     sendMouse(scene, QEvent::GraphicsSceneMouseRelease, QPointF(5, 5));
     QVERIFY(!preview.pressed);
-    QCOMPARE(tool.calls, QStringList{"release"});
+    QCOMPARE(tool.calls, QStringList { "release" });
 
     // Also when no tool takes the release.
     scene.toolState().shape = UnregisteredShape;

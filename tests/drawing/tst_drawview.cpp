@@ -12,9 +12,11 @@ namespace {
 
 // A shown view over a scene of `sceneRect`, aligned so the scene's top-left can sit at
 // the viewport's top-left.
-struct ViewFixture {
+struct ViewFixture
+{
     explicit ViewFixture(const QRectF &sceneRect, const QSize &size = QSize(400, 300))
-        : scene(sceneRect), view(new DrawView(&scene))
+        : scene(sceneRect)
+        , view(new DrawView(&scene))
     {
         view->setAttribute(Qt::WA_DeleteOnClose, false);
         view->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -230,13 +232,12 @@ void TestDrawView::pointerTracking_data()
     QTest::addColumn<QPoint>("pos");
     QTest::addColumn<QPoint>("scenePos");
     QTest::newRow("zoom 1") << QRectF(0, 0, 200, 200) << 0 << QPoint(100, 50) << QPoint(100, 50);
-    QTest::newRow("zoom 1.2") << QRectF(0, 0, 200, 200) << 1 << QPoint(100, 50)
-                              << QPoint(83, 41);
+    QTest::newRow("zoom 1.2") << QRectF(0, 0, 200, 200) << 1 << QPoint(100, 50) << QPoint(83, 41);
     // -91.67 and -83.33 truncate towards zero, not down.
-    QTest::newRow("negative, zoom 1.2") << QRectF(-100, -100, 200, 200) << 1 << QPoint(10, 20)
-                                        << QPoint(-91, -83);
-    QTest::newRow("negative, zoom 1") << QRectF(-50, -30, 200, 200) << 0 << QPoint(7, 9)
-                                      << QPoint(-43, -21);
+    QTest::newRow("negative, zoom 1.2")
+        << QRectF(-100, -100, 200, 200) << 1 << QPoint(10, 20) << QPoint(-91, -83);
+    QTest::newRow("negative, zoom 1")
+        << QRectF(-50, -30, 200, 200) << 0 << QPoint(7, 9) << QPoint(-43, -21);
 }
 
 void TestDrawView::pointerTracking()
@@ -251,7 +252,7 @@ void TestDrawView::pointerTracking()
     QSignalSpy spy(f.view, &DrawView::positionChanged);
 
     QMouseEvent move(QEvent::MouseMove, pos, f.view->viewport()->mapToGlobal(pos), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(f.view->viewport(), &move);
 
     QCOMPARE(spy.count(), 1);
@@ -282,7 +283,7 @@ void TestDrawView::layout()
     QCOMPARE(f.view->cornerBox()->geometry(), QRect(0, 0, 16, 16));
     const int frame = f.view->frameWidth();
     QCOMPARE(f.view->viewport()->geometry(),
-             QRect(frame + 15, frame + 15, w - 2 * frame - 15, h - 2 * frame - 15));
+        QRect(frame + 15, frame + 15, w - 2 * frame - 15, h - 2 * frame - 15));
     // The rulers follow the new size too.
     QCOMPARE(f.view->horizontalRuler()->upper, double(w - 16));
     QCOMPARE(f.view->verticalRuler()->upper, double(-(h - 16)));

@@ -28,8 +28,14 @@ QRect corners(int left, int top, int right, int bottom)
 
 constexpr qreal tolerance = 1e-6;
 
-bool close(qreal a, qreal b) { return qAbs(a - b) < tolerance; }
-bool close(const QPointF &a, const QPointF &b) { return close(a.x(), b.x()) && close(a.y(), b.y()); }
+bool close(qreal a, qreal b)
+{
+    return qAbs(a - b) < tolerance;
+}
+bool close(const QPointF &a, const QPointF &b)
+{
+    return close(a.x(), b.x()) && close(a.y(), b.y());
+}
 bool close(const QRectF &a, const QRectF &b)
 {
     return close(a.topLeft(), b.topLeft()) && close(a.bottomRight(), b.bottomRight());
@@ -45,12 +51,18 @@ bool close(const QPolygonF &a, const QPolygonF &b)
     return true;
 }
 
-QString show(qreal v) { return QString::number(v, 'g', 12); }
-QString show(const QPointF &p) { return QStringLiteral("(%1, %2)").arg(show(p.x()), show(p.y())); }
+QString show(qreal v)
+{
+    return QString::number(v, 'g', 12);
+}
+QString show(const QPointF &p)
+{
+    return QStringLiteral("(%1, %2)").arg(show(p.x()), show(p.y()));
+}
 QString show(const QRectF &r)
 {
     return QStringLiteral("(%1, %2, %3 x %4)")
-            .arg(show(r.x()), show(r.y()), show(r.width()), show(r.height()));
+        .arg(show(r.x()), show(r.y()), show(r.width()), show(r.height()));
 }
 QString show(const QPolygonF &poly)
 {
@@ -63,14 +75,13 @@ QString show(const QPolygonF &poly)
 } // namespace
 
 // Compares geometry within a small tolerance and prints both values on failure.
-#define COMPARE_CLOSE(actual, expected)                                                     \
-    do {                                                                                    \
-        const auto actual_ = (actual);                                                      \
-        const decltype(actual_) expected_ = (expected);                                     \
-        if (!close(actual_, expected_))                                                     \
-            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3")                        \
-                                     .arg(QStringLiteral(#actual), show(actual_),           \
-                                          show(expected_))));                               \
+#define COMPARE_CLOSE(actual, expected)                                                            \
+    do {                                                                                           \
+        const auto actual_ = (actual);                                                             \
+        const decltype(actual_) expected_ = (expected);                                            \
+        if (!close(actual_, expected_))                                                            \
+            QFAIL(qPrintable(QStringLiteral("%1 is %2, expected %3")                               \
+                                 .arg(QStringLiteral(#actual), show(actual_), show(expected_))));  \
     } while (false)
 
 namespace {
@@ -102,7 +113,8 @@ GraphicsItem *makeShape(const QString &kind)
         poly->appendPoint(QPointF(0, 0));
         poly->appendPoint(QPointF(100, 50));
     } else {
-        for (const QPointF &p : {QPointF(0, 0), QPointF(100, 0), QPointF(100, 50), QPointF(0, 50)})
+        for (const QPointF &p :
+            { QPointF(0, 0), QPointF(100, 0), QPointF(100, 50), QPointF(0, 50) })
             poly->appendPoint(p);
     }
     return poly;
@@ -401,15 +413,17 @@ void TestItems::handleOrder_data()
     QTest::addColumn<QList<bool>>("controlStyled");
 
     QTest::newRow("rect") << "rect" << 8 << QList<int>() << QList<bool>();
-    QTest::newRow("roundrect") << "roundrect" << 8 << QList<int>{9, 10} << QList<bool>{true, true};
-    QTest::newRow("ellipse") << "ellipse" << 8 << QList<int>{9, 10} << QList<bool>{true, true};
-    QTest::newRow("polygon") << "polygon" << 8 << QList<int>{9, 10, 11, 12}
-                             << QList<bool>{true, true, true, true};
-    QTest::newRow("bezier") << "bezier" << 8 << QList<int>{9, 10, 11, 12}
-                            << QList<bool>{true, true, true, true};
-    QTest::newRow("polyline") << "polyline" << 8 << QList<int>{9, 10, 11, 12}
-                              << QList<bool>{true, true, true, true};
-    QTest::newRow("line") << "line" << 0 << QList<int>{9, 10} << QList<bool>{false, true};
+    QTest::newRow("roundrect") << "roundrect" << 8 << QList<int> { 9, 10 }
+                               << QList<bool> { true, true };
+    QTest::newRow("ellipse") << "ellipse" << 8 << QList<int> { 9, 10 }
+                             << QList<bool> { true, true };
+    QTest::newRow("polygon") << "polygon" << 8 << QList<int> { 9, 10, 11, 12 }
+                             << QList<bool> { true, true, true, true };
+    QTest::newRow("bezier") << "bezier" << 8 << QList<int> { 9, 10, 11, 12 }
+                            << QList<bool> { true, true, true, true };
+    QTest::newRow("polyline") << "polyline" << 8 << QList<int> { 9, 10, 11, 12 }
+                              << QList<bool> { true, true, true, true };
+    QTest::newRow("line") << "line" << 0 << QList<int> { 9, 10 } << QList<bool> { false, true };
 }
 
 void TestItems::handleOrder()
@@ -439,7 +453,8 @@ void TestItems::handleOrder()
 void TestItems::typeNumbers_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"rect", "roundrect", "ellipse", "polygon", "bezier", "polyline", "line"})
+    for (const char *kind :
+        { "rect", "roundrect", "ellipse", "polygon", "bezier", "polyline", "line" })
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -466,7 +481,7 @@ void TestItems::shapeFlags()
     else
         item.reset(makeShape(kind));
     const QGraphicsItem::GraphicsItemFlags wanted = QGraphicsItem::ItemIsMovable
-            | QGraphicsItem::ItemIsSelectable | QGraphicsItem::ItemSendsGeometryChanges;
+        | QGraphicsItem::ItemIsSelectable | QGraphicsItem::ItemSendsGeometryChanges;
     QCOMPARE(item->flags() & wanted, wanted);
     QVERIFY(item->acceptHoverEvents());
 }
@@ -578,7 +593,7 @@ void TestItems::handlesFollowSelection_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("handlesUsedFirst");
 
-    for (const char *kind : {"rect", "roundrect", "ellipse", "group"}) {
+    for (const char *kind : { "rect", "roundrect", "ellipse", "group" }) {
         QTest::addRow("%s, handles used before selection", kind) << kind << true;
         QTest::addRow("%s, handles first used when selected", kind) << kind << false;
     }
@@ -654,10 +669,10 @@ void TestItems::roundedControl_data()
     QTest::newRow("11 no effect") << none << 11 << QPointF(50, 40) << 0.1 << 1 / 3.0;
     // Width 100.7: |100.7 - 80| over the integer width 100.
     QTest::newRow("10 divides by the integer width")
-            << QPointF(1.007, 1) << 10 << QPointF(90.9, 20) << 0.207 << 1 / 3.0;
+        << QPointF(1.007, 1) << 10 << QPointF(90.9, 20) << 0.207 << 1 / 3.0;
     // Height 50.5: 10 over the integer height 50.
     QTest::newRow("9 divides by the integer height")
-            << QPointF(1, 1.01) << 9 << QPointF(110, 30.9) << 0.1 << 0.2;
+        << QPointF(1, 1.01) << 9 << QPointF(110, 30.9) << 0.1 << 0.2;
 }
 
 void TestItems::roundedControl()
@@ -680,10 +695,8 @@ void TestItems::roundedControl()
     COMPARE_CLOSE(item.xRatio(), xRatio);
     COMPARE_CLOSE(item.yRatio(), yRatio);
     const QRectF box = item.localRect();
-    COMPARE_CLOSE(item.handlePosition(9),
-                  QPointF(box.right(), box.top() + box.height() * yRatio));
-    COMPARE_CLOSE(item.handlePosition(10),
-                  QPointF(box.right() - box.width() * xRatio, box.top()));
+    COMPARE_CLOSE(item.handlePosition(9), QPointF(box.right(), box.top() + box.height() * yRatio));
+    COMPARE_CLOSE(item.handlePosition(10), QPointF(box.right() - box.width() * xRatio, box.top()));
 }
 
 void TestItems::ellipseControl_data()
@@ -699,13 +712,16 @@ void TestItems::ellipseControl_data()
     QTest::newRow("start follows the point") << 40 << 400 << 9 << QPointF(3, -10) << 73 << 400;
     QTest::newRow("more than 360 apart resets") << 40 << 400 << 9 << QPointF(10, 3) << 40 << 400;
     QTest::newRow("span below start wraps start, truncated toward zero")
-            << 40 << 400 << 10 << QPointF(10, 3) << -320 << -16;
-    QTest::newRow("span below start wraps start") << 135 << 400 << 10 << QPointF(3, -10) << -225 << 73;
+        << 40 << 400 << 10 << QPointF(10, 3) << -320 << -16;
+    QTest::newRow("span below start wraps start")
+        << 135 << 400 << 10 << QPointF(3, -10) << -225 << 73;
     QTest::newRow("start above span wraps start") << 0 << 90 << 9 << QPointF(-10, -3) << -197 << 90;
-    QTest::newRow("still below after wrapping swaps") << 500 << 0 << 10 << QPointF(3, -10) << 73 << 140;
+    QTest::newRow("still below after wrapping swaps")
+        << 500 << 0 << 10 << QPointF(3, -10) << 73 << 140;
     // (-10, -3.58) is 160.3 degrees: exactly 360 apart is kept.
     QTest::newRow("360 apart is kept") << -200 << 400 << 10 << QPointF(-10, -3.58) << -200 << 160;
-    QTest::newRow("swapped and too far apart resets") << 800 << 0 << 10 << QPointF(3, -10) << 40 << 400;
+    QTest::newRow("swapped and too far apart resets")
+        << 800 << 0 << 10 << QPointF(3, -10) << 40 << 400;
 }
 
 void TestItems::ellipseControl()
@@ -790,8 +806,8 @@ void TestItems::edgeHandlesScaleOneAxis_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("dir");
 
-    for (const char *kind : {"rect", "ellipse", "polygon", "line"}) {
-        for (int dir : {2, 4, 6, 8})
+    for (const char *kind : { "rect", "ellipse", "polygon", "line" }) {
+        for (int dir : { 2, 4, 6, 8 })
             QTest::addRow("%s dir %d", kind, dir) << kind << dir;
     }
 }
@@ -818,7 +834,7 @@ void TestItems::edgeHandlesScaleOneAxis()
 void TestItems::stretchUsesTotalFactors_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"rect", "ellipse", "polygon", "bezier", "line"})
+    for (const char *kind : { "rect", "ellipse", "polygon", "bezier", "line" })
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -903,7 +919,7 @@ void TestItems::appendPoint_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("handlesUsedFirst");
 
-    for (const char *kind : {"polygon", "bezier", "line"}) {
+    for (const char *kind : { "polygon", "bezier", "line" }) {
         QTest::addRow("%s, handles used before the points", kind) << kind << true;
         QTest::addRow("%s, handles first used after the points", kind) << kind << false;
     }
@@ -925,7 +941,7 @@ void TestItems::appendPoint()
     item->appendPoint(QPointF(70, 40));
     item->appendPoint(QPointF(70, 90));
 
-    QCOMPARE(item->points(), pointList({QPointF(20, 20), QPointF(60, 20), QPointF(60, 70)}));
+    QCOMPARE(item->points(), pointList({ QPointF(20, 20), QPointF(60, 20), QPointF(60, 70) }));
     const QVector<SizeHandleRect *> &handles = item->handles();
     QCOMPARE(handles.size(), boxHandles + 3);
     QCOMPARE(item->handleTotal(), 8 + 3);
@@ -949,9 +965,9 @@ void TestItems::polygonNormalizeKeepsScenePoints_data()
     QTest::newRow("polygon plain") << "polygon" << qreal(0) << QPointF() << QTransform();
     QTest::newRow("polygon rotated") << "polygon" << qreal(30) << QPointF() << QTransform();
     QTest::newRow("polygon rotated about its own origin")
-            << "polygon" << qreal(30) << QPointF(10, 5) << QTransform();
-    QTest::newRow("polygon transformed") << "polygon" << qreal(0) << QPointF()
-                                         << QTransform().shear(0.3, 0);
+        << "polygon" << qreal(30) << QPointF(10, 5) << QTransform();
+    QTest::newRow("polygon transformed")
+        << "polygon" << qreal(0) << QPointF() << QTransform().shear(0.3, 0);
     QTest::newRow("bezier rotated") << "bezier" << qreal(-45) << QPointF() << QTransform();
     QTest::newRow("line rotated") << "line" << qreal(15) << QPointF(3, 4) << QTransform();
 }
@@ -965,7 +981,7 @@ void TestItems::polygonNormalizeKeepsScenePoints()
 
     std::unique_ptr<GraphicsPolygonItem> item(makePolygonKind(kind));
     const bool isLine = kind == QLatin1String("line");
-    for (const QPointF &p : {QPointF(10, 10), QPointF(50, 10), QPointF(50, 30), QPointF(10, 30)})
+    for (const QPointF &p : { QPointF(10, 10), QPointF(50, 10), QPointF(50, 30), QPointF(10, 30) })
         item->appendPoint(p);
     item->setTransformOriginPoint(transformOrigin);
     item->setRotation(rotation);
@@ -976,7 +992,7 @@ void TestItems::polygonNormalizeKeepsScenePoints()
 
     COMPARE_CLOSE(scenePoints(item.get()), before);
     COMPARE_CLOSE(item->mapToScene(item->boundingRect().center()),
-                  item->mapToScene(item->transformOriginPoint()));
+        item->mapToScene(item->transformOriginPoint()));
     QCOMPARE(item->transformOriginPoint(), transformOrigin);
     QCOMPARE(item->rotation(), rotation);
     COMPARE_CLOSE(item->initialPoints(), item->points());
@@ -994,7 +1010,7 @@ void TestItems::polygonNormalizeKeepsScenePoints()
 void TestItems::polygonControl()
 {
     std::unique_ptr<GraphicsPolygonItem> item(makePolygonKind(QStringLiteral("polygon")));
-    for (const QPointF &p : {QPointF(10, 10), QPointF(50, 10), QPointF(50, 30)})
+    for (const QPointF &p : { QPointF(10, 10), QPointF(50, 10), QPointF(50, 30) })
         item->appendPoint(p);
     item->normalizeGeometry();
     const QPointF pos = item->pos();
@@ -1021,7 +1037,7 @@ void TestItems::polygonControl()
 void TestItems::polygonStretch()
 {
     std::unique_ptr<GraphicsPolygonItem> item(makePolygonKind(QStringLiteral("polygon")));
-    for (const QPointF &p : {QPointF(10, 10), QPointF(50, 10), QPointF(30, 30)})
+    for (const QPointF &p : { QPointF(10, 10), QPointF(50, 10), QPointF(30, 30) })
         item->appendPoint(p);
     item->normalizeGeometry();
     const QPolygonF initial = item->points();
@@ -1062,11 +1078,11 @@ void TestItems::lineOppositeHandle_data()
     QTest::addColumn<QPointF>("position");
 
     const QPointF first(10, 10), second(50, 30);
-    for (int dir : {1, 2, 3, 4, 8})
+    for (int dir : { 1, 2, 3, 4, 8 })
         QTest::addRow("%d", dir) << dir << second;
-    for (int dir : {5, 6, 7})
+    for (int dir : { 5, 6, 7 })
         QTest::addRow("%d", dir) << dir << first;
-    for (int dir : {0, 9, 10, 11})
+    for (int dir : { 0, 9, 10, 11 })
         QTest::addRow("%d", dir) << dir << QPointF(0, 0);
 }
 
@@ -1089,19 +1105,24 @@ void TestItems::finishPoint_data()
     QTest::addColumn<QPolygonF>("points");
     QTest::addColumn<int>("kept");
 
-    const QPolygonF two = pointList({QPointF(0, 0), QPointF(40, 0)});
+    const QPolygonF two = pointList({ QPointF(0, 0), QPointF(40, 0) });
     const auto plus = [](QPolygonF poly, const QPointF &last) -> QPolygonF {
         poly << last;
         return poly;
     };
-    for (const char *kind : {"polygon", "line"}) {
+    for (const char *kind : { "polygon", "line" }) {
         QTest::addRow("%s repeated last point", kind) << kind << plus(two, QPointF(40, 0)) << 2;
-        QTest::addRow("%s last point one to the right", kind) << kind << plus(two, QPointF(41, 0)) << 2;
+        QTest::addRow("%s last point one to the right", kind)
+            << kind << plus(two, QPointF(41, 0)) << 2;
         QTest::addRow("%s last point one below", kind) << kind << plus(two, QPointF(40, 1)) << 3;
-        QTest::addRow("%s last point two to the right", kind) << kind << plus(two, QPointF(42, 0)) << 3;
-        QTest::addRow("%s last point one to the left", kind) << kind << plus(two, QPointF(39, 0)) << 3;
-        QTest::addRow("%s two equal points", kind) << kind << pointList({QPointF(5, 5), QPointF(5, 5)}) << 2;
-        QTest::addRow("%s two points one apart", kind) << kind << pointList({QPointF(5, 5), QPointF(6, 5)}) << 2;
+        QTest::addRow("%s last point two to the right", kind)
+            << kind << plus(two, QPointF(42, 0)) << 3;
+        QTest::addRow("%s last point one to the left", kind)
+            << kind << plus(two, QPointF(39, 0)) << 3;
+        QTest::addRow("%s two equal points", kind)
+            << kind << pointList({ QPointF(5, 5), QPointF(5, 5) }) << 2;
+        QTest::addRow("%s two points one apart", kind)
+            << kind << pointList({ QPointF(5, 5), QPointF(6, 5) }) << 2;
     }
 }
 
@@ -1148,7 +1169,7 @@ void TestItems::groupMemberCannotBeSelected()
     g->setSelected(true);
     QVERIFY(g->isSelected());
     QVERIFY(!a->isSelected());
-    QCOMPARE(scene.selectedItems(), QList<QGraphicsItem *>{g});
+    QCOMPARE(scene.selectedItems(), QList<QGraphicsItem *> { g });
 }
 
 void TestItems::pressOnMemberSelectsGroup()
@@ -1183,7 +1204,7 @@ void TestItems::groupNormalizeKeepsMembers()
     b->setPos(200, 100);
     const QRectF aScene = a->sceneBoundingRect(), bScene = b->sceneBoundingRect();
 
-    GraphicsItemGroup *g = groupOf(scene, {a, b});
+    GraphicsItemGroup *g = groupOf(scene, { a, b });
 
     COMPARE_CLOSE(a->sceneBoundingRect(), aScene);
     COMPARE_CLOSE(b->sceneBoundingRect(), bScene);
@@ -1199,8 +1220,8 @@ void TestItems::groupNormalizeKeepsMembers()
     COMPARE_CLOSE(g->initialRect(), g->itemsRect());
     COMPARE_CLOSE(g->boundingRect(), g->itemsRect());
     COMPARE_CLOSE(g->handlePosition(1), g->itemsRect().topLeft());
-    COMPARE_CLOSE(g->handlePosition(6),
-                  QPointF(g->itemsRect().center().x(), g->itemsRect().bottom()));
+    COMPARE_CLOSE(
+        g->handlePosition(6), QPointF(g->itemsRect().center().x(), g->itemsRect().bottom()));
 
     // Once more changes nothing.
     const QPointF pos = g->pos();
@@ -1219,7 +1240,7 @@ void TestItems::groupAnchorsAtBoxCentre()
     scene.addItem(b);
     a->setPos(10, 20);
     b->setPos(200, 100);
-    GraphicsItemGroup *g = groupOf(scene, {a, b});
+    GraphicsItemGroup *g = groupOf(scene, { a, b });
 
     // The group turns about its box centre but stays where it is: its members keep their
     // scene positions as their positions in the group, so a saved group reloads in place.
@@ -1270,7 +1291,7 @@ void TestItems::groupStretchScalesMembers()
     scene.addItem(b);
     a->setPos(10, 20);
     b->setPos(200, 100);
-    GraphicsItemGroup *g = groupOf(scene, {a, b});
+    GraphicsItemGroup *g = groupOf(scene, { a, b });
     const qreal width = g->width(), height = g->height();
     const QPointF origin = g->oppositeHandlePosition(5);
     COMPARE_CLOSE(origin, g->itemsRect().topLeft());
@@ -1313,7 +1334,7 @@ void TestItems::memberNormalizeOnlyCaptures()
     scene.addItem(b);
     a->setPos(10, 20);
     b->setPos(200, 100);
-    GraphicsItemGroup *g = groupOf(scene, {a, b});
+    GraphicsItemGroup *g = groupOf(scene, { a, b });
     g->stretchBy(5, 2, 2, g->oppositeHandlePosition(5));
     // b lies away from the fixed corner, so its own box leaves (0, 0).
     const QRectF local = b->localRect();
@@ -1341,7 +1362,7 @@ void TestItems::rotatedGroupNormalizeKeepsMembers()
     scene.addItem(b);
     a->setPos(10, 20);
     b->setPos(200, 100);
-    GraphicsItemGroup *g = groupOf(scene, {a, b});
+    GraphicsItemGroup *g = groupOf(scene, { a, b });
     g->setRotation(30);
     // The resize moves the box centre away from the transform origin.
     g->stretchBy(5, 2, 1.5, g->oppositeHandlePosition(5));
@@ -1386,13 +1407,14 @@ void TestItems::cloneRect_data()
     QTest::addColumn<qreal>("scale");
     QTest::addColumn<QTransform>("transform");
 
-    QTest::newRow("plain") << corners(0, 0, 99, 49) << false << qreal(0) << qreal(1) << QTransform();
-    QTest::newRow("rounded, rotated") << corners(0, 0, 99, 49) << true << qreal(15) << qreal(1)
-                                      << QTransform();
+    QTest::newRow("plain") << corners(0, 0, 99, 49) << false << qreal(0) << qreal(1)
+                           << QTransform();
+    QTest::newRow("rounded, rotated")
+        << corners(0, 0, 99, 49) << true << qreal(15) << qreal(1) << QTransform();
     QTest::newRow("transformed and scaled") << corners(0, 0, 99, 49) << false << qreal(-30)
                                             << qreal(1.25) << QTransform().shear(0.2, 0.1);
-    QTest::newRow("box away from the origin") << corners(10, 20, 109, 69) << true << qreal(15)
-                                              << qreal(1) << QTransform().scale(1.5, 1);
+    QTest::newRow("box away from the origin")
+        << corners(10, 20, 109, 69) << true << qreal(15) << qreal(1) << QTransform().scale(1.5, 1);
 }
 
 void TestItems::cloneRect()
@@ -1493,7 +1515,7 @@ void TestItems::cloneEllipse()
 void TestItems::clonePolygonFamily_data()
 {
     QTest::addColumn<QString>("kind");
-    for (const char *kind : {"polygon", "bezier", "polyline", "line"})
+    for (const char *kind : { "polygon", "bezier", "polyline", "line" })
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
@@ -1502,7 +1524,7 @@ void TestItems::clonePolygonFamily()
     QFETCH(QString, kind);
 
     std::unique_ptr<GraphicsPolygonItem> source(makePolygonKind(kind));
-    for (const QPointF &p : {QPointF(10, 10), QPointF(50, 10), QPointF(30, 40)})
+    for (const QPointF &p : { QPointF(10, 10), QPointF(50, 10), QPointF(30, 40) })
         source->appendPoint(p);
     source->setZValue(3);
     source->setRotation(25);
@@ -1559,7 +1581,7 @@ void TestItems::cloneGroup()
     QVERIFY(!members.contains(a) && !members.contains(b));
 
     const auto byLeft = [](const QRectF &l, const QRectF &r) { return l.left() < r.left(); };
-    QList<QRectF> expected{a->sceneBoundingRect(), b->sceneBoundingRect()};
+    QList<QRectF> expected { a->sceneBoundingRect(), b->sceneBoundingRect() };
     QList<QRectF> actual;
     int ellipses = 0;
     for (QGraphicsItem *member : members) {
@@ -1624,10 +1646,10 @@ void TestItems::ellipseShape_data()
                            << QPointF(2, 2);
     QTest::newRow("quarter pie") << corners(0, 0, 99, 49) << 0 << 90 << false << QPointF(70, 15)
                                  << QPointF(30, 35);
-    QTest::newRow("angles in either order") << corners(0, 0, 99, 49) << 90 << 0 << false
-                                            << QPointF(70, 15) << QPointF(30, 35);
-    QTest::newRow("sweep of 360 is whole") << corners(0, 0, 99, 49) << -100 << 260 << false
-                                           << QPointF(30, 35) << QPointF(2, 2);
+    QTest::newRow("angles in either order")
+        << corners(0, 0, 99, 49) << 90 << 0 << false << QPointF(70, 15) << QPointF(30, 35);
+    QTest::newRow("sweep of 360 is whole")
+        << corners(0, 0, 99, 49) << -100 << 260 << false << QPointF(30, 35) << QPointF(2, 2);
 }
 
 void TestItems::ellipseShape()
@@ -1689,8 +1711,8 @@ void TestItems::groupProperties()
     QCOMPARE(group.property("brush").value<QColor>(), QColor(Qt::green));
     QVERIFY(group.setProperty("position", QPointF(5, 6)));
     QCOMPARE(group.pos(), QPointF(5, 6));
-    QCOMPARE(QString::fromLatin1(group.metaObject()->className()),
-             QStringLiteral("GraphicsItemGroup"));
+    QCOMPARE(
+        QString::fromLatin1(group.metaObject()->className()), QStringLiteral("GraphicsItemGroup"));
 }
 
 void TestItems::shapeName_data()
@@ -1698,14 +1720,22 @@ void TestItems::shapeName_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("name");
 
-    QTest::newRow("rect") << "rect" << "rectangle";
-    QTest::newRow("roundrect") << "roundrect" << "rectangle";
-    QTest::newRow("ellipse") << "ellipse" << "ellipse";
-    QTest::newRow("polygon") << "polygon" << "polygon";
-    QTest::newRow("bezier") << "bezier" << "bezier";
-    QTest::newRow("polyline") << "polyline" << "bezier";
-    QTest::newRow("line") << "line" << "line";
-    QTest::newRow("group") << "group" << "group";
+    QTest::newRow("rect") << "rect"
+                          << "rectangle";
+    QTest::newRow("roundrect") << "roundrect"
+                               << "rectangle";
+    QTest::newRow("ellipse") << "ellipse"
+                             << "ellipse";
+    QTest::newRow("polygon") << "polygon"
+                             << "polygon";
+    QTest::newRow("bezier") << "bezier"
+                            << "bezier";
+    QTest::newRow("polyline") << "polyline"
+                              << "bezier";
+    QTest::newRow("line") << "line"
+                          << "line";
+    QTest::newRow("group") << "group"
+                           << "group";
 }
 
 void TestItems::shapeName()
@@ -1747,9 +1777,10 @@ void TestItems::translateBy()
     }
     std::unique_ptr<GraphicsItem> item(makeShape(kind));
     item->setPos(start);
-    const QPolygonF points = kind.contains(QLatin1String("rect")) || kind == QLatin1String("ellipse")
-            ? QPolygonF()
-            : static_cast<GraphicsPolygonItem *>(item.get())->points();
+    const QPolygonF points
+        = kind.contains(QLatin1String("rect")) || kind == QLatin1String("ellipse")
+        ? QPolygonF()
+        : static_cast<GraphicsPolygonItem *>(item.get())->points();
     item->translateBy(delta);
     QCOMPARE(item->pos(), moves ? start + delta : start);
     if (!points.isEmpty())
@@ -1863,15 +1894,15 @@ void TestItems::touchPress()
     state.running = running;
     QGraphicsScene scene;
     GraphicsRectItem *item = kind == QLatin1String("ellipse")
-            ? static_cast<GraphicsRectItem *>(new ToolEllipse(corners(0, 0, 39, 29)))
-            : new ToolRect(corners(0, 0, 39, 29), false);
+        ? static_cast<GraphicsRectItem *>(new ToolEllipse(corners(0, 0, 39, 29)))
+        : new ToolRect(corners(0, 0, 39, 29), false);
     scene.addItem(item);
     item->setPos(50, 60);
     fieldsOf(item)->picNum = picNum;
     fieldsOf(item)->pressedPage = pressedPage;
 
     sendMouse(scene, QEvent::GraphicsSceneMousePress, QPointF(70, 75));
-    QCOMPARE(state.jumps, jump < 0 ? QList<int>() : QList<int>{jump});
+    QCOMPARE(state.jumps, jump < 0 ? QList<int>() : QList<int> { jump });
     QCOMPARE(state.pressed, pressed);
     // The press never reaches Qt's own item handling, which would select the area.
     QVERIFY(!item->isSelected());
@@ -1901,10 +1932,13 @@ void TestItems::touchPaint_data()
     QTest::newRow("pressed during preview") << true << true << true << 5 << 1.0 << "picture";
     QTest::newRow("pressed, page 0") << true << true << true << 0 << 1.0 << "picture";
     QTest::newRow("pressed, preview flag clear") << true << false << true << 5 << 1.0 << "picture";
-    QTest::newRow("pressed, no animation, running") << true << true << true << -1 << 1.0 << "nothing";
-    QTest::newRow("pressed, no animation, editing") << true << false << true << -1 << 1.0 << "normal";
+    QTest::newRow("pressed, no animation, running")
+        << true << true << true << -1 << 1.0 << "nothing";
+    QTest::newRow("pressed, no animation, editing")
+        << true << false << true << -1 << 1.0 << "normal";
     // Width 40.5: the piece is 41 pixels wide, halves rounding up.
-    QTest::newRow("pressed, half width rounds up") << true << true << true << 5 << 40.5 / 40 << "picture";
+    QTest::newRow("pressed, half width rounds up")
+        << true << true << true << 5 << 40.5 / 40 << "picture";
 }
 
 void TestItems::touchPaint()
@@ -1943,7 +1977,7 @@ void TestItems::touchPaint()
     const QImage image = renderScene(scene);
 
     if (look == QLatin1String("picture")) {
-        for (const QPoint &p : {QPoint(50, 60), QPoint(51, 61), QPoint(70, 75), QPoint(89, 89)})
+        for (const QPoint &p : { QPoint(50, 60), QPoint(51, 61), QPoint(70, 75), QPoint(89, 89) })
             QCOMPARE(QColor(image.pixel(p)), QColor(picture.pixel(p)));
         if (widthFactor != 1.0)
             QCOMPARE(QColor(image.pixel(90, 70)), QColor(picture.pixel(90, 70)));
@@ -1954,8 +1988,8 @@ void TestItems::touchPaint()
         QVERIFY(isWhite(image, 50, 55));
         QVERIFY(isWhite(image, 70, 91));
     } else if (look == QLatin1String("nothing")) {
-        for (const QPoint &p : {QPoint(45, 60), QPoint(50, 55), QPoint(50, 60), QPoint(70, 75),
-                                QPoint(66, 75), QPoint(89, 89)})
+        for (const QPoint &p : { QPoint(45, 60), QPoint(50, 55), QPoint(50, 60), QPoint(70, 75),
+                 QPoint(66, 75), QPoint(89, 89) })
             QVERIFY2(isWhite(image, p.x(), p.y()), qPrintable(show(QPointF(p))));
     } else {
         QVERIFY(colourNear(image, 45, 60, Qt::blue));

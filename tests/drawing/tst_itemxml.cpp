@@ -34,7 +34,7 @@ QString written(const QList<QGraphicsItem *> &items)
 
 QString written(QGraphicsItem *item)
 {
-    return written(QList<QGraphicsItem *>{item});
+    return written(QList<QGraphicsItem *> { item });
 }
 
 // Reads the shape elements of `body`, wrapped in a container element, into the scene.
@@ -58,8 +58,7 @@ QList<QGraphicsItem *> topLevel(DrawScene *scene)
 }
 
 // The one item that `body` loads into the scene, or null when it loads another number.
-template <typename T>
-T *loadOne(const QString &body, DrawScene *scene)
+template <typename T> T *loadOne(const QString &body, DrawScene *scene)
 {
     load(body, scene);
     const QList<QGraphicsItem *> items = topLevel(scene);
@@ -138,11 +137,11 @@ void compareFields(const GraphicsItem *read)
 // The other editor's rectangle: the example character, or a touch area.
 const char otherEditorRect[] =
 #ifdef WITH_CHARACTER_SHAPES
-        "<rect rotate=\"10\" x=\"12\" y=\"40\" z=\"2\" width=\"32\" height=\"30\""
-        " picNum=\"3\" catoonNum=\"4\" commond=\"4660\"/>";
+    "<rect rotate=\"10\" x=\"12\" y=\"40\" z=\"2\" width=\"32\" height=\"30\""
+    " picNum=\"3\" catoonNum=\"4\" commond=\"4660\"/>";
 #else
-        "<rect rotate=\"10\" x=\"12\" y=\"40\" z=\"2\" width=\"32\" height=\"30\""
-        " asc=\"65\" rc_x=\"16\" rc_y=\"15\"/>";
+    "<rect rotate=\"10\" x=\"12\" y=\"40\" z=\"2\" width=\"32\" height=\"30\""
+    " asc=\"65\" rc_x=\"16\" rc_y=\"15\"/>";
 #endif
 
 QString nestedGroups(int levels, const QString &inner)
@@ -243,8 +242,8 @@ void TestItemXml::roundTrip()
     QFETCH(double, rotation);
     QFETCH(double, z);
 
-    const QPolygonF points({QPointF(0, 0), QPointF(40.1234567, 5), QPointF(30, 33.3333333),
-                            QPointF(-7.5, 20)});
+    const QPolygonF points(
+        { QPointF(0, 0), QPointF(40.1234567, 5), QPointF(30, 33.3333333), QPointF(-7.5, 20) });
     ToolScene source;
     GraphicsItem *shape = makeShape(kind, QSizeF(32.1234567, 30.75), points);
     source.addItem(shape);
@@ -293,8 +292,8 @@ void TestItemXml::roundTrip()
     QCOMPARE(readPolygon->points().size(), points.size());
     for (int i = 0; i < points.size(); ++i) {
         QVERIFY2(near(readPolygon->mapToScene(readPolygon->points().at(i)),
-                      polygon->mapToScene(polygon->points().at(i))),
-                 qPrintable(QString::number(i)));
+                     polygon->mapToScene(polygon->points().at(i))),
+            qPrintable(QString::number(i)));
     }
     QVERIFY(near(read->width(), shape->width()));
     QVERIFY(near(read->height(), shape->height()));
@@ -304,7 +303,7 @@ void TestItemXml::roundTrip()
     if (bezier)
         QCOMPARE(readBezier->isBezier(), bezier->isBezier());
     QCOMPARE(dynamic_cast<GraphicsLineItem *>(read) != nullptr,
-             dynamic_cast<GraphicsLineItem *>(shape) != nullptr);
+        dynamic_cast<GraphicsLineItem *>(shape) != nullptr);
     QCOMPARE(read->handles().size(), shape->handles().size());
 }
 
@@ -315,22 +314,22 @@ void TestItemXml::exampleRectText()
 #ifdef WITH_CHARACTER_SHAPES
     fieldsOf(&rect)->asc = 65;
     QCOMPARE(written(&rect),
-             QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
-                            " asc=\"65\" rc_x=\"16\" rc_y=\"15\"/>"));
+        QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
+                       " asc=\"65\" rc_x=\"16\" rc_y=\"15\"/>"));
 #endif
 #ifdef WITH_TOUCH_SHAPES
     fieldsOf(&rect)->picNum = 3;
     fieldsOf(&rect)->command = 4660;
     QCOMPARE(written(&rect),
-             QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
-                            " picNum=\"3\" catoonNum=\"-1\" commond=\"4660\"/>"));
+        QStringLiteral("<rect rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"32\" height=\"30\""
+                       " picNum=\"3\" catoonNum=\"-1\" commond=\"4660\"/>"));
 #endif
 }
 
 void TestItemXml::exampleLineText()
 {
     ToolLine line;
-    line.setPoints(QPolygonF(QVector<QPointF>{QPointF(0, 0), QPointF(50, 20)}));
+    line.setPoints(QPolygonF(QVector<QPointF> { QPointF(0, 0), QPointF(50, 20) }));
     line.setPos(12, 40);
 #ifdef WITH_CHARACTER_SHAPES
     const QString fields = QStringLiteral(" asc=\"0\" rc_x=\"0\" rc_y=\"0\"");
@@ -339,22 +338,22 @@ void TestItemXml::exampleLineText()
     const QString fields = QStringLiteral(" picNum=\"-1\" catoonNum=\"-1\" commond=\"-1\"");
 #endif
     QCOMPARE(written(&line),
-             QStringLiteral("<line rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"50\" height=\"20\"")
-                     + fields
-                     + QStringLiteral("><point x=\"0\" y=\"0\"/><point x=\"50\" y=\"20\"/></line>"));
+        QStringLiteral("<line rotate=\"0\" x=\"12\" y=\"40\" z=\"0\" width=\"50\" height=\"20\"")
+            + fields
+            + QStringLiteral("><point x=\"0\" y=\"0\"/><point x=\"50\" y=\"20\"/></line>"));
 }
 
 void TestItemXml::kindAttributesComeFirst()
 {
     ToolRect round(QRect(0, 0, 10, 10), true);
     QVERIFY2(written(&round).startsWith(
-                     QStringLiteral("<roundrect rx=\"0.1\" ry=\"0.333333\" rotate=\"0\" x=\"0\"")),
-             qPrintable(written(&round)));
+                 QStringLiteral("<roundrect rx=\"0.1\" ry=\"0.333333\" rotate=\"0\" x=\"0\"")),
+        qPrintable(written(&round)));
 
     ToolEllipse ellipse(QRect(0, 0, 10, 10));
     QVERIFY2(written(&ellipse).startsWith(QStringLiteral(
-                     "<ellipse startAngle=\"40\" spanAngle=\"400\" rotate=\"0\" x=\"0\"")),
-             qPrintable(written(&ellipse)));
+                 "<ellipse startAngle=\"40\" spanAngle=\"400\" rotate=\"0\" x=\"0\"")),
+        qPrintable(written(&ellipse)));
 
     ToolBezier bezier(true);
     ToolBezier polyline(false);
@@ -422,12 +421,12 @@ void TestItemXml::groupText()
     scene.addItem(second);
     first->setPos(20, 30);
     second->setPos(50, 30);
-    GraphicsItemGroup *group = scene.createGroup({first, second});
+    GraphicsItemGroup *group = scene.createGroup({ first, second });
     group->handles(); // handle children must not be written
 
     const QString text = written(group);
     QVERIFY2(text.startsWith(QStringLiteral("<group x=\"0\" y=\"0\" rotate=\"0\"><rect ")),
-             qPrintable(text));
+        qPrintable(text));
     QVERIFY(text.endsWith(QStringLiteral("/></group>")));
     QCOMPARE(text.count(QStringLiteral("<rect ")), 2);
     QVERIFY(text.contains(QStringLiteral("<rect rotate=\"0\" x=\"20\" y=\"30\"")));
@@ -436,7 +435,7 @@ void TestItemXml::groupText()
     group->setPos(5, 6.5);
     group->setRotation(15);
     QVERIFY2(written(group).startsWith(QStringLiteral("<group x=\"5\" y=\"6.5\" rotate=\"15\">")),
-             qPrintable(written(group)));
+        qPrintable(written(group)));
 }
 
 void TestItemXml::readerStopsAtItsEndElement()
@@ -475,9 +474,9 @@ void TestItemXml::attributesInAnyOrder()
     ToolScene scene;
 #ifdef WITH_CHARACTER_SHAPES
     auto *rect = loadOne<GraphicsRectItem>(
-            QStringLiteral("<rect rc_y=\"15\" height=\"30\" y=\"40\" asc=\"65\" z=\"3\" x=\"12\""
-                           " width=\"32\" rotate=\"45\" rc_x=\"16\"/>"),
-            &scene);
+        QStringLiteral("<rect rc_y=\"15\" height=\"30\" y=\"40\" asc=\"65\" z=\"3\" x=\"12\""
+                       " width=\"32\" rotate=\"45\" rc_x=\"16\"/>"),
+        &scene);
     QVERIFY(rect);
     QCOMPARE(fieldsOf(rect)->asc, 65);
     QCOMPARE(fieldsOf(rect)->rc_x, 16.0);
@@ -485,9 +484,9 @@ void TestItemXml::attributesInAnyOrder()
 #endif
 #ifdef WITH_TOUCH_SHAPES
     auto *rect = loadOne<GraphicsRectItem>(
-            QStringLiteral("<rect commond=\"4660\" height=\"30\" y=\"40\" picNum=\"9\" z=\"3\""
-                           " catoonNum=\"2\" x=\"12\" width=\"32\" rotate=\"45\"/>"),
-            &scene);
+        QStringLiteral("<rect commond=\"4660\" height=\"30\" y=\"40\" picNum=\"9\" z=\"3\""
+                       " catoonNum=\"2\" x=\"12\" width=\"32\" rotate=\"45\"/>"),
+        &scene);
     QVERIFY(rect);
     QCOMPARE(fieldsOf(rect)->picNum, 9);
     QCOMPARE(fieldsOf(rect)->pressedPage, 2);
@@ -529,9 +528,9 @@ void TestItemXml::roundrectWithoutRadii()
 {
     ToolScene scene;
     auto *rect = loadOne<GraphicsRectItem>(
-            QStringLiteral("<roundrect rotate=\"0\" x=\"5\" y=\"6\" z=\"0\" width=\"30\""
-                           " height=\"20\"/>"),
-            &scene);
+        QStringLiteral("<roundrect rotate=\"0\" x=\"5\" y=\"6\" z=\"0\" width=\"30\""
+                       " height=\"20\"/>"),
+        &scene);
     QVERIFY(rect);
     QVERIFY(rect->isRound());
     QCOMPARE(rect->xRatio(), 0.0);
@@ -545,8 +544,8 @@ void TestItemXml::roundrectWithoutRadii()
 void TestItemXml::ellipseWithoutAngles()
 {
     ToolScene scene;
-    auto *ellipse =
-            loadOne<GraphicsEllipseItem>(QStringLiteral("<ellipse width=\"20\" height=\"10\"/>"), &scene);
+    auto *ellipse = loadOne<GraphicsEllipseItem>(
+        QStringLiteral("<ellipse width=\"20\" height=\"10\"/>"), &scene);
     QVERIFY(ellipse);
     QCOMPARE(ellipse->startAngle(), 0);
     QCOMPARE(ellipse->spanAngle(), 0);
@@ -558,9 +557,9 @@ void TestItemXml::polygonWithoutPoints()
 {
     ToolScene scene;
     auto *polygon = loadOne<GraphicsPolygonItem>(
-            QStringLiteral("<polygon rotate=\"0\" x=\"7\" y=\"8\" z=\"0\" width=\"30\""
-                           " height=\"20\"/>"),
-            &scene);
+        QStringLiteral("<polygon rotate=\"0\" x=\"7\" y=\"8\" z=\"0\" width=\"30\""
+                       " height=\"20\"/>"),
+        &scene);
     QVERIFY(polygon);
     QVERIFY(polygon->points().isEmpty());
     QCOMPARE(polygon->handles().size(), 8);
@@ -587,7 +586,7 @@ void TestItemXml::readHandlesMatchDrawnOnes()
     ToolScene drawnScene;
     auto *drawn = dynamic_cast<GraphicsPolygonItem *>(makeShape(kind, QSizeF(), QPolygonF()));
     drawnScene.addItem(drawn);
-    for (const QPointF &point : {QPointF(10, 10), QPointF(60, 15), QPointF(40, 50)})
+    for (const QPointF &point : { QPointF(10, 10), QPointF(60, 15), QPointF(40, 50) })
         drawn->appendPoint(point);
     drawn->finishPoint();
     drawn->normalizeGeometry();
@@ -613,7 +612,8 @@ void TestItemXml::readingRoundrectIntoPlainRectRebuildsHandles()
 {
     ToolRect rect(QRect(0, 0, 10, 10), false);
     QCOMPARE(rect.handles().size(), 8);
-    QXmlStreamReader xml(QStringLiteral("<roundrect rx=\"0.25\" ry=\"0.5\" width=\"40\" height=\"20\"/>"));
+    QXmlStreamReader xml(
+        QStringLiteral("<roundrect rx=\"0.25\" ry=\"0.5\" width=\"40\" height=\"20\"/>"));
     QVERIFY(xml.readNextStartElement());
     QVERIFY(rect.readXml(&xml));
     QVERIFY(rect.isRound());
@@ -626,14 +626,14 @@ void TestItemXml::unknownElementsAndAttributesSkipped()
 {
     ToolScene scene;
     QVERIFY(load(QStringLiteral(
-                         "<foo><rect width=\"99\"/></foo>"
-                         "<rect colour=\"red\" width=\"5\" height=\"6\" x=\"1\"><rect/></rect>"
-                         "<text>hello<b/></text>"
-                         "<polygon extra=\"1\"><bar><point x=\"100\" y=\"100\"/></bar>"
-                         "<point x=\"1\" y=\"2\" w=\"3\"><point x=\"9\" y=\"9\"/></point>"
-                         "<point x=\"3\" y=\"4\"/></polygon>"
-                         "<group rotate=\"0\"><circle/><line><point/><point x=\"4\"/></line></group>"),
-                 &scene));
+                     "<foo><rect width=\"99\"/></foo>"
+                     "<rect colour=\"red\" width=\"5\" height=\"6\" x=\"1\"><rect/></rect>"
+                     "<text>hello<b/></text>"
+                     "<polygon extra=\"1\"><bar><point x=\"100\" y=\"100\"/></bar>"
+                     "<point x=\"1\" y=\"2\" w=\"3\"><point x=\"9\" y=\"9\"/></point>"
+                     "<point x=\"3\" y=\"4\"/></polygon>"
+                     "<group rotate=\"0\"><circle/><line><point/><point x=\"4\"/></line></group>"),
+        &scene));
     const QList<QGraphicsItem *> items = topLevel(&scene);
     QCOMPARE(items.size(), 3);
     auto *rect = dynamic_cast<GraphicsRectItem *>(items.at(0));
@@ -677,16 +677,16 @@ void TestItemXml::malformedRealsReadAsZero()
 
     const QString real = QStringLiteral("\"") + value + QLatin1Char('"');
     const QString common = QStringLiteral(" rotate=") + real + QStringLiteral(" x=") + real
-            + QStringLiteral(" y=") + real + QStringLiteral(" z=") + real
-            + QStringLiteral(" width=") + real + QStringLiteral(" height=") + real
-            + QStringLiteral(" rc_x=") + real + QStringLiteral(" rc_y=") + real;
+        + QStringLiteral(" y=") + real + QStringLiteral(" z=") + real + QStringLiteral(" width=")
+        + real + QStringLiteral(" height=") + real + QStringLiteral(" rc_x=") + real
+        + QStringLiteral(" rc_y=") + real;
     ToolScene scene;
     QVERIFY(load(QStringLiteral("<roundrect rx=") + real + QStringLiteral(" ry=") + real + common
-                         + QStringLiteral("/><polygon") + common + QStringLiteral("><point x=")
-                         + real + QStringLiteral(" y=") + real + QStringLiteral("/></polygon>")
-                         + QStringLiteral("<group rotate=") + real + QStringLiteral("><rect")
-                         + common + QStringLiteral("/></group>"),
-                 &scene));
+            + QStringLiteral("/><polygon") + common + QStringLiteral("><point x=") + real
+            + QStringLiteral(" y=") + real + QStringLiteral("/></polygon>")
+            + QStringLiteral("<group rotate=") + real + QStringLiteral("><rect") + common
+            + QStringLiteral("/></group>"),
+        &scene));
     const QList<QGraphicsItem *> items = topLevel(&scene);
     QCOMPARE(items.size(), 3);
     for (QGraphicsItem *item : items) {
@@ -706,7 +706,7 @@ void TestItemXml::malformedRealsReadAsZero()
 #endif
     auto *polygon = dynamic_cast<GraphicsPolygonItem *>(items.at(1));
     QVERIFY(polygon);
-    QCOMPARE(polygon->points(), QPolygonF(QVector<QPointF>{QPointF(0, 0)}));
+    QCOMPARE(polygon->points(), QPolygonF(QVector<QPointF> { QPointF(0, 0) }));
 }
 
 void TestItemXml::malformedIntegersReadAsZero_data()
@@ -728,11 +728,10 @@ void TestItemXml::malformedIntegersReadAsZero()
     const QString integer = QStringLiteral("\"") + value + QLatin1Char('"');
     ToolScene scene;
     QVERIFY(load(QStringLiteral("<rect width=\"4\" asc=") + integer + QStringLiteral(" picNum=")
-                         + integer + QStringLiteral(" catoonNum=") + integer
-                         + QStringLiteral(" commond=") + integer + QStringLiteral("/><ellipse")
-                         + QStringLiteral(" width=\"4\" startAngle=") + integer
-                         + QStringLiteral(" spanAngle=") + integer + QStringLiteral("/>"),
-                 &scene));
+            + integer + QStringLiteral(" catoonNum=") + integer + QStringLiteral(" commond=")
+            + integer + QStringLiteral("/><ellipse") + QStringLiteral(" width=\"4\" startAngle=")
+            + integer + QStringLiteral(" spanAngle=") + integer + QStringLiteral("/>"),
+        &scene));
     const QList<QGraphicsItem *> items = topLevel(&scene);
     QCOMPARE(items.size(), 2);
     auto *rect = dynamic_cast<GraphicsRectItem *>(items.at(0));
@@ -757,13 +756,13 @@ void TestItemXml::hugeValuesDoNotCrash()
     ToolScene scene;
     const QString huge = QStringLiteral("\"1e308\"");
     const QString common = QStringLiteral(" x=") + huge + QStringLiteral(" y=\"-1e308\" width=")
-            + huge + QStringLiteral(" height=") + huge + QStringLiteral(" rotate=") + huge;
+        + huge + QStringLiteral(" height=") + huge + QStringLiteral(" rotate=") + huge;
     QVERIFY(load(QStringLiteral("<rect") + common + QStringLiteral("/><ellipse") + common
-                         + QStringLiteral(" startAngle=\"2147483647\" spanAngle=\"0\"/>")
-                         + QStringLiteral("<polygon") + common + QStringLiteral("><point x=")
-                         + huge + QStringLiteral(" y=\"0\"/><point x=\"-1e308\" y=")
-                         + huge + QStringLiteral("/></polygon>"),
-                 &scene));
+            + QStringLiteral(" startAngle=\"2147483647\" spanAngle=\"0\"/>")
+            + QStringLiteral("<polygon") + common + QStringLiteral("><point x=") + huge
+            + QStringLiteral(" y=\"0\"/><point x=\"-1e308\" y=") + huge
+            + QStringLiteral("/></polygon>"),
+        &scene));
     QCOMPARE(topLevel(&scene).size(), 3);
     for (QGraphicsItem *item : topLevel(&scene)) {
         dynamic_cast<GraphicsItem *>(item)->handles();
@@ -810,7 +809,7 @@ void TestItemXml::largePointList()
     text.reserve(count * 30);
     for (int i = 0; i < count; ++i) {
         text += QStringLiteral("<point x=\"") + QString::number(i % 1000)
-                + QStringLiteral("\" y=\"") + QString::number(i / 1000) + QStringLiteral("\"/>");
+            + QStringLiteral("\" y=\"") + QString::number(i / 1000) + QStringLiteral("\"/>");
     }
     text += QStringLiteral("</polyline>");
     ToolScene scene;
@@ -825,8 +824,8 @@ void TestItemXml::largePointList()
 void TestItemXml::brokenXmlKeepsWhatWasRead()
 {
     ToolScene scene;
-    QXmlStreamReader xml(QStringLiteral(
-            "<canvas><rect width=\"3\"/><polygon><point x=\"1\" y=\"2\"/><point x="));
+    QXmlStreamReader xml(
+        QStringLiteral("<canvas><rect width=\"3\"/><polygon><point x=\"1\" y=\"2\"/><point x="));
     QVERIFY(xml.readNextStartElement());
     QVERIFY(!readShapes(&xml, &scene));
     QVERIFY(xml.hasError());
@@ -835,7 +834,8 @@ void TestItemXml::brokenXmlKeepsWhatWasRead()
     QVERIFY(dynamic_cast<GraphicsRectItem *>(items.first()));
 
     ToolScene groups;
-    QXmlStreamReader truncated(QStringLiteral("<canvas><group rotate=\"5\"><rect width=\"3\"/><gro"));
+    QXmlStreamReader truncated(
+        QStringLiteral("<canvas><group rotate=\"5\"><rect width=\"3\"/><gro"));
     QVERIFY(truncated.readNextStartElement());
     QVERIFY(!readShapes(&truncated, &groups));
 }
@@ -849,7 +849,8 @@ void TestItemXml::stackingOrderSurvivesRoundTrip()
     const auto widths = [](const QList<QGraphicsItem *> &items) {
         QList<double> list;
         for (QGraphicsItem *item : items)
-            list.append(item->type() == GroupType ? 0 : dynamic_cast<GraphicsRectItem *>(item)->width());
+            list.append(
+                item->type() == GroupType ? 0 : dynamic_cast<GraphicsRectItem *>(item)->width());
         return list;
     };
     const QList<QGraphicsItem *> topmostFirst = topLevel(&scene);
@@ -872,10 +873,11 @@ void TestItemXml::groupRoundTripKeepsScenePositions()
     rect->setPos(10, 20);
     rect->setRotation(15);
     ellipse->setPos(100, 50);
-    polygon->setPoints(QPolygonF(QVector<QPointF>{QPointF(0, 0), QPointF(30, 0), QPointF(15, 25)}));
+    polygon->setPoints(
+        QPolygonF(QVector<QPointF> { QPointF(0, 0), QPointF(30, 0), QPointF(15, 25) }));
     polygon->setPos(60, 120);
     polygon->normalizeGeometry();
-    GraphicsItemGroup *group = source.createGroup({rect, ellipse, polygon});
+    GraphicsItemGroup *group = source.createGroup({ rect, ellipse, polygon });
     group->setRotation(30);
     group->normalizeGeometry();
 
@@ -896,7 +898,7 @@ void TestItemXml::groupRoundTripKeepsScenePositions()
         QCOMPARE(readMembers.at(i)->type(), members.at(i)->type());
         QCOMPARE(readMembers.at(i)->rotation(), members.at(i)->rotation());
         QVERIFY2(near(readMembers.at(i)->mapToScene(QPointF(0, 0)), before.at(i)),
-                 qPrintable(QString::number(i)));
+            qPrintable(QString::number(i)));
     }
     auto *readPolygon = dynamic_cast<GraphicsPolygonItem *>(readMembers.at(2));
     QVERIFY(readPolygon);
@@ -911,10 +913,10 @@ void TestItemXml::groupPositionPlacesMembers()
 {
     ToolScene scene;
     auto *group = loadOne<GraphicsItemGroup>(
-            QStringLiteral("<group x=\"500\" y=\"-300\" rotate=\"0\">"
-                           "<rect x=\"12\" y=\"40\" width=\"32\" height=\"30\"/>"
-                           "<rect x=\"100\" y=\"40\" width=\"10\" height=\"10\"/></group>"),
-            &scene);
+        QStringLiteral("<group x=\"500\" y=\"-300\" rotate=\"0\">"
+                       "<rect x=\"12\" y=\"40\" width=\"32\" height=\"30\"/>"
+                       "<rect x=\"100\" y=\"40\" width=\"10\" height=\"10\"/></group>"),
+        &scene);
     QVERIFY(group);
     QCOMPARE(group->members().size(), 2);
     QCOMPARE(group->pos(), QPointF(500, -300));
@@ -955,7 +957,7 @@ void TestItemXml::groupWriterNormalisesMembers()
     ToolScene scene;
     auto *rect = new ToolRect(QRect(0, 0, 10, 10), false);
     scene.addItem(rect);
-    GraphicsItemGroup *group = scene.createGroup({rect});
+    GraphicsItemGroup *group = scene.createGroup({ rect });
     rect->stretchBy(Dir_RightBottom, 2, 3, QPointF(0, 0));
     QCOMPARE(rect->initialRect(), QRectF(0, 0, 10, 10));
     const QString text = written(group);
@@ -973,10 +975,10 @@ void TestItemXml::nestedGroupsRoundTrip()
         rect->setPos(30 * i, 7 * i);
         rects.append(rect);
     }
-    GraphicsItemGroup *inner = source.createGroup({rects.at(1), rects.at(2)});
+    GraphicsItemGroup *inner = source.createGroup({ rects.at(1), rects.at(2) });
     inner->setRotation(20);
     inner->normalizeGeometry();
-    GraphicsItemGroup *outer = source.createGroup({rects.at(0), inner});
+    GraphicsItemGroup *outer = source.createGroup({ rects.at(0), inner });
     outer->setRotation(-35);
     outer->normalizeGeometry();
     outer->setPos(outer->pos() + QPointF(40, 25)); // dragged by the user
@@ -993,14 +995,14 @@ void TestItemXml::nestedGroupsRoundTrip()
     QVERIFY(readInner);
     QCOMPARE(readInner->rotation(), 20.0);
     QCOMPARE(readInner->members().size(), 2);
-    const QList<QGraphicsItem *> readRects = {read->members().at(0), readInner->members().at(0),
-                                              readInner->members().at(1)};
+    const QList<QGraphicsItem *> readRects
+        = { read->members().at(0), readInner->members().at(0), readInner->members().at(1) };
     for (int i = 0; i < 3; ++i) {
         auto *rect = dynamic_cast<GraphicsRectItem *>(readRects.at(i));
         QVERIFY(rect);
         QCOMPARE(rect->width(), 10.0 + i);
-        QVERIFY2(near(rect->mapToScene(QPointF(5, 5)), before.at(i)),
-                 qPrintable(QString::number(i)));
+        QVERIFY2(
+            near(rect->mapToScene(QPointF(5, 5)), before.at(i)), qPrintable(QString::number(i)));
     }
 }
 
@@ -1043,8 +1045,8 @@ void TestItemXml::deepNesting()
 
     ToolScene scene;
     QVERIFY(load(nestedGroups(levels, QStringLiteral("<rect x=\"3\" y=\"4\" width=\"5\"/>"))
-                         + QStringLiteral("<rect x=\"9\" width=\"2\"/>"),
-                 &scene));
+            + QStringLiteral("<rect x=\"9\" width=\"2\"/>"),
+        &scene));
     const QList<QGraphicsItem *> items = topLevel(&scene);
     QCOMPARE(items.size(), groupsRead > 0 ? 2 : 1);
     QCOMPARE(groupDepth(items.first()), groupsRead);
@@ -1082,7 +1084,7 @@ void TestItemXml::writeShapesSkipsOtherItems()
     QGraphicsRectItem plain(0, 0, 4, 4);
     QGraphicsPixmapItem picture;
     SizeHandleRect handle(&rect, Dir_Left);
-    const QString text = written({&plain, &rect, &handle, &picture});
+    const QString text = written({ &plain, &rect, &handle, &picture });
     QVERIFY2(text.startsWith(QStringLiteral("<rect ")), qPrintable(text));
     QCOMPARE(text.count(QLatin1Char('<')), 1);
 }

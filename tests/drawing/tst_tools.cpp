@@ -80,14 +80,17 @@ private slots:
 
 private:
     void send(QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button,
-              Qt::MouseButtons buttons);
+        Qt::MouseButtons buttons);
     void press(const QPointF &at, Qt::MouseButton button = Qt::LeftButton);
-    void drag(const QPointF &to);  // a move with the left button held
+    void drag(const QPointF &to); // a move with the left button held
     void hover(const QPointF &to); // a move without buttons
     void release(const QPointF &at, Qt::MouseButton button = Qt::LeftButton);
     void doubleClick(const QPointF &at);
     ToolRect *addRect(const QRect &rect, const QPointF &pos, bool round = false);
-    Qt::CursorShape cursor() const { return view->cursor().shape(); }
+    Qt::CursorShape cursor() const
+    {
+        return view->cursor().shape();
+    }
 
     ToolScene *scene = nullptr;
     QGraphicsView *view = nullptr;
@@ -143,12 +146,11 @@ void TestTools::cleanup()
     scene = nullptr;
 }
 
-void TestTools::send(QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button,
-                     Qt::MouseButtons buttons)
+void TestTools::send(
+    QEvent::Type type, const QPointF &scenePos, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     const QPoint at = view->mapFromScene(scenePos);
-    QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button, buttons,
-                      Qt::NoModifier);
+    QMouseEvent event(type, at, view->viewport()->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(view->viewport(), &event);
 }
 
@@ -298,11 +300,11 @@ void TestTools::singleItemDropClamped_data()
     QTest::newRow("inside") << QPointF(100, 100) << QPointF(120, 120) << QPointF(150, 130)
                             << QPointF(130, 110) << QPointF(30, 10);
     QTest::newRow("past right and bottom")
-            << QPointF(300, 200) << QPointF(320, 220) << QPointF(390, 290) << QPointF(350, 260)
-            << QPointF(70, 70);
+        << QPointF(300, 200) << QPointF(320, 220) << QPointF(390, 290) << QPointF(350, 260)
+        << QPointF(70, 70);
     QTest::newRow("pointer beyond the scene")
-            << QPointF(300, 200) << QPointF(320, 220) << QPointF(450, 350) << QPointF(350, 260)
-            << QPointF(80, 80);
+        << QPointF(300, 200) << QPointF(320, 220) << QPointF(450, 350) << QPointF(350, 260)
+        << QPointF(80, 80);
     QTest::newRow("past left and top") << QPointF(20, 20) << QPointF(30, 30) << QPointF(5, 5)
                                        << QPointF(0, 0) << QPointF(-25, -25);
 }
@@ -582,7 +584,8 @@ void TestTools::lineEndsAtRelease()
     QCOMPARE(added.count(), 1);
     auto *item = dynamic_cast<GraphicsLineItem *>(itemArg(added, 0));
     QVERIFY(item);
-    QCOMPARE(item->mapToScene(item->points()), QPolygonF(QVector<QPointF> { QPointF(40, 40), QPointF(140, 90) }));
+    QCOMPARE(item->mapToScene(item->points()),
+        QPolygonF(QVector<QPointF> { QPointF(40, 40), QPointF(140, 90) }));
     QCOMPARE(item->handles().size(), 2);
     QCOMPARE(scene->toolState().shape, selection);
 }
@@ -599,10 +602,10 @@ void TestTools::rotationFoldsPast360()
     const QPointF handle = item->mapToScene(QPointF(100, 60)); // handle 5
     const QPointF start(std::round(handle.x()), std::round(handle.y()));
     const double radius = std::hypot(start.x() - centre.x(), start.y() - centre.y());
-    const double turned = std::atan2(start.y() - centre.y(), start.x() - centre.x())
-            + 20.5 * M_PI / 180;
+    const double turned
+        = std::atan2(start.y() - centre.y(), start.x() - centre.x()) + 20.5 * M_PI / 180;
     const QPointF end(std::round(centre.x() + radius * std::cos(turned)),
-                      std::round(centre.y() + radius * std::sin(turned)));
+        std::round(centre.y() + radius * std::sin(turned)));
     const auto degrees = [&](const QPointF &p) {
         return std::atan2(p.y() - centre.y(), p.x() - centre.x()) * 180 / 3.1416;
     };

@@ -42,8 +42,8 @@ QByteArray block(const ReferenceInput &in, const QByteArray &touch, const QByteA
     const qint64 entry = 16 + 4 * static_cast<qint64>(p);
     if (!vars.isEmpty() && entry + 3 < vars.size()) {
         count = u8(vars, entry);
-        const qint64 offset = (u8(vars, entry + 1) << 16) + (u8(vars, entry + 2) << 8)
-                + u8(vars, entry + 3);
+        const qint64 offset
+            = (u8(vars, entry + 1) << 16) + (u8(vars, entry + 2) << 8) + u8(vars, entry + 3);
         for (qint64 i = offset; i < offset + 32 * count && i < vars.size(); ++i)
             varPart.append(vars[static_cast<int>(i)]);
     }

@@ -117,9 +117,8 @@ void TestKpxBuilder::header_data()
     const QByteArray stampAndIds = hex("1010 1A0301090507 1234 0102");
     QTest::newRow("no inputs") << KpxSources() << int(KpxSound::Speaker) << 0 << 0
                                << hex("00000100 0000") + stampAndIds + hex("00000000");
-    QTest::newRow("speaker, no audio file")
-            << KpxSources() << int(KpxSound::Speaker) << -1 << 5
-            << hex("00000100 0000") + stampAndIds + hex("FFFF0005");
+    QTest::newRow("speaker, no audio file") << KpxSources() << int(KpxSound::Speaker) << -1 << 5
+                                            << hex("00000100 0000") + stampAndIds + hex("FFFF0005");
     QTest::newRow("buzzer") << KpxSources() << int(KpxSound::Buzzer) << 7 << 8
                             << hex("00000100 0000") + stampAndIds + hex("FFFFFFFF");
     QTest::newRow("silent") << KpxSources() << int(KpxSound::Silent) << 7 << 8
@@ -128,8 +127,8 @@ void TestKpxBuilder::header_data()
     variables.variablesIncluded = true;
     variables.variables = variableFile(0x0123, {});
     QTest::newRow("highest page from the variable file")
-            << variables << int(KpxSound::Speaker) << 0x4321 << 0xFFFF
-            << hex("00000B00 0123") + stampAndIds + hex("4321FFFF");
+        << variables << int(KpxSound::Speaker) << 0x4321 << 0xFFFF
+        << hex("00000B00 0123") + stampAndIds + hex("4321FFFF");
 }
 
 void TestKpxBuilder::header()
@@ -201,8 +200,8 @@ void TestKpxBuilder::touchRecords()
 
 void TestKpxBuilder::fourContinuationsStartANewRecord()
 {
-    const QByteArray touch = touchBlock(0) + continuation() + continuation() + continuation()
-            + continuation('\x05');
+    const QByteArray touch
+        = touchBlock(0) + continuation() + continuation() + continuation() + continuation('\x05');
     const QByteArray bytes = buildKpx(touchOnly(touch), KpxSettings(), firstOfMarch).bytes;
     QCOMPARE(be(bytes, 14, 2), 0);
     QCOMPARE(be(bytes, 512 + 14, 2), 64);
@@ -313,10 +312,9 @@ void TestKpxBuilder::agreesWithPlainReading()
     QRandomGenerator random(20261210);
     for (int round = 0; round < 400; ++round) {
         ReferenceInput reference;
-        reference.stamp = QDateTime(QDate(2000 + int(random.bounded(100)), 1 + int(random.bounded(12)),
-                                          1 + int(random.bounded(28))),
-                                    QTime(int(random.bounded(24)), int(random.bounded(60)),
-                                          int(random.bounded(60))));
+        reference.stamp = QDateTime(QDate(2000 + int(random.bounded(100)),
+                                        1 + int(random.bounded(12)), 1 + int(random.bounded(28))),
+            QTime(int(random.bounded(24)), int(random.bounded(60)), int(random.bounded(60))));
         const int pages = 1 + int(random.bounded(round % 10 == 0 ? 300 : 12));
         reference.touchIncluded = random.bounded(5) != 0;
         reference.variablesIncluded = random.bounded(3) != 0;
@@ -344,7 +342,8 @@ void TestKpxBuilder::agreesWithPlainReading()
         vars[8] = char(highest >> 8);
         vars[9] = char(highest);
         for (int p = 0; p < tablePages; ++p) {
-            vars[16 + 4 * p] = char(random.bounded(4) == 0 ? 0 : random.bounded(round % 5 ? 8 : 256));
+            vars[16 + 4 * p]
+                = char(random.bounded(4) == 0 ? 0 : random.bounded(round % 5 ? 8 : 256));
             const int offset = int(random.bounded(vars.size() + 40));
             vars[17 + 4 * p] = char(offset >> 16);
             vars[18 + 4 * p] = char(offset >> 8);
@@ -367,7 +366,7 @@ void TestKpxBuilder::agreesWithPlainReading()
         settings.pageFileId = reference.rpl;
         settings.startPageId = reference.start;
         settings.sound = reference.sound == 0 ? KpxSound::Buzzer
-                : reference.sound == 2        ? KpxSound::Silent
+            : reference.sound == 2            ? KpxSound::Silent
                                               : KpxSound::Speaker;
         settings.audioFileId = reference.zva;
         settings.audioId = reference.audio;
@@ -377,13 +376,14 @@ void TestKpxBuilder::agreesWithPlainReading()
         const QByteArray expected = referenceKpx(reference);
         if (build.bytes != expected) {
             int at = 0;
-            while (at < qMin(build.bytes.size(), expected.size()) && build.bytes[at] == expected[at])
+            while (
+                at < qMin(build.bytes.size(), expected.size()) && build.bytes[at] == expected[at])
                 ++at;
             QFAIL(qPrintable(QStringLiteral("round %1: sizes %2 and %3, first difference at %4")
-                                     .arg(round)
-                                     .arg(build.bytes.size())
-                                     .arg(expected.size())
-                                     .arg(at)));
+                                 .arg(round)
+                                 .arg(build.bytes.size())
+                                 .arg(expected.size())
+                                 .arg(at)));
         }
     }
 }
@@ -395,11 +395,13 @@ void TestKpxBuilder::refusalWording_data()
     QTest::addColumn<int>("refusal");
     QTest::addColumn<QString>("chinese");
     QTest::addColumn<QString>("english");
-    QTest::newRow("variables too short") << int(KpxRefusal::VariablesTooShort)
+    QTest::newRow("variables too short")
+        << int(KpxRefusal::VariablesTooShort)
         << QStringLiteral("14变量文件/in/14.bin只有9字节，缺少最高页面字段，未生成KPX文件！")
         << QStringLiteral("variable file '/in/14.bin' is 9 bytes long; it needs at least 10 to "
                           "hold the highest page number");
-    QTest::newRow("layout too large") << int(KpxRefusal::LayoutTooLarge)
+    QTest::newRow("layout too large")
+        << int(KpxRefusal::LayoutTooLarge)
         << QStringLiteral("第2046页的数据块起始于第16777984字节，超出KPX页面索引可描述的范围"
                           "（16777215），未生成KPX文件！")
         << QStringLiteral("the block of page 2046 would start at byte 16777984, past 16777215, "

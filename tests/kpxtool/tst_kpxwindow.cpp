@@ -83,8 +83,8 @@ void TestKpxWindow::startState()
     MainWindow window;
     QCOMPARE(window.windowTitle(), QStringLiteral("KPX生成"));
     QCOMPARE(window.windowFlags() & ~Qt::Window,
-             Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                     | Qt::WindowMaximizeButtonHint);
+        Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowMaximizeButtonHint);
     QCOMPARE(window.minimumSize(), QSize(1000, 620));
     QCOMPARE(window.maximumSize(), QSize(1000, 620));
     window.show();
@@ -92,8 +92,8 @@ void TestKpxWindow::startState()
 
     QVERIFY(window.speakerButton->isChecked());
     QVERIFY(!window.buzzerButton->isChecked() && !window.silentButton->isChecked());
-    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel, window.audioIdLabel,
-                                                            window.audioFileIdBox, window.audioIdBox })
+    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel,
+             window.audioIdLabel, window.audioFileIdBox, window.audioIdBox })
         QVERIFY(field->isVisible());
     QCOMPARE(window.pageFileIdBox->value(), 32);
     QCOMPARE(window.startPageIdBox->value(), 0);
@@ -129,8 +129,8 @@ void TestKpxWindow::soundModeHidesSpeakerFields()
     window.audioIdBox->setValue(9);
     window.buzzerButton->click(); // start from a hidden state so "speaker" has work to do
     window.findChild<QRadioButton *>(button)->click();
-    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel, window.audioIdLabel,
-                                                            window.audioFileIdBox, window.audioIdBox })
+    for (QWidget *field : std::initializer_list<QWidget *> { window.audioFileIdLabel,
+             window.audioIdLabel, window.audioFileIdBox, window.audioIdBox })
         QCOMPARE(field->isVisible(), visible);
     QCOMPARE(window.audioFileIdBox->value(), -1);
     QCOMPARE(window.audioIdBox->value(), 9);
@@ -164,14 +164,14 @@ void TestKpxWindow::missingInputFile_data()
     QTest::addColumn<QString>("touchPath");
     QTest::addColumn<QString>("variablePath");
     QTest::addColumn<QString>("message");
-    QTest::newRow("touch file with empty path") << true << QString() << QString()
-                                                << QStringLiteral("13文件未找到！");
+    QTest::newRow("touch file with empty path")
+        << true << QString() << QString() << QStringLiteral("13文件未找到！");
     QTest::newRow("touch file missing") << true << QStringLiteral("/no/such/13.bin") << QString()
                                         << QStringLiteral("13文件未找到！");
-    QTest::newRow("touch file is a folder") << true << QStringLiteral("/") << QString()
-                                            << QStringLiteral("13文件未找到！");
-    QTest::newRow("variable file missing") << false << QString() << QStringLiteral("/no/14.bin")
-                                           << QStringLiteral("14文件未找到！");
+    QTest::newRow("touch file is a folder")
+        << true << QStringLiteral("/") << QString() << QStringLiteral("13文件未找到！");
+    QTest::newRow("variable file missing")
+        << false << QString() << QStringLiteral("/no/14.bin") << QStringLiteral("14文件未找到！");
 }
 
 void TestKpxWindow::missingInputFile()
@@ -227,8 +227,8 @@ void TestKpxWindow::generationWritesBuilderBytes()
 
     const QByteArray written = readFile(output);
     const QByteArray stamp = written.mid(18, 6);
-    const QDateTime stamped(QDate(2000 + stamp[0], stamp[1], stamp[2]),
-                            QTime(stamp[3], stamp[4], stamp[5]));
+    const QDateTime stamped(
+        QDate(2000 + stamp[0], stamp[1], stamp[2]), QTime(stamp[3], stamp[4], stamp[5]));
     QVERIFY(qAbs(stamped.secsTo(before)) <= 2);
 
     KpxSources sources;

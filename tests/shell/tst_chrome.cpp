@@ -439,11 +439,11 @@ void TestChrome::titleDragLeavesMaximisedWindow()
 void TestChrome::alignActionsCarryTheirModes()
 {
     QObject owner;
-    const QList<QAction *> actions = makeAlignActions(&owner,
-        { SameSize, AlignTop, SpaceVertically, AlignHCenter }, &QObject::deleteLater);
+    const QList<QAction *> actions = makeAlignActions(
+        &owner, { SameSize, AlignTop, SpaceVertically, AlignHCenter }, &QObject::deleteLater);
     QCOMPARE(actions.size(), 4);
-    const QStringList names = { "actionAlignAll", "actionAlignTop", "actionAlignVertEven",
-        "actionAlignHCenter" };
+    const QStringList names
+        = { "actionAlignAll", "actionAlignTop", "actionAlignVertEven", "actionAlignHCenter" };
     const QList<int> modes = { 11, 0, 8, 1 };
     for (int i = 0; i < actions.size(); ++i) {
         QCOMPARE(actions[i]->objectName(), names[i]);

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 ProgramRun runProgram(const QString &program, const QStringList &arguments,
-                      const QString &workingDirectory, const QProcessEnvironment &environment)
+    const QString &workingDirectory, const QProcessEnvironment &environment)
 {
     QProcess process;
     process.setProcessEnvironment(environment);

@@ -17,9 +17,8 @@ struct ProgramRun
 // Runs `program` in `workingDirectory` with `environment`, as a script would, and waits
 // for it (a minute at most).
 ProgramRun runProgram(const QString &program, const QStringList &arguments,
-                      const QString &workingDirectory,
-                      const QProcessEnvironment &environment =
-                              QProcessEnvironment::systemEnvironment());
+    const QString &workingDirectory,
+    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
 
 // Replaces "@in" and "@out" by the test's input and output folders inside `dir`.
 QStringList expandFolders(QStringList texts, const QTemporaryDir &dir);

@@ -1,14 +1,17 @@
 #include "scriptedprompt.h"
 
-ScriptedPrompt::ScriptedPrompt() : m_previous(Prompt::install(this)) { }
+ScriptedPrompt::ScriptedPrompt()
+    : m_previous(Prompt::install(this))
+{
+}
 
 ScriptedPrompt::~ScriptedPrompt()
 {
     Prompt::install(m_previous);
 }
 
-QVariant ScriptedPrompt::take(const QString &kind, const QString &caption, const QString &dir,
-                              const QString &filter)
+QVariant ScriptedPrompt::take(
+    const QString &kind, const QString &caption, const QString &dir, const QString &filter)
 {
     dialogs.append({ kind, caption, dir, filter });
     if (m_answers.isEmpty()) {
@@ -33,26 +36,25 @@ void ScriptedPrompt::about(QWidget *, const QString &title, const QString &text)
     messages.append({ QStringLiteral("about"), title, text });
 }
 
-QString ScriptedPrompt::getOpenFileName(QWidget *, const QString &caption, const QString &dir,
-                                        const QString &filter)
+QString ScriptedPrompt::getOpenFileName(
+    QWidget *, const QString &caption, const QString &dir, const QString &filter)
 {
     return take(QStringLiteral("open"), caption, dir, filter).toString();
 }
 
-QStringList ScriptedPrompt::getOpenFileNames(QWidget *, const QString &caption,
-                                             const QString &dir, const QString &filter)
+QStringList ScriptedPrompt::getOpenFileNames(
+    QWidget *, const QString &caption, const QString &dir, const QString &filter)
 {
     return take(QStringLiteral("openMany"), caption, dir, filter).toStringList();
 }
 
-QString ScriptedPrompt::getSaveFileName(QWidget *, const QString &caption, const QString &dir,
-                                        const QString &filter)
+QString ScriptedPrompt::getSaveFileName(
+    QWidget *, const QString &caption, const QString &dir, const QString &filter)
 {
     return take(QStringLiteral("save"), caption, dir, filter).toString();
 }
 
-QString ScriptedPrompt::getExistingDirectory(QWidget *, const QString &caption,
-                                             const QString &dir)
+QString ScriptedPrompt::getExistingDirectory(QWidget *, const QString &caption, const QString &dir)
 {
     return take(QStringLiteral("directory"), caption, dir, QString()).toString();
 }

@@ -40,19 +40,19 @@ public:
     void warning(QWidget *parent, const QString &title, const QString &text) override;
     void about(QWidget *parent, const QString &title, const QString &text) override;
     QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override;
+        const QString &filter) override;
     QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
-                                 const QString &filter) override;
+        const QString &filter) override;
     QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
-                            const QString &filter) override;
-    QString getExistingDirectory(QWidget *parent, const QString &caption,
-                                 const QString &dir) override;
+        const QString &filter) override;
+    QString getExistingDirectory(
+        QWidget *parent, const QString &caption, const QString &dir) override;
     QFont getFont(bool *ok, const QFont &initial, QWidget *parent, const QString &title) override;
     QColor getColor(const QColor &initial, QWidget *parent, const QString &title) override;
 
 private:
-    QVariant take(const QString &kind, const QString &caption, const QString &dir,
-                  const QString &filter);
+    QVariant take(
+        const QString &kind, const QString &caption, const QString &dir, const QString &filter);
 
     QList<QVariant> m_answers;
     Prompt *m_previous;

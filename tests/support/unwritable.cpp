@@ -38,7 +38,8 @@ void addUnwritableRows()
 
 UnwritableDestination::UnwritableDestination(
     Unwritable kind, const QString &folder, const QString &name)
-    : m_kind(kind), m_folder(folder)
+    : m_kind(kind)
+    , m_folder(folder)
 {
     const QDir dir(folder);
     switch (kind) {

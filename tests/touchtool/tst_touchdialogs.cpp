@@ -267,8 +267,8 @@ void TestTouchDialogs::recentUnreadableRecord()
     QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("record.txt")));
     DlgProRecord dialog(nullptr, recordFile());
     QVERIFY(recordButtons(dialog).isEmpty());
-    QCOMPARE(messages(*m_prompt),
-             QStringList { QStringLiteral("information||工程记录文件打开失败") });
+    QCOMPARE(
+        messages(*m_prompt), QStringList { QStringLiteral("information||工程记录文件打开失败") });
 }
 
 // --- picture selection ---------------------------------------------------------------------
@@ -377,7 +377,8 @@ void TestTouchDialogs::newProjectNeedsPath()
     dialog.show();
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
     QCOMPARE(messages(*m_prompt),
-             QStringList { QStringLiteral("information|project path can't null|please select project") });
+        QStringList {
+            QStringLiteral("information|project path can't null|please select project") });
     QCOMPARE(spy.size(), 0);
     QVERIFY(dialog.isVisible());
 }
@@ -390,8 +391,8 @@ void TestTouchDialogs::newProjectSendsFolder()
     QSignalSpy spy(&dialog, &DlgNewPro::sendData);
     dialog.show();
     m_prompt->answer(m_dir->path());
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnSelectPath")),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        dialog.findChild<QPushButton *>(QStringLiteral("btnSelectPath")), Qt::LeftButton);
     QCOMPARE(m_prompt->dialogs.size(), 1);
     QCOMPARE(m_prompt->dialogs[0].kind, QStringLiteral("directory"));
     QCOMPARE(m_prompt->dialogs[0].caption, QStringLiteral("change project path"));
@@ -414,10 +415,9 @@ void TestTouchDialogs::newProjectCancelledFolderKeepsPath()
     m_prompt->answer(QStringLiteral("/first"));
     QTest::mouseClick(select, Qt::LeftButton);
     QTest::mouseClick(select, Qt::LeftButton); // cancelled
-    QCOMPARE(dialog.findChild<QLineEdit *>(QStringLiteral("txtPath"))->text(),
-             QStringLiteral("/first"));
-    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnCancel")),
-                      Qt::LeftButton);
+    QCOMPARE(
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtPath"))->text(), QStringLiteral("/first"));
+    QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnCancel")), Qt::LeftButton);
     QCOMPARE(spy.size(), 0);
     QVERIFY(!dialog.isVisible());
 }

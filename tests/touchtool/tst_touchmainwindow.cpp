@@ -78,13 +78,15 @@ void TestTouchMainWindow::openProjectWithAreas()
     QCOMPARE(m_window->lbl_status->text(), project + QStringLiteral("/LMprj.hmi"));
     for (const char *name : { "1.png", "2.png" })
         writePicture(m_dir->filePath(QLatin1String(name)), QSize(480, 272));
-    m_prompt->answer(QStringList({ m_dir->filePath(QStringLiteral("1.png")), m_dir->filePath(QStringLiteral("2.png")) }));
+    m_prompt->answer(QStringList(
+        { m_dir->filePath(QStringLiteral("1.png")), m_dir->filePath(QStringLiteral("2.png")) }));
     m_window->btnAddPic->click();
     QCOMPARE(m_window->tableWidget->rowCount(), 2);
     QVERIFY(m_window->currentScene());
     PageScene *scene = m_window->currentScene();
     m_areas = { addArea(scene, QPointF(10, 20), QSizeF(30, 40), 2, -1, 0x1F),
-        addArea(scene, QPointF(100, 20), QSizeF(30, 40)), addArea(scene, QPointF(200, 20), QSizeF(30, 40)) };
+        addArea(scene, QPointF(100, 20), QSizeF(30, 40)),
+        addArea(scene, QPointF(200, 20), QSizeF(30, 40)) };
 }
 
 void TestTouchMainWindow::frameHoldsTitleAndWindow()
@@ -250,8 +252,8 @@ void TestTouchMainWindow::workspaceMessagesInTheirOwnContext()
 
     QTranslator english;
     QVERIFY(english.load(QStringLiteral(":/translate/en.qm")));
-    QCOMPARE(english.translate("TouchWorkspace", "Lumo hmi config"),
-        QStringLiteral("Lumo hmi config"));
+    QCOMPARE(
+        english.translate("TouchWorkspace", "Lumo hmi config"), QStringLiteral("Lumo hmi config"));
     QCOMPARE(english.translate("MainWindow", "Lumo hmi config"), QString());
 }
 

@@ -111,9 +111,8 @@ void TestTouchPages::addPictures_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QList<int>>("pages");
     QTest::addColumn<QStringList>("shown");
-    QTest::newRow("3.png, 3.jpg, x.png")
-        << QStringList { "3.png", "3.jpg", "x.png" } << QList<int> { 3 }
-        << QStringList { "information|add images|2image name error" };
+    QTest::newRow("3.png, 3.jpg, x.png") << QStringList { "3.png", "3.jpg",
+        "x.png" } << QList<int> { 3 } << QStringList { "information|add images|2image name error" };
     QTest::newRow("capitals") << QStringList { "5.PNG" } << QList<int> { 5 } << QStringList();
     QTest::newRow("not a picture, not counted")
         << QStringList { "5.txt", "6.png" } << QList<int> { 6 } << QStringList();

@@ -204,7 +204,8 @@ void TestTouchProject::relativePictureFromProjectFolder()
     writePicture(m_project + QStringLiteral("/images/5.png"), QSize(30, 20));
     writeProject(document(canvas("5", QStringLiteral("images/5.png"), rect(1, 1))));
     m_ws->openByPath(projectFile());
-    QCOMPARE(m_ws->pages.value(5)->file.absoluteFilePath(), m_project + QStringLiteral("/images/5.png"));
+    QCOMPARE(
+        m_ws->pages.value(5)->file.absoluteFilePath(), m_project + QStringLiteral("/images/5.png"));
     QCOMPARE(pageSize(m_ws->pages.value(5)->scene), QSize(30, 20));
 }
 
@@ -280,10 +281,10 @@ void TestTouchProject::damagedDocumentTable_data()
 
     const QString one = canvas("1", QString(), rect(1, 11));
     const QByteArray sound = document(one).toUtf8();
-    QTest::newRow("cut inside a canvas") << sound.left(sound.indexOf("<rect") + 9) << 1
-                                         << "line 4, column 58";
-    QTest::newRow("cut after the root") << sound.left(sound.indexOf("<scenes>") + 8) << 0
-                                        << "line 3, column 8";
+    QTest::newRow("cut inside a canvas")
+        << sound.left(sound.indexOf("<rect") + 9) << 1 << "line 4, column 58";
+    QTest::newRow("cut after the root")
+        << sound.left(sound.indexOf("<scenes>") + 8) << 0 << "line 3, column 8";
     QTest::newRow("binary") << QByteArray("\x00\x01\xFE\xFF", 4) << 0 << "line 1, column 1";
     QString deep;
     for (int i = 0; i < 200; ++i)
@@ -292,8 +293,8 @@ void TestTouchProject::damagedDocumentTable_data()
     for (int i = 0; i < 200; ++i)
         deep += QStringLiteral("</group>");
     // Groups nested past the limit are skipped, not followed down.
-    QTest::newRow("groups nested 200 deep") << document(canvas("3", QString(), deep)).toUtf8() << 1
-                                            << QString();
+    QTest::newRow("groups nested 200 deep")
+        << document(canvas("3", QString(), deep)).toUtf8() << 1 << QString();
     QString many;
     for (int key = 0; key < 2000; ++key)
         many += canvas(QString::number(key), QString(), rect(1, key));

@@ -202,8 +202,9 @@ void TestGlyphEncoder::checkFileStores()
     QFETCH(QString, stored);
     // Qt writes no GIF, so that one is a one-pixel picture made by hand.
     const QString source = format == "gif"
-        ? writeBytes(name, QByteArray::fromHex("47494638396101000100800000000000ffffff2c000000"
-                                               "00010001000002014c003b"))
+        ? writeBytes(name,
+            QByteArray::fromHex("47494638396101000100800000000000ffffff2c000000"
+                                "00010001000002014c003b"))
         : writePicture(name, gradient(32, 24), format.constData());
     QVERIFY(!source.isEmpty());
 
@@ -532,8 +533,8 @@ void TestGlyphEncoder::libraryErrorDoesNotEndProcess()
 void TestGlyphEncoder::unwritableOutput()
 {
     const QString source = writePicture("40.png", gradient(10, 10), "png");
-    const GlyphResult result = convertPicture(
-        source, m_dir->filePath("temp.bmp"), m_dir->filePath("missing/40.jpg"));
+    const GlyphResult result
+        = convertPicture(source, m_dir->filePath("temp.bmp"), m_dir->filePath("missing/40.jpg"));
     QCOMPARE(result.status, GlyphStatus::EncodeFailed);
     QVERIFY(result.decoded());
     QVERIFY(!result.error.isEmpty());

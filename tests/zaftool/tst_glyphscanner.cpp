@@ -151,7 +151,6 @@ FontScene *makeScene()
     return scene;
 }
 
-
 QList<GraphicsRectItem *> characters(QGraphicsScene *scene)
 {
     QList<GraphicsRectItem *> result;
@@ -169,8 +168,8 @@ Rects boxes(QGraphicsScene *scene)
     Rects result;
     const QList<GraphicsRectItem *> items = characters(scene);
     for (GraphicsRectItem *item : items)
-        result.append(QRect(int(item->x()), int(item->y()), int(item->width()),
-                            int(item->height())));
+        result.append(
+            QRect(int(item->x()), int(item->y()), int(item->width()), int(item->height())));
     return result;
 }
 
@@ -213,12 +212,10 @@ void TestGlyphScanner::minMax_data()
     QTest::newRow("empty") << QVector<QPoint>() << false << QRect();
     QTest::newRow("one point") << QVector<QPoint> { { 3, 7 } } << true
                                << QRect(QPoint(3, 7), QPoint(3, 7));
-    QTest::newRow("outline 5..14")
-        << QVector<QPoint> { { 5, 5 }, { 14, 5 }, { 14, 14 }, { 5, 14 } } << true
-        << QRect(QPoint(5, 5), QPoint(14, 14));
-    QTest::newRow("extremes on different points")
-        << QVector<QPoint> { { 9, 2 }, { 1, 8 }, { 4, 20 }, { 30, 6 } } << true
-        << QRect(QPoint(1, 2), QPoint(30, 20));
+    QTest::newRow("outline 5..14") << QVector<QPoint> { { 5, 5 }, { 14, 5 }, { 14, 14 }, { 5, 14 } }
+                                   << true << QRect(QPoint(5, 5), QPoint(14, 14));
+    QTest::newRow("extremes on different points") << QVector<QPoint> { { 9, 2 }, { 1, 8 },
+        { 4, 20 }, { 30, 6 } } << true << QRect(QPoint(1, 2), QPoint(30, 20));
 }
 
 void TestGlyphScanner::minMax()
@@ -230,7 +227,7 @@ void TestGlyphScanner::minMax()
     QCOMPARE(GetMinMaxPoint(contour, nMinX, nMinY, nMaxX, nMaxY), found);
     if (!found) {
         QCOMPARE(QRect(QPoint(nMinX, nMinY), QPoint(nMaxX, nMaxY)),
-                 QRect(QPoint(-1, -1), QPoint(-1, -1)));
+            QRect(QPoint(-1, -1), QPoint(-1, -1)));
         return;
     }
     QCOMPARE(QRect(QPoint(nMinX, nMinY), QPoint(nMaxX, nMaxY)), extremes);
@@ -249,8 +246,8 @@ void TestGlyphScanner::agreesWithPipeline_data()
     QTest::newRow("hollow") << encoded(hollowSquare()) << 1;
     QTest::newRow("jpeg text-like") << encoded(textLike(), "jpg") << 6;
     QTest::newRow("bmp circles") << encoded(circles(), "bmp") << 3;
-    QTest::newRow("grey png")
-        << encoded(textLike().convertToFormat(QImage::Format_Grayscale8)) << 6;
+    QTest::newRow("grey png") << encoded(textLike().convertToFormat(QImage::Format_Grayscale8))
+                              << 6;
     QTest::newRow("all black") << encoded(blackPicture(30, 30)) << 0;
     // Our own icons, as real pictures.
     for (const char *name : { "../../kpxtool/icons/logo.png", "../../shell/icons/close.png" }) {
@@ -272,14 +269,14 @@ void TestGlyphScanner::agreesWithPipeline()
 
 void TestGlyphScanner::twoSquares_data()
 {
-    QTest::addColumn<QRect>("first");  // white pixels, inclusive corners
+    QTest::addColumn<QRect>("first"); // white pixels, inclusive corners
     QTest::addColumn<QRect>("second");
     QTest::newRow("apart") << QRect(QPoint(10, 10), QPoint(29, 29))
                            << QRect(QPoint(50, 20), QPoint(79, 49));
-    QTest::newRow("small and thin") << QRect(QPoint(3, 40), QPoint(8, 45))
-                                    << QRect(QPoint(60, 5), QPoint(90, 10));
-    QTest::newRow("one pixel gap") << QRect(QPoint(10, 10), QPoint(20, 20))
-                                   << QRect(QPoint(24, 10), QPoint(34, 20));
+    QTest::newRow("small and thin")
+        << QRect(QPoint(3, 40), QPoint(8, 45)) << QRect(QPoint(60, 5), QPoint(90, 10));
+    QTest::newRow("one pixel gap")
+        << QRect(QPoint(10, 10), QPoint(20, 20)) << QRect(QPoint(24, 10), QPoint(34, 20));
 }
 
 // Canny's non-maximum suppression keeps the dark pixel of a rising step and the bright
@@ -296,13 +293,13 @@ void TestGlyphScanner::twoSquares()
     QVERIFY(result.decoded);
     QCOMPARE(result.rects.size(), 2);
     Rects sorted = result.rects;
-    std::sort(sorted.begin(), sorted.end(),
-              [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
+    std::sort(
+        sorted.begin(), sorted.end(), [](const QRect &a, const QRect &b) { return a.x() < b.x(); });
     for (int i = 0; i < 2; ++i) {
         const QRect square = i == 0 ? first : second;
         // Outline x0 - 1 .. x1: width one less than its extent of x1 - x0 + 2 pixels.
-        QCOMPARE(sorted.at(i), QRect(square.left() - 1, square.top() - 1,
-                                     square.width(), square.height()));
+        QCOMPARE(sorted.at(i),
+            QRect(square.left() - 1, square.top() - 1, square.width(), square.height()));
     }
     QCOMPARE(result.rects, referenceScan(encoded(image)));
 }
@@ -328,7 +325,9 @@ void TestGlyphScanner::exampleOutline()
     const QList<GraphicsRectItem *> items = characters(scene.data());
     QCOMPARE(items.size(), 1);
     QCOMPARE(items.constFirst()->pos(), QPointF(5, 5));
-    QCOMPARE(QPointF(characterFields(items.constFirst())->rc_x, characterFields(items.constFirst())->rc_y), QPointF(4.5, 4.5));
+    QCOMPARE(QPointF(characterFields(items.constFirst())->rc_x,
+                 characterFields(items.constFirst())->rc_y),
+        QPointF(4.5, 4.5));
     QCOMPARE(characterFields(items.constFirst())->asc, 0);
 }
 
@@ -432,10 +431,9 @@ void TestGlyphScanner::merge_data()
     QTest::addColumn<Rects>("unselected");
     QTest::addColumn<QRect>("merged");
 
-    QTest::newRow("example") << Rects { QRect(0, 0, 10, 10), QRect(20, 5, 10, 10) }
-                             << Rects() << QRect(0, 0, 30, 15);
-    QTest::newRow("one item") << Rects { QRect(7, 8, 9, 10) } << Rects()
-                              << QRect(7, 8, 9, 10);
+    QTest::newRow("example") << Rects { QRect(0, 0, 10, 10), QRect(20, 5, 10, 10) } << Rects()
+                             << QRect(0, 0, 30, 15);
+    QTest::newRow("one item") << Rects { QRect(7, 8, 9, 10) } << Rects() << QRect(7, 8, 9, 10);
     QTest::newRow("first not leftmost, others stay")
         << Rects { QRect(40, 40, 5, 5), QRect(10, 50, 5, 20), QRect(30, 20, 2, 2) }
         << Rects { QRect(90, 0, 3, 3) } << QRect(10, 20, 35, 50);
@@ -479,8 +477,9 @@ void TestGlyphScanner::scanCommand_data()
     QTest::addColumn<int>("characters");
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("squares") << encoded(squares()) << 3 << QStringList();
-    QTest::newRow("undecodable") << QByteArray("no picture") << 1
-                                 << QStringList({ "warning|错误！|扫描时加载图片失败！扫描的图片路径不能有中文！" });
+    QTest::newRow("undecodable")
+        << QByteArray("no picture") << 1
+        << QStringList({ "warning|错误！|扫描时加载图片失败！扫描的图片路径不能有中文！" });
 }
 
 // The command on the shown font image: its characters are replaced, or the box appears

@@ -88,8 +88,7 @@ ShapePair naiveKeyClash(QGraphicsScene *scene)
     const QList<QGraphicsItem *> list = shapes(scene);
     for (QGraphicsItem *a : list) {
         for (QGraphicsItem *b : list) {
-            if (b != a
-                && characterFields(b)->asc == characterFields(a)->asc)
+            if (b != a && characterFields(b)->asc == characterFields(a)->asc)
                 return { a, b };
         }
     }

@@ -47,30 +47,53 @@ void TestZafCatalogue::translates_data()
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("english");
-    QTest::newRow("count") << "ZafWorkspace" << "文件数量错误" << "File number error";
-    QTest::newRow("done") << "ZafWorkspace" << "ZAF文件生成完成！" << "ZAF File generation completed";
-    QTest::newRow("key conflict") << "Validation" << "第%1张图片 %2 键值冲突"
+    QTest::newRow("count") << "ZafWorkspace"
+                           << "文件数量错误"
+                           << "File number error";
+    QTest::newRow("done") << "ZafWorkspace"
+                          << "ZAF文件生成完成！"
+                          << "ZAF File generation completed";
+    QTest::newRow("key conflict") << "Validation"
+                                  << "第%1张图片 %2 键值冲突"
                                   << "iamge %1 and %2 key value conflict";
-    QTest::newRow("line break kept") << "ZafWorkspace" << "打开工程 %1:\n%2."
+    QTest::newRow("line break kept") << "ZafWorkspace"
+                                     << "打开工程 %1:\n%2."
                                      << "open project %1:\n%2.";
-    QTest::newRow("dialog") << "DlgNewPro" << "选择工程目录" << "select project folder";
-    QTest::newRow("new: undecodable") << "ZafWorkspace" << "图片解码错误"
+    QTest::newRow("dialog") << "DlgNewPro"
+                            << "选择工程目录"
+                            << "select project folder";
+    QTest::newRow("new: undecodable") << "ZafWorkspace"
+                                      << "图片解码错误"
                                       << "Picture decoding error";
     QTest::newRow("new: damaged project")
-        << "ZafWorkspace" << "工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。"
+        << "ZafWorkspace"
+        << "工程文件 %1 在第%2行第%3列损坏：%4\n只载入了损坏处之前的内容。"
         << "The project file %1 is damaged at line %2, column %3: %4\n"
            "Only what comes before the damage was loaded.";
-    QTest::newRow("new: write failure") << "ZafWorkspace" << "无法写入文件 %1:\n%2."
+    QTest::newRow("new: write failure") << "ZafWorkspace"
+                                        << "无法写入文件 %1:\n%2."
                                         << "Cannot write file %1:\n%2.";
-    QTest::newRow("window: notice") << "MainWindow" << "提示" << "remind";
-    QTest::newRow("window: no picture") << "MainWindow" << "未选择图片" << "Unselected image";
-    QTest::newRow("workspace: no picture") << "ZafWorkspace" << "未选择图片" << "Unselected image";
-    QTest::newRow("overlap title") << "Validation" << "重叠冲突" << "Overlapping conflict";
-    QTest::newRow("writer: font image") << "ZafWriter" << "第%1张图片（%2）："
+    QTest::newRow("window: notice") << "MainWindow"
+                                    << "提示"
+                                    << "remind";
+    QTest::newRow("window: no picture") << "MainWindow"
+                                        << "未选择图片"
+                                        << "Unselected image";
+    QTest::newRow("workspace: no picture") << "ZafWorkspace"
+                                           << "未选择图片"
+                                           << "Unselected image";
+    QTest::newRow("overlap title") << "Validation"
+                                   << "重叠冲突"
+                                   << "Overlapping conflict";
+    QTest::newRow("writer: font image") << "ZafWriter"
+                                        << "第%1张图片（%2）："
                                         << "Font image %1 (%2): ";
-    QTest::newRow("writer: no picture") << "ZafWriter" << "未选择图片" << "Unselected image";
+    QTest::newRow("writer: no picture") << "ZafWriter"
+                                        << "未选择图片"
+                                        << "Unselected image";
     QTest::newRow("writer: too many")
-        << "ZafWriter" << "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）"
+        << "ZafWriter"
+        << "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）"
         << "%1 font images; a ZAF file holds at most 1020 (from font image %2 on they do not fit)";
 }
 

@@ -63,13 +63,13 @@ void TestZafDialogs::startDialogTexts()
     DlgNewPro dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("目录选择"));
     QCOMPARE(dialog.findChild<QPushButton *>("btnNewPro")->text(), QStringLiteral("新工程目录"));
-    QCOMPARE(dialog.findChild<QPushButton *>("btnOldPro")->text(),
-             QStringLiteral("已有工程目录"));
+    QCOMPARE(dialog.findChild<QPushButton *>("btnOldPro")->text(), QStringLiteral("已有工程目录"));
     QStringList labels;
     for (const QLabel *label : dialog.findChildren<QLabel *>())
         labels.append(label->text());
-    QCOMPARE(labels, QStringList({ "提示：", "新建工程，请点击\"新工程目录\"按钮",
-                                   "打开已有工程，请点击\"已有工程目录\"按钮" }));
+    QCOMPARE(labels,
+        QStringList({ "提示：", "新建工程，请点击\"新工程目录\"按钮",
+            "打开已有工程，请点击\"已有工程目录\"按钮" }));
 }
 
 void TestZafDialogs::startDialogChoice_data()
@@ -80,13 +80,29 @@ void TestZafDialogs::startDialogChoice_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("filter");
-    QTest::newRow("new project") << "btnNewPro" << "/tmp/pro" << "directory" << "选择工程目录"
-                                 << "../" << "";
-    QTest::newRow("new cancelled") << "btnNewPro" << "" << "directory" << "选择工程目录"
-                                   << "../" << "";
-    QTest::newRow("old project") << "btnOldPro" << "/tmp/pro/lumo.prozaf" << "open"
-                                 << "打开工程文件" << "" << "*.prozaf";
-    QTest::newRow("old cancelled") << "btnOldPro" << "" << "open" << "打开工程文件" << ""
+    QTest::newRow("new project") << "btnNewPro"
+                                 << "/tmp/pro"
+                                 << "directory"
+                                 << "选择工程目录"
+                                 << "../"
+                                 << "";
+    QTest::newRow("new cancelled") << "btnNewPro"
+                                   << ""
+                                   << "directory"
+                                   << "选择工程目录"
+                                   << "../"
+                                   << "";
+    QTest::newRow("old project") << "btnOldPro"
+                                 << "/tmp/pro/lumo.prozaf"
+                                 << "open"
+                                 << "打开工程文件"
+                                 << ""
+                                 << "*.prozaf";
+    QTest::newRow("old cancelled") << "btnOldPro"
+                                   << ""
+                                   << "open"
+                                   << "打开工程文件"
+                                   << ""
                                    << "*.prozaf";
 }
 
@@ -163,9 +179,8 @@ void TestZafDialogs::editorShowsCharacter()
     QCOMPARE(f.editor->windowModality(), Qt::WindowModal);
     QVERIFY(f.editor->testAttribute(Qt::WA_DeleteOnClose));
     QCOMPARE(f.key()->text(), QStringLiteral("a"));
-    const QList<QPair<QString, int>> shown = { { "spinX", 30 },     { "spinY", 40 },
-                                               { "spinWidth", 20 }, { "spinHeight", 10 },
-                                               { "spinRcX", 4 },    { "spinRcY", 3 } };
+    const QList<QPair<QString, int>> shown = { { "spinX", 30 }, { "spinY", 40 },
+        { "spinWidth", 20 }, { "spinHeight", 10 }, { "spinRcX", 4 }, { "spinRcY", 3 } };
     for (const auto &field : shown) {
         QSpinBox *spin = f.spin(field.first);
         QVERIFY2(spin, qPrintable(field.first));
@@ -186,8 +201,8 @@ void TestZafDialogs::textsTranslate()
     QCoreApplication::installTranslator(&translator);
     const DlgNewPro dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("path select"));
-    QCOMPARE(dialog.findChild<QPushButton *>("btnOldPro")->text(),
-             QStringLiteral("existing folder"));
+    QCOMPARE(
+        dialog.findChild<QPushButton *>("btnOldPro")->text(), QStringLiteral("existing folder"));
     QTest::ignoreMessage(QtDebugMsg, "编辑窗口 asc=10");
     const EditorFixture f;
     QCOMPARE(f.editor->windowTitle(), QStringLiteral("character edit"));
@@ -195,8 +210,9 @@ void TestZafDialogs::textsTranslate()
     for (const QLabel *label : f.editor->findChildren<QLabel *>())
         labels.append(label->text());
     // The catalogue leaves the x and y labels as they are.
-    QCOMPARE(labels, QStringList({ "key(0x):", "x：", "y：", "width:", "height:",
-                                   "Center of rotation X:", "Center of rotation Y:" }));
+    QCOMPARE(labels,
+        QStringList({ "key(0x):", "x：", "y：",
+            "width:", "height:", "Center of rotation X:", "Center of rotation Y:" }));
     QCoreApplication::removeTranslator(&translator);
 }
 
@@ -216,9 +232,12 @@ void TestZafDialogs::editorKeyRefused_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("third digit") << "1F" << "3";
-    QTest::newRow("non-hex letter") << "" << "g";
-    QTest::newRow("non-hex after digit") << "1" << "x";
+    QTest::newRow("third digit") << "1F"
+                                 << "3";
+    QTest::newRow("non-hex letter") << ""
+                                    << "g";
+    QTest::newRow("non-hex after digit") << "1"
+                                         << "x";
 }
 
 void TestZafDialogs::editorKeyRefused()
@@ -242,8 +261,7 @@ void TestZafDialogs::editorSpinChanges_data()
     QTest::addColumn<QPointF>("pos");
     QTest::addColumn<QSizeF>("size");
     QTest::addColumn<QPointF>("centre");
-    QTest::newRow("x") << "spinX" << 100 << QPointF(100, 40.2) << QSizeF(20, 10)
-                       << QPointF(4.9, 3);
+    QTest::newRow("x") << "spinX" << 100 << QPointF(100, 40.2) << QSizeF(20, 10) << QPointF(4.9, 3);
     QTest::newRow("y") << "spinY" << 7 << QPointF(30.7, 7) << QSizeF(20, 10) << QPointF(4.9, 3);
     QTest::newRow("width") << "spinWidth" << 55 << QPointF(30.7, 40.2) << QSizeF(55, 10)
                            << QPointF(4.9, 3);
@@ -280,13 +298,41 @@ void TestZafDialogs::iconLoads_data()
     QTest::addColumn<QSize>("size");
     QTest::newRow("logo") << "logo" << QSize(85, 44);
     const char *const names[] = {
-        "new",           "open",          "save",           "delete",         "cut",
-        "copy",          "paste",         "undo",           "redo",           "zoomin",
-        "zoomout",       "arrow",         "rect",           "scan",           "rotatepoint",
-        "align_right",   "align_left",    "align_vcenter",  "align_hcenter",  "align_top",
-        "align_bottom",  "align_horzeven", "align_verteven", "align_height",  "align_width",
-        "align_all",     "merge",         "bringtofront",   "sendtoback",     "ZAF",
-        "addPic",        "delPic",        "font",           "hide",           "show",
+        "new",
+        "open",
+        "save",
+        "delete",
+        "cut",
+        "copy",
+        "paste",
+        "undo",
+        "redo",
+        "zoomin",
+        "zoomout",
+        "arrow",
+        "rect",
+        "scan",
+        "rotatepoint",
+        "align_right",
+        "align_left",
+        "align_vcenter",
+        "align_hcenter",
+        "align_top",
+        "align_bottom",
+        "align_horzeven",
+        "align_verteven",
+        "align_height",
+        "align_width",
+        "align_all",
+        "merge",
+        "bringtofront",
+        "sendtoback",
+        "ZAF",
+        "addPic",
+        "delPic",
+        "font",
+        "hide",
+        "show",
         "edit",
     };
     for (const char *name : names)

@@ -104,10 +104,12 @@ void TestZafMainWindow::cleanup()
 
 void TestZafMainWindow::openProjectWithPictures()
 {
-    writeGlyphSheet(m_p->source(QStringLiteral("1.png")), { QRect(10, 10, 20, 20), QRect(60, 20, 30, 25) });
+    writeGlyphSheet(
+        m_p->source(QStringLiteral("1.png")), { QRect(10, 10, 20, 20), QRect(60, 20, 30, 25) });
     writeGlyphSheet(m_p->source(QStringLiteral("2.png")), { QRect(5, 5, 10, 10) });
     m_p->prompt.answer(m_p->project);
-    m_p->prompt.answer(QStringList({ m_p->source(QStringLiteral("1.png")), m_p->source(QStringLiteral("2.png")) }));
+    m_p->prompt.answer(QStringList(
+        { m_p->source(QStringLiteral("1.png")), m_p->source(QStringLiteral("2.png")) }));
     m_window->btnAddPic->click();
     QCOMPARE(numbers(m_window->workspace()->fontImages), QList<int>({ 1, 2 }));
     QCOMPARE(m_window->tableWidget->rowCount(), 2);
@@ -127,8 +129,8 @@ void TestZafMainWindow::wholeSessionMatchesLumo()
         QTest::keyClicks(m_window->editAsc, QString::number(key++, 16));
     }
     QCOMPARE(characterFields(characters(m_window->currentScene()).at(0))->asc
-                 + characterFields(characters(m_window->currentScene()).at(1))->asc,
-             0x30 + 0x31);
+            + characterFields(characters(m_window->currentScene()).at(1))->asc,
+        0x30 + 0x31);
     m_window->tableWidget->item(1, 0)->setSelected(true);
     emit m_window->tableWidget->itemClicked(m_window->tableWidget->item(1, 0));
     QCOMPARE(m_window->currentScene()->number, 2);
@@ -145,7 +147,8 @@ void TestZafMainWindow::wholeSessionMatchesLumo()
 
     const QString fromLumo = m_p->dir.filePath(QStringLiteral("lumo.ZAF"));
     const ProgramRun run = runProgram(QStringLiteral(LUMO_BINARY),
-        { QStringLiteral("zaf"), m_window->workspace()->projectFile, QStringLiteral("-o"), fromLumo },
+        { QStringLiteral("zaf"), m_window->workspace()->projectFile, QStringLiteral("-o"),
+            fromLumo },
         m_p->dir.path());
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QCOMPARE(fileBytes(fromLumo), fileBytes(generated));
@@ -180,9 +183,12 @@ void TestZafMainWindow::keyFieldRefusesMoreThanTwoHexDigits_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("third digit") << "1f2" << "1f";
-    QTest::newRow("not hex") << "g" << "";
-    QTest::newRow("upper case") << "AB" << "AB";
+    QTest::newRow("third digit") << "1f2"
+                                 << "1f";
+    QTest::newRow("not hex") << "g"
+                             << "";
+    QTest::newRow("upper case") << "AB"
+                                << "AB";
 }
 
 void TestZafMainWindow::keyFieldRefusesMoreThanTwoHexDigits()
@@ -314,7 +320,10 @@ void TestZafMainWindow::longWorkReportsProgress()
     const auto steps = [&progress]() {
         QStringList list;
         for (const QList<QVariant> &step : qAsConst(progress))
-            list.append(QStringLiteral("%1/%2 %3").arg(step[0].toInt()).arg(step[1].toInt()).arg(step[2].toString()));
+            list.append(QStringLiteral("%1/%2 %3")
+                            .arg(step[0].toInt())
+                            .arg(step[1].toInt())
+                            .arg(step[2].toString()));
         progress.clear();
         return list;
     };
@@ -335,9 +344,12 @@ void TestZafMainWindow::startUpDialog_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("label");
-    QTest::newRow("new project") << "btnNewPro" << "      %1/lumo.prozaf";
-    QTest::newRow("existing project") << "btnOldPro" << "      %1/old.prozaf";
-    QTest::newRow("closed") << "" << "      未选择工程";
+    QTest::newRow("new project") << "btnNewPro"
+                                 << "      %1/lumo.prozaf";
+    QTest::newRow("existing project") << "btnOldPro"
+                                      << "      %1/old.prozaf";
+    QTest::newRow("closed") << ""
+                            << "      未选择工程";
 }
 
 // The dialog comes up once the window is shown; its answer opens the project.

@@ -123,18 +123,24 @@ void TestZafProject::savesCanvasElementsInOrder()
     QVERIFY(m_p->ws.save());
     QCOMPARE(messages(m_p->prompt), QStringList({ "information|提示|保存成功" }));
     const QString images = m_p->ws.imagePath;
-    const QString expected = QStringLiteral(
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-        "<!DOCTYPE Lumo_ZAF_Tool>\n"
-        "<scenes>\n"
-        "    <canvas width=\"16\" height=\"12\" file=\"%1/2.jpg\" key=\"2\" secury=\"0\" filter=\"32\">\n"
-        "        <rect rotate=\"0\" x=\"8\" y=\"2\" z=\"0\" width=\"6\" height=\"7\" asc=\"10\" rc_x=\"1.5\" rc_y=\"6\"/>\n"
-        "        <rect rotate=\"0\" x=\"1\" y=\"2\" z=\"0\" width=\"5\" height=\"4\" asc=\"65\" rc_x=\"2.5\" rc_y=\"2\"/>\n"
-        "    </canvas>\n"
-        "    <canvas width=\"480\" height=\"40\" file=\"%1/5.jpg\" key=\"5\" secury=\"1\" filter=\"63\" font=\"WenQuanYi Micro Hei\" size=\"14\">\n"
-        "        <rect rotate=\"0\" x=\"100\" y=\"10\" z=\"0\" width=\"20\" height=\"20\" asc=\"255\" rc_x=\"10\" rc_y=\"10\"/>\n"
-        "    </canvas>\n"
-        "</scenes>\n").arg(images);
+    const QString expected
+        = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<!DOCTYPE Lumo_ZAF_Tool>\n"
+                         "<scenes>\n"
+                         "    <canvas width=\"16\" height=\"12\" file=\"%1/2.jpg\" key=\"2\" "
+                         "secury=\"0\" filter=\"32\">\n"
+                         "        <rect rotate=\"0\" x=\"8\" y=\"2\" z=\"0\" width=\"6\" "
+                         "height=\"7\" asc=\"10\" rc_x=\"1.5\" rc_y=\"6\"/>\n"
+                         "        <rect rotate=\"0\" x=\"1\" y=\"2\" z=\"0\" width=\"5\" "
+                         "height=\"4\" asc=\"65\" rc_x=\"2.5\" rc_y=\"2\"/>\n"
+                         "    </canvas>\n"
+                         "    <canvas width=\"480\" height=\"40\" file=\"%1/5.jpg\" key=\"5\" "
+                         "secury=\"1\" filter=\"63\" font=\"WenQuanYi Micro Hei\" size=\"14\">\n"
+                         "        <rect rotate=\"0\" x=\"100\" y=\"10\" z=\"0\" width=\"20\" "
+                         "height=\"20\" asc=\"255\" rc_x=\"10\" rc_y=\"10\"/>\n"
+                         "    </canvas>\n"
+                         "</scenes>\n")
+              .arg(images);
     QCOMPARE(projectText(), expected);
 }
 
@@ -198,11 +204,12 @@ void TestZafProject::damagedFileKeepsWhatWasRead()
     QFETCH(QList<int>, numbers);
     const QString picture = m_p->source(QStringLiteral("3.png"));
     writePicture(picture);
-    const QByteArray good = QStringLiteral("<?xml version=\"1.0\"?>\n<scenes>\n"
-                                           "<canvas key=\"3\" secury=\"7\" filter=\"9\" file=\"%1\">"
-                                           "<rect x=\"1\" y=\"1\" width=\"4\" height=\"4\" asc=\"66\"/></canvas>\n")
-                                .arg(picture)
-                                .toUtf8();
+    const QByteArray good
+        = QStringLiteral("<?xml version=\"1.0\"?>\n<scenes>\n"
+                         "<canvas key=\"3\" secury=\"7\" filter=\"9\" file=\"%1\">"
+                         "<rect x=\"1\" y=\"1\" width=\"4\" height=\"4\" asc=\"66\"/></canvas>\n")
+              .arg(picture)
+              .toUtf8();
     const QString file = m_p->dir.filePath(QStringLiteral("damaged.prozaf"));
     QString error;
     QVERIFY(writeWholeFile(file, good + tail, &error));
@@ -216,9 +223,11 @@ void TestZafProject::damagedFileKeepsWhatWasRead()
     const ScriptedPrompt::Message message = m_p->prompt.messages.constFirst();
     QCOMPARE(message.kind, QStringLiteral("warning"));
     QCOMPARE(message.title, QStringLiteral("提示"));
-    const QString start = QStringLiteral("工程文件 %1 在%2损坏：").arg(QDir::toNativeSeparators(file), where);
+    const QString start
+        = QStringLiteral("工程文件 %1 在%2损坏：").arg(QDir::toNativeSeparators(file), where);
     QVERIFY2(message.text.startsWith(start), qPrintable(message.text));
-    QVERIFY2(message.text.endsWith(QStringLiteral("\n只载入了损坏处之前的内容。")), qPrintable(message.text));
+    QVERIFY2(message.text.endsWith(QStringLiteral("\n只载入了损坏处之前的内容。")),
+        qPrintable(message.text));
     QCOMPARE(fileBytes(file), good + tail);
 }
 
@@ -229,10 +238,12 @@ void TestZafProject::relativePictureFromProjectFolder()
     const QString file = m_p->project + QStringLiteral("/relative.prozaf");
     QString error;
     QVERIFY(writeWholeFile(file,
-        "<scenes><canvas key=\"7\" secury=\"0\" filter=\"1\" file=\"images/2.jpg\"/></scenes>", &error));
+        "<scenes><canvas key=\"7\" secury=\"0\" filter=\"1\" file=\"images/2.jpg\"/></scenes>",
+        &error));
     ZafTestProject other;
     QVERIFY(other.ws.loadFile(file));
-    QCOMPARE(other.ws.fontImages.at(7)->file.absoluteFilePath(), m_p->ws.imagePath + QStringLiteral("/2.jpg"));
+    QCOMPARE(other.ws.fontImages.at(7)->file.absoluteFilePath(),
+        m_p->ws.imagePath + QStringLiteral("/2.jpg"));
     QCOMPARE(other.scene(7)->sceneRect(), QRectF(0, 0, 16, 12));
 }
 
@@ -274,8 +285,9 @@ void TestZafProject::failedSaveWarns()
     const ScriptedPrompt::Message message = m_p->prompt.messages.constFirst();
     QCOMPARE(message.kind, QStringLiteral("warning"));
     QCOMPARE(message.title, QStringLiteral("Lumo ZAF"));
-    QVERIFY2(message.text.startsWith(QStringLiteral("Cannot write file %1:\n")
-                                         .arg(QDir::toNativeSeparators(target.path()))),
+    QVERIFY2(
+        message.text.startsWith(
+            QStringLiteral("Cannot write file %1:\n").arg(QDir::toNativeSeparators(target.path()))),
         qPrintable(message.text));
     QCOMPARE(target.changes(), QString());
     QCOMPARE(m_p->ws.projectFile, projectFile);

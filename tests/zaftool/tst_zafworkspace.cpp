@@ -75,7 +75,6 @@ void TestZafWorkspace::cleanup()
     m_p.reset();
 }
 
-
 void TestZafWorkspace::addKeepsNumberOrder()
 {
     openProject();

@@ -618,9 +618,8 @@ void TestZafWriter::refusals_data()
     const int scanData = scan + 2 + (uchar(good.at(scan + 2)) << 8 | uchar(good.at(scan + 3)));
     QTest::newRow("no scan data after the scan header")
         << withBad(good.left(scanData)) << ZafProblem::TruncatedMarker << 7 << qint64(0);
-    QTest::newRow("cut short in the scan data")
-        << withBad(good.left((scanData + good.size()) / 2)) << ZafProblem::NoEndMarker << 7
-        << qint64(0);
+    QTest::newRow("cut short in the scan data") << withBad(good.left((scanData + good.size()) / 2))
+                                                << ZafProblem::NoEndMarker << 7 << qint64(0);
 
     MiniJpeg big;
     big.scanStart = 32;
@@ -718,38 +717,50 @@ void TestZafWriter::refusalWording_data()
 
     const QString cn = QStringLiteral("第7张图片（/p/images/7.jpg）：");
     const QString en = QStringLiteral("font image 7 (/p/images/7.jpg): ");
-    QTest::newRow("no font image") << ZafProblem::NoFontImages << qint64(0)
-                                   << QStringLiteral("未选择图片")
-                                   << QStringLiteral("no font image in the project");
-    QTest::newRow("too many") << ZafProblem::TooManyFontImages << qint64(1021)
+    QTest::newRow("no font image")
+        << ZafProblem::NoFontImages << qint64(0) << QStringLiteral("未选择图片")
+        << QStringLiteral("no font image in the project");
+    QTest::newRow("too many")
+        << ZafProblem::TooManyFontImages << qint64(1021)
         << QStringLiteral("共有1021张图片，ZAF文件最多容纳1020张（从第7张图片起放不下）")
         << QStringLiteral("1021 font images, the icon-font file holds at most 1020 (font image 7 "
                           "is the first that does not fit)");
     QTest::newRow("unreadable") << ZafProblem::Unreadable << qint64(0)
                                 << cn + QStringLiteral("无法读取图片：Permission denied")
-                                << en + QStringLiteral("cannot read the picture: Permission denied");
+                                << en
+            + QStringLiteral("cannot read the picture: Permission denied");
     QTest::newRow("no frame") << ZafProblem::NoFrameMarker << qint64(0)
-        << cn + QStringLiteral("缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）")
-        << en + QStringLiteral("no baseline start-of-frame marker FF C0 (progressive or damaged JPEG)");
+                              << cn
+            + QStringLiteral("缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）")
+                              << en
+            + QStringLiteral(
+                "no baseline start-of-frame marker FF C0 (progressive or damaged JPEG)");
     QTest::newRow("no scan") << ZafProblem::NoScanMarker << qint64(0)
-        << cn + QStringLiteral("缺少扫描开始标记 FF DA（损坏的JPEG图片）")
-        << en + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
-    QTest::newRow("truncated marker") << ZafProblem::TruncatedMarker << qint64(0)
+                             << cn + QStringLiteral("缺少扫描开始标记 FF DA（损坏的JPEG图片）")
+                             << en + QStringLiteral("no start-of-scan marker FF DA (damaged JPEG)");
+    QTest::newRow("truncated marker")
+        << ZafProblem::TruncatedMarker << qint64(0)
         << cn + QStringLiteral("标记超出图片末尾（损坏的JPEG图片）")
         << en + QStringLiteral("a marker runs past the end of the picture (damaged JPEG)");
     QTest::newRow("no end") << ZafProblem::NoEndMarker << qint64(0)
-        << cn + QStringLiteral("扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）")
-        << en + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
-    QTest::newRow("picture too large") << ZafProblem::PictureTooLarge << qint64(16777216)
+                            << cn
+            + QStringLiteral("扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）")
+                            << en
+            + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
+    QTest::newRow("picture too large")
+        << ZafProblem::PictureTooLarge << qint64(16777216)
         << cn + QStringLiteral("处理后的图片有16777216字节，必须小于16 MiB")
         << en + QStringLiteral("the prepared picture has 16777216 bytes, it must be below 16 MiB");
-    QTest::newRow("header too large") << ZafProblem::HeaderTooLarge << qint64(65536)
+    QTest::newRow("header too large")
+        << ZafProblem::HeaderTooLarge << qint64(65536)
         << cn + QStringLiteral("扫描数据从第65536字节开始，必须小于64 KiB")
         << en + QStringLiteral("the scan data starts at byte 65536, it must start below 64 KiB");
-    QTest::newRow("file too large") << ZafProblem::FileTooLarge << qint64(4294967296)
+    QTest::newRow("file too large")
+        << ZafProblem::FileTooLarge << qint64(4294967296)
         << cn + QStringLiteral("文件达到4294967296字节，必须小于4 GiB")
         << en + QStringLiteral("the file reaches 4294967296 bytes, it must stay below 4 GiB");
-    QTest::newRow("too large for memory") << ZafProblem::TooLargeForMemory << qint64(3000000000)
+    QTest::newRow("too large for memory")
+        << ZafProblem::TooLargeForMemory << qint64(3000000000)
         << QStringLiteral("文件将有3000000000字节，超出内存中能生成的大小")
         << QStringLiteral("the file would have 3000000000 bytes, more than can be built in memory");
     QTest::newRow("none") << ZafProblem::None << qint64(0) << QString() << QString();

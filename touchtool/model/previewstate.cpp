@@ -15,4 +15,3 @@ void PreviewState::install(PreviewState *state)
 {
     installedState = state;
 }
-

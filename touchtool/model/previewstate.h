@@ -22,4 +22,3 @@ public:
     static PreviewState *current();
     static void install(PreviewState *state);
 };
-

@@ -72,10 +72,9 @@ void TouchArea::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
         if (!picture.isNull()) {
             const QPointF at = scenePos();
             painter->drawPixmap(0, 0,
-                                picture.copy(static_cast<int>(paintable(at.x())),
-                                             static_cast<int>(paintable(at.y())),
-                                             qRound(paintable(width())),
-                                             qRound(paintable(height()))));
+                picture.copy(static_cast<int>(paintable(at.x())),
+                    static_cast<int>(paintable(at.y())), qRound(paintable(width())),
+                    qRound(paintable(height()))));
         }
         return;
     }

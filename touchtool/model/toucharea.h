@@ -19,9 +19,9 @@ struct TouchFields
 {
     virtual ~TouchFields() = default;
 
-    int picNum = -1;    // page to jump to; -1 none
+    int picNum = -1; // page to jump to; -1 none
     int pressedPage = -1; // page shown under the area while pressed; -1 none
-    int command = -1;   // 16-bit touch command; -1 until set
+    int command = -1; // 16-bit touch command; -1 until set
 };
 
 // The shapes of touch pages, as the drawing tools, the reader and copies make them.
@@ -36,12 +36,12 @@ const TouchFields *touchFields(const QGraphicsItem *item);
 void pressArea(QGraphicsItem *area, const TouchFields &fields);
 
 // A framework shape with the touch fields. Boxes (rectangles, ellipses) take the press.
-template <typename Shape>
-class TouchShape : public Shape, public TouchFields
+template <typename Shape> class TouchShape : public Shape, public TouchFields
 {
 public:
     template <typename... Args>
-    explicit TouchShape(Args &&...args) : Shape(std::forward<Args>(args)...)
+    explicit TouchShape(Args &&...args)
+        : Shape(std::forward<Args>(args)...)
     {
     }
 
@@ -87,6 +87,5 @@ class TouchArea : public TouchShape<GraphicsRectItem>
 public:
     explicit TouchArea(const QRect &rect, bool isRound = false, QGraphicsItem *parent = nullptr);
 
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 };

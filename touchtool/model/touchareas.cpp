@@ -84,8 +84,8 @@ int addMissingAreas(const PageMap &pages, const QVector<TouchRecord> &records)
         PageScene *scene = page.value()->scene;
         if (hasAreaAt(scene, QPointF(record.left + 1, record.top + 1)))
             continue;
-        qCDebug(touchLog).noquote() << QStringLiteral("该点没有控件: ") << record.left << ","
-                                    << record.top;
+        qCDebug(touchLog).noquote()
+            << QStringLiteral("该点没有控件: ") << record.left << "," << record.top;
         TouchArea *area = newArea(record);
         qCDebug(touchLog) << "w=" << area->width() << " , h=" << area->height();
         scene->addItem(area);

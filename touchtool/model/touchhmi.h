@@ -21,6 +21,6 @@ struct HmiConfigBuild
 };
 
 // Reads the project document `projectBytes` as the touch tool opens a project (pictures are
-// loaded for their sizes, relative paths from `projectFolder`) and builds the bytes its generate command writes. Needs a
-// QApplication.
+// loaded for their sizes, relative paths from `projectFolder`) and builds the bytes its generate
+// command writes. Needs a QApplication.
 HmiConfigBuild buildHmiConfig(const QByteArray &projectBytes, const QString &projectFolder);

@@ -20,7 +20,8 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder, PageMap *pa
     const QString file = attributes.value(QLatin1String("file")).toString();
     // Stored paths are absolute; a relative one (a project made by hand) starts at the
     // project's folder.
-    const QFileInfo picture(file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
+    const QFileInfo picture(
+        file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
     bool ok = false;
     int number = attributes.value(QLatin1String("key")).toInt(&ok, 10);
     if (!ok)

@@ -219,7 +219,8 @@ void TouchWorkspace::openByPath(const QString &fileName)
     }
     projectFile = fileName;
     setProjectFolder(QFileInfo(fileName).absolutePath());
-    const ProjectReadResult read = readProjectPages(bytes, &pages,
+    const ProjectReadResult read = readProjectPages(
+        bytes, &pages,
         [this](int number, const QFileInfo &picture) { return createScene(number, picture); },
         projectPath);
     if (!pages.isEmpty()) {

@@ -76,8 +76,8 @@ GlyphResult convertPicture(const QString &source, const QString &bmpPath, const 
     QByteArray bytes;
     QString reason;
     if (!readWholeFile(source, &bytes, &reason))
-        return failure(GlyphStatus::Unreadable,
-            QStringLiteral("cannot read '%1': %2").arg(source, reason));
+        return failure(
+            GlyphStatus::Unreadable, QStringLiteral("cannot read '%1': %2").arg(source, reason));
     QImage picture;
     if (!picture.loadFromData(bytes) || picture.isNull())
         return failure(GlyphStatus::Undecodable,

@@ -43,7 +43,10 @@ struct GlyphResult
     {
         return status != GlyphStatus::Unreadable && status != GlyphStatus::Undecodable;
     }
-    bool stored() const { return status == GlyphStatus::Converted || status == GlyphStatus::Copied; }
+    bool stored() const
+    {
+        return status == GlyphStatus::Converted || status == GlyphStatus::Copied;
+    }
     // "copied", or the quality as a number.
     QString qualityText() const;
 };

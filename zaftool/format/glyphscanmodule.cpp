@@ -15,8 +15,7 @@ cv::Mat decode(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return cv::Mat(); // imdecode asserts on an empty buffer
-    const cv::Mat buffer(1, bytes.size(), CV_8UC1,
-                         const_cast<char *>(bytes.constData()));
+    const cv::Mat buffer(1, bytes.size(), CV_8UC1, const_cast<char *>(bytes.constData()));
     try {
         return cv::imdecode(buffer, cv::IMREAD_COLOR);
     } catch (const cv::Exception &) {
@@ -33,8 +32,7 @@ Contours externalOutlines(const cv::Mat &picture)
     cv::Mat edges;
     cv::Canny(smooth, edges, 100, 250, 3, false);
     Contours contours;
-    cv::findContours(edges, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE,
-                     cv::Point(0, 0));
+    cv::findContours(edges, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE, cv::Point(0, 0));
     return contours;
 }
 

@@ -14,8 +14,8 @@ ScanFunction scanFunction(QString *error)
 {
     static QString loadError;
     static const ScanFunction function = []() -> ScanFunction {
-        QLibrary module(QCoreApplication::applicationDirPath()
-            + QStringLiteral("/../lib/lumo/lumo_glyphscan"));
+        QLibrary module(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/../lib/lumo/lumo_glyphscan"));
         const auto found = reinterpret_cast<ScanFunction>(module.resolve("lumo_scan_picture"));
         if (!found)
             loadError = module.errorString();

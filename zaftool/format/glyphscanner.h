@@ -20,8 +20,8 @@ struct ScanResult
 
 // The smallest and largest x and y over the points of one outline. Returns false and
 // leaves the outputs alone for an empty outline.
-inline bool GetMinMaxPoint(const QVector<QPoint> &contour, int &nMinX, int &nMinY, int &nMaxX,
-    int &nMaxY)
+inline bool GetMinMaxPoint(
+    const QVector<QPoint> &contour, int &nMinX, int &nMinY, int &nMaxX, int &nMaxY)
 {
     if (contour.isEmpty())
         return false;

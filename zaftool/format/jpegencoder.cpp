@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-
 #include "filebytes.h"
 #include "zaflog.h"
 
@@ -138,8 +137,8 @@ bool readBmp24(const QByteArray &bmp, BmpPixels *pixels, QString *error)
     const qint32 height = static_cast<qint32>(littleEndian(bmp, fileHeaderSize + 8, 4));
     const int bitCount = static_cast<int>(littleEndian(bmp, fileHeaderSize + 14, 2));
     if (bitCount != 24) {
-        *error = QStringLiteral("the BMP has %1 bits per pixel; only 24 can be encoded")
-                     .arg(bitCount);
+        *error
+            = QStringLiteral("the BMP has %1 bits per pixel; only 24 can be encoded").arg(bitCount);
         return false;
     }
     if (width <= 0 || height <= 0 || width > largestJpegSide || height > largestJpegSide) {

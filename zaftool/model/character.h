@@ -21,7 +21,7 @@ struct CharacterFields
 {
     virtual ~CharacterFields() = default;
 
-    int asc = 0;     // character key
+    int asc = 0; // character key
     double rc_x = 0; // rotation centre, item coordinates
     double rc_y = 0;
 };
@@ -36,12 +36,12 @@ const CharacterFields *characterFields(const QGraphicsItem *item);
 
 // A framework shape with the character fields. Boxes (rectangles, ellipses) start with
 // the rotation centre in their middle and carry it along when they are stretched.
-template <typename Shape>
-class CharacterShape : public Shape, public CharacterFields
+template <typename Shape> class CharacterShape : public Shape, public CharacterFields
 {
 public:
     template <typename... Args>
-    explicit CharacterShape(Args &&...args) : Shape(std::forward<Args>(args)...)
+    explicit CharacterShape(Args &&...args)
+        : Shape(std::forward<Args>(args)...)
     {
         if constexpr (std::is_base_of_v<GraphicsRectItem, Shape>) {
             rc_x = this->width() / 2;

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QFont>
 
-
 // One picture of an icon-font project. It owns its scene: deleting the font image deletes
 // the scene and, with it, the characters. Before dropping scenes with many items, let the
 // event loop run once (Qt 5.15 deletes an unindexed scene in quadratic time).

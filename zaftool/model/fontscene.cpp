@@ -34,7 +34,10 @@ SceneOptions fontSceneOptions()
 
 } // namespace
 
-FontScene::FontScene(QObject *parent) : DrawScene(fontSceneOptions(), parent) { }
+FontScene::FontScene(QObject *parent)
+    : DrawScene(fontSceneOptions(), parent)
+{
+}
 
 FontScene *newFontScene(int number, int encryptionKey, int filter, const QFileInfo &picture)
 {

@@ -16,12 +16,12 @@ class FontScene : public DrawScene
 public:
     explicit FontScene(QObject *parent = nullptr);
 
-    QString file;       // the font image's picture
-    int number = 0;     // font number
-    int picWidth = 0;   // picture size in pixels
+    QString file; // the font image's picture
+    int number = 0; // font number
+    int picWidth = 0; // picture size in pixels
     int picHeight = 0;
     int encryptionKey = 1; // scrambles the picture's Huffman tables; 0 off
-    int filter = 32;    // background filter strength
+    int filter = 32; // background filter strength
     QGraphicsPixmapItem *background = nullptr;
 };
 

@@ -35,7 +35,8 @@ void writeCanvas(QXmlStreamWriter *xml, const FontImage &image)
 {
     const FontScene *scene = image.scene;
     xml->writeStartElement(QStringLiteral("canvas"));
-    xml->writeAttribute(QStringLiteral("width"), QString::number(scene->sceneRect().width(), 'g', 6));
+    xml->writeAttribute(
+        QStringLiteral("width"), QString::number(scene->sceneRect().width(), 'g', 6));
     xml->writeAttribute(
         QStringLiteral("height"), QString::number(scene->sceneRect().height(), 'g', 6));
     xml->writeAttribute(QStringLiteral("file"), scene->file);
@@ -80,7 +81,8 @@ void readCanvas(QXmlStreamReader *xml, const QString &projectFolder,
 
     auto image = std::make_unique<FontImage>();
     image->number = number;
-    image->file = QFileInfo(file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
+    image->file
+        = QFileInfo(file.isEmpty() ? QString() : QDir(projectFolder).absoluteFilePath(file));
     image->scene = createScene(number, encryptionKey, filter, image->file);
     loadCanvas(xml, image->scene);
     if (!fontFamily.isEmpty()) {

@@ -13,8 +13,8 @@ class QIODevice;
 class QXmlStreamReader;
 
 // Makes the scene of a font image read from a project file; the caller owns it.
-using FontSceneFactory
-    = std::function<FontScene *(int number, int encryptionKey, int filter, const QFileInfo &picture)>;
+using FontSceneFactory = std::function<FontScene *(
+    int number, int encryptionKey, int filter, const QFileInfo &picture)>;
 
 // Writes the project document of `images`: the declaration, the document type line, the
 // "scenes" root and one "canvas" per font image in ascending number with its shapes.
@@ -32,8 +32,8 @@ struct ZafProjectError
 };
 
 // Reads a project document from `device` into `images` (which it does not clear). An empty
-// file or a root other than "scenes" gives no font images and no error. What was read before an error
-// stays in `images`. Relative picture paths are taken from `projectFolder`.
+// file or a root other than "scenes" gives no font images and no error. What was read before an
+// error stays in `images`. Relative picture paths are taken from `projectFolder`.
 ZafProjectError readZafProject(QIODevice *device, const QString &projectFolder,
     const FontSceneFactory &createScene, FontImageList *images);
 

@@ -160,7 +160,8 @@ void ZafWorkspace::addPic(
     emit progress(files.size(), files.size(), QString());
 }
 
-FontScene *ZafWorkspace::createScene(int index, int encryptionKey, int filter, const QFileInfo &finfo)
+FontScene *ZafWorkspace::createScene(
+    int index, int encryptionKey, int filter, const QFileInfo &finfo)
 {
     FontScene *scene = newFontScene(index, encryptionKey, filter, finfo);
     emit sceneCreated(scene);
@@ -313,10 +314,10 @@ void ZafWorkspace::getZAF()
         return;
     qCDebug(zafLog).noquote() << QStringLiteral("字体数量=") + QString::number(fontImages.size());
 
-    const ZafResult result = buildZaf(writerInputs(fontImages),
-        [this](int done, int total, const QString &file) {
-            emit progress(done, total, QFileInfo(file).fileName());
-        });
+    const ZafResult result
+        = buildZaf(writerInputs(fontImages), [this](int done, int total, const QString &file) {
+              emit progress(done, total, QFileInfo(file).fileName());
+          });
     emit progress(2 * int(fontImages.size()), 2 * int(fontImages.size()), QString());
     if (!result.ok()) {
         // The window names the picture with the system's separators.

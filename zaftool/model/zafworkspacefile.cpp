@@ -71,7 +71,8 @@ bool ZafWorkspace::loadFile(const QString &fileName)
     projectPath = QFileInfo(fileName).absolutePath();
     imagePath = projectPath + QStringLiteral("/images");
 
-    const ZafProjectError error = readZafProject(&file, projectPath,
+    const ZafProjectError error = readZafProject(
+        &file, projectPath,
         [this](int number, int encryptionKey, int filter, const QFileInfo &picture) {
             return createScene(number, encryptionKey, filter, picture);
         },

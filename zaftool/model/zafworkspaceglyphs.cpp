@@ -43,7 +43,8 @@ void ZafWorkspace::getStandardFont()
         return;
     }
     bool ok = false;
-    const QFont font = Prompt::current().getFont(&ok, QFont(QStringLiteral("宋体")), m_dialogParent, QString());
+    const QFont font
+        = Prompt::current().getFont(&ok, QFont(QStringLiteral("宋体")), m_dialogParent, QString());
     if (!ok)
         return;
     const QString path = imagePath + QLatin1Char('/') + name;
