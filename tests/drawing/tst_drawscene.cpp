@@ -62,9 +62,10 @@ private:
     }
 };
 
-// Tests add their tools under kinds that no tool of a scene has.
-constexpr DrawShape TestShape = DrawShape(100);
-constexpr DrawShape UnregisteredShape = DrawShape(101);
+// Tests add their tools under kinds that no tool of a scene has, still within the range
+// the kind enumeration can hold.
+constexpr DrawShape TestShape = DrawShape(14);
+constexpr DrawShape UnregisteredShape = DrawShape(15);
 
 RecordingTool &addRecordingTool(DrawScene &scene, DrawShape key)
 {
