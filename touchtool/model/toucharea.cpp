@@ -1,37 +1,16 @@
 #include "toucharea.h"
 
+#include "fieldshapefactory.h"
+
 #include "previewstate.h"
 
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 
-namespace {
-
-class TouchShapeFactory : public ShapeFactory
-{
-public:
-    GraphicsRectItem *rect(const QRect &box, bool isRound) const override
-    {
-        return new TouchArea(box, isRound);
-    }
-    GraphicsEllipseItem *ellipse(const QRect &box, bool isRound) const override
-    {
-        return new TouchShape<GraphicsEllipseItem>(box, isRound);
-    }
-    GraphicsPolygonItem *polygon() const override { return new TouchShape<GraphicsPolygonItem>(); }
-    GraphicsBezier *bezier(bool isBezier) const override
-    {
-        return new TouchShape<GraphicsBezier>(isBezier);
-    }
-    GraphicsLineItem *line() const override { return new TouchShape<GraphicsLineItem>(); }
-};
-
-} // namespace
-
 const ShapeFactory &touchShapes()
 {
-    static const TouchShapeFactory factory;
+    static const FieldShapeFactory<TouchArea, TouchShape> factory;
     return factory;
 }
 

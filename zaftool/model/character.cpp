@@ -1,36 +1,12 @@
 #include "character.h"
 
+#include "fieldshapefactory.h"
+
 #include <QPainter>
-
-namespace {
-
-class CharacterShapeFactory : public ShapeFactory
-{
-public:
-    GraphicsRectItem *rect(const QRect &box, bool isRound) const override
-    {
-        return new Character(box, isRound);
-    }
-    GraphicsEllipseItem *ellipse(const QRect &box, bool isRound) const override
-    {
-        return new CharacterShape<GraphicsEllipseItem>(box, isRound);
-    }
-    GraphicsPolygonItem *polygon() const override
-    {
-        return new CharacterShape<GraphicsPolygonItem>();
-    }
-    GraphicsBezier *bezier(bool isBezier) const override
-    {
-        return new CharacterShape<GraphicsBezier>(isBezier);
-    }
-    GraphicsLineItem *line() const override { return new CharacterShape<GraphicsLineItem>(); }
-};
-
-} // namespace
 
 const ShapeFactory &characterShapes()
 {
-    static const CharacterShapeFactory factory;
+    static const FieldShapeFactory<Character, CharacterShape> factory;
     return factory;
 }
 
