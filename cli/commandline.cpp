@@ -1,6 +1,10 @@
 #include "commandline.h"
 
+#include "filebytes.h"
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -45,6 +49,27 @@ int parseSubcommand(QCommandLineParser &parser, const QString &command,
         return ExitOk;
     }
     return -1;
+}
+
+bool writeOutput(const QString &output, const QByteArray &bytes, QString *error)
+{
+    if (output != QLatin1String("-"))
+        return writeWholeFile(output, bytes, error);
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+        || std::fflush(stdout) != 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+bool flushStandardOutput(QString *error)
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    *error = QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+    return false;
 }
 
 bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *value)

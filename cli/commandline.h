@@ -56,6 +56,14 @@ inline int onePicture(const QCommandLineParser &parser, const QString &command, 
 // tools' debug output, away from a script reading lumo's output; the rest goes to stderr.
 void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message);
 
+// Writes a subcommand's output file whole: "-" is standard output, any other name goes
+// through writeWholeFile. On failure returns false with the system's reason in `error`.
+bool writeOutput(const QString &output, const QByteArray &bytes, QString *error);
+
+// Pushes out what is buffered for standard output. False, with the system's reason, when
+// any of it could not be written (a full disk, a closed pipe): that is a failure too.
+bool flushStandardOutput(QString *error);
+
 // A decimal integer from `minimum` to `maximum`, nothing else: no sign other than a
 // leading minus, no spaces, no other base.
 bool parseDecimal(const QString &text, qint64 minimum, qint64 maximum, qint64 *value);

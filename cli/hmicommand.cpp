@@ -21,7 +21,8 @@ void addOptions(QCommandLineParser *parser)
     parser->addPositionalArgument(QStringLiteral("project"),
         QStringLiteral("The touch project file."), QStringLiteral("PROJECT.hmi"));
     parser->addOption({ { QStringLiteral("o"), QStringLiteral("output") },
-        QStringLiteral("Write the file to <file> (required)."), QStringLiteral("file") });
+        QStringLiteral("Write the file to <file> (required; - for standard output)."),
+        QStringLiteral("file") });
 }
 
 int writeConfig(const QString &command, const QString &project, const QString &output)
@@ -52,7 +53,7 @@ int writeConfig(const QString &command, const QString &project, const QString &o
     case HmiConfigBuild::None:
         break;
     }
-    if (!writeWholeFile(output, build.bytes, &error)) {
+    if (!writeOutput(output, build.bytes, &error)) {
         printError(command, QStringLiteral("cannot write '%1': %2").arg(output, error));
         return ExitRefused;
     }

@@ -24,7 +24,9 @@ void addOptions(QCommandLineParser *parser)
         QStringLiteral("The picture (bmp, gif, png, ico, jpg or jpeg)."),
         QStringLiteral("PICTURE"));
     parser->addOption({ { QStringLiteral("o"), QStringLiteral("output") },
-        QStringLiteral("Write the JPEG to <file> (required)."), QStringLiteral("file") });
+        QStringLiteral("Write the JPEG to <file> (required; - for standard output, the quality "
+                       "then\ngoes to standard error)."),
+        QStringLiteral("file") });
 }
 
 // The quality loop's progress lines are for the windowed tool's debug output, not for a
@@ -43,11 +45,12 @@ int copyJpeg(const QString &command, const QString &source, const QString &outpu
         printError(command, QStringLiteral("cannot read '%1': %2").arg(source, error));
         return ExitRefused;
     }
-    if (!writeWholeFile(output, bytes, &error)) {
+    if (!writeOutput(output, bytes, &error)) {
         printError(command, QStringLiteral("cannot write '%1': %2").arg(output, error));
         return ExitRefused;
     }
-    std::fputs("copied\n", stdout);
+    // With the picture on standard output, the verdict goes beside it.
+    std::fputs("copied\n", output == QLatin1String("-") ? stderr : stdout);
     return ExitOk;
 }
 
@@ -59,15 +62,26 @@ int convert(const QString &command, const QString &source, const QString &output
             QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
         return ExitRefused;
     }
+    const bool toStandardOutput = output == QLatin1String("-");
+    const QString target = toStandardOutput ? folder.filePath(QStringLiteral("out.jpg")) : output;
     const QtMessageHandler previous = qInstallMessageHandler(dropDebugMessages);
     const GlyphResult result
-        = convertPicture(source, folder.filePath(QStringLiteral("temp.bmp")), output);
+        = convertPicture(source, folder.filePath(QStringLiteral("temp.bmp")), target);
     qInstallMessageHandler(previous);
     if (!result.stored()) {
         printError(command, result.error);
         return ExitRefused;
     }
-    std::fputs(qPrintable(result.qualityText() + QLatin1Char('\n')), stdout);
+    if (toStandardOutput) {
+        QByteArray bytes;
+        QString error;
+        if (!readWholeFile(target, &bytes, &error) || !writeOutput(output, bytes, &error)) {
+            printError(command, QStringLiteral("cannot write '-': %1").arg(error));
+            return ExitRefused;
+        }
+    }
+    std::fputs(
+        qPrintable(result.qualityText() + QLatin1Char('\n')), toStandardOutput ? stderr : stdout);
     return ExitOk;
 }
 

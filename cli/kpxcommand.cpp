@@ -46,7 +46,8 @@ void addOptions(QCommandLineParser *parser)
                            "local time now."),
             QStringLiteral("stamp") },
         { { QStringLiteral("o"), QStringLiteral("output") },
-            QStringLiteral("Write the file to <file> (required)."), QStringLiteral("file") },
+            QStringLiteral("Write the file to <file> (required; - for standard output)."),
+            QStringLiteral("file") },
     });
 }
 
@@ -178,7 +179,7 @@ int runKpx(const QString &command, const QStringList &arguments)
         printError(command, kpxRefusalText(build, variablesPath, sources.variables.size()));
         return ExitRefused;
     }
-    if (!writeWholeFile(output, build.bytes, &error)) {
+    if (!writeOutput(output, build.bytes, &error)) {
         printError(command, QStringLiteral("cannot write '%1': %2").arg(output, error));
         return ExitRefused;
     }

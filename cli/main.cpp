@@ -120,5 +120,12 @@ int main(int argc, char **argv)
     if (!subcommand)
         return usageError(
             QStringLiteral("lumo"), QStringLiteral("unknown subcommand '%1'").arg(name));
-    return subcommand->run(QStringLiteral("lumo ") + name, arguments.mid(2));
+    const QString command = QStringLiteral("lumo ") + name;
+    const int status = subcommand->run(command, arguments.mid(2));
+    QString error;
+    if (!flushStandardOutput(&error)) {
+        printError(command, QStringLiteral("cannot write standard output: %1").arg(error));
+        return status == ExitOk ? ExitRefused : status;
+    }
+    return status;
 }

@@ -27,7 +27,8 @@ void addOptions(QCommandLineParser *parser)
     parser->addPositionalArgument(QStringLiteral("project"),
         QStringLiteral("The icon-font project file (.prozaf)."), QStringLiteral("PROJECT.prozaf"));
     parser->addOption({ { QStringLiteral("o"), QStringLiteral("output") },
-        QStringLiteral("Write the icon-font file to <file> (required)."), QStringLiteral("file") });
+        QStringLiteral("Write the icon-font file to <file> (required; - for standard output)."),
+        QStringLiteral("file") });
 }
 
 QString place(const QGraphicsItem *item)
@@ -68,7 +69,7 @@ int generate(const QString &command, const QString &project, const QString &outp
         return ExitRefused;
     }
     QString error;
-    if (!writeWholeFile(output, result.bytes, &error)) {
+    if (!writeOutput(output, result.bytes, &error)) {
         printError(command, QStringLiteral("cannot write '%1': %2").arg(output, error));
         return ExitRefused;
     }

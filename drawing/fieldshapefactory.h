@@ -20,10 +20,7 @@ public:
     {
         return new WithFields<GraphicsEllipseItem>(box, isRound);
     }
-    GraphicsPolygonItem *polygon() const override
-    {
-        return new WithFields<GraphicsPolygonItem>();
-    }
+    GraphicsPolygonItem *polygon() const override { return new WithFields<GraphicsPolygonItem>(); }
     GraphicsBezier *bezier(bool isBezier) const override
     {
         return new WithFields<GraphicsBezier>(isBezier);

@@ -28,8 +28,36 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
     return true;
 }
 
+namespace {
+
+// A device node or a FIFO: there is no file to replace, and renaming a new one over it
+// would take its place (as root, /dev/null would become a regular file).
+bool isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool writeDirectly(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error)
 {
+    if (isSpecialFile(path))
+        return writeDirectly(path, bytes, error);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         *error = file.errorString();

@@ -8,5 +8,6 @@
 bool readWholeFile(const QString &path, QByteArray *bytes, QString *error);
 
 // Writes `bytes` to `path` whole or not at all: an existing file is replaced only when
-// every byte has reached the disk. On failure returns false with the reason in `error`.
+// every byte has reached the disk. An existing device or FIFO is written to as it is,
+// never replaced. On failure returns false with the reason in `error`.
 bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error);

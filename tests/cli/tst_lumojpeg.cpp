@@ -46,6 +46,8 @@ private slots:
     void converted_data();
     void converted();
     void copied();
+    void toStandardOutput_data();
+    void toStandardOutput();
     void refused_data();
     void refused();
     void usage_data();
@@ -123,6 +125,27 @@ void TestLumoJpeg::copied()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QByteArray("copied\n"));
     QCOMPARE(fileBytes(outputPath()), fileBytes(inputPath("photo.jpeg")));
+}
+
+void TestLumoJpeg::toStandardOutput_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("converted") << "noise.png";
+    QTest::newRow("copied") << "photo.jpeg";
+}
+
+// With "-o -" the picture goes to standard output, byte for byte as into a file, and the
+// quality line to standard error.
+void TestLumoJpeg::toStandardOutput()
+{
+    QFETCH(QString, picture);
+    const ProgramRun toFile = run({ "jpeg", inputPath(picture), "-o", outputPath() });
+    QCOMPARE(toFile.exitCode, 0);
+    const ProgramRun toOut = run({ "jpeg", inputPath(picture), "-o", "-" });
+    QCOMPARE(toOut.exitCode, 0);
+    QCOMPARE(toOut.out, fileBytes(outputPath()));
+    QCOMPARE(toOut.err, toFile.out);
+    QCOMPARE(outputEntries(), QStringList { "out.jpg" });
 }
 
 void TestLumoJpeg::refused_data()

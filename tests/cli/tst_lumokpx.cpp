@@ -89,6 +89,11 @@ private slots:
     void writeFailure();
     void help_data();
     void help();
+    void standardOutputAsTarget();
+    void deviceTargets_data();
+    void deviceTargets();
+    void standardOutputFailure_data();
+    void standardOutputFailure();
 
 private:
     // Runs lumo in a clean environment: SOURCE_DATE_EPOCH only when `epoch` is not null.
@@ -404,6 +409,67 @@ void TestLumoKpx::help()
     QCOMPARE(result.err, QByteArray());
     for (const QString &part : parts)
         QVERIFY2(QString::fromLocal8Bit(result.out).contains(part), qPrintable(part));
+}
+
+void TestLumoKpx::standardOutputAsTarget()
+{
+    const ProgramRun result = run(
+        { "kpx", "--touch", inputPath("touch.bin"), "--time", "2026-03-01T09:05:07", "-o", "-" });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out, exampleFile());
+    QCOMPARE(outputEntries(), QStringList());
+}
+
+void TestLumoKpx::deviceTargets_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("/dev/null") << QStringLiteral("/dev/null") << 0 << QString();
+    QTest::newRow("/dev/full") << QStringLiteral("/dev/full") << 1
+                               << QStringLiteral("No space left on device");
+}
+
+// A device is written to, never replaced by a new file renamed over it.
+void TestLumoKpx::deviceTargets()
+{
+    QFETCH(QString, device);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    if (!QFileInfo::exists(device))
+        QSKIP("this system has no such device");
+    const ProgramRun result = run({ "kpx", "--touch", inputPath("touch.bin"), "-o", device });
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(QString::fromLocal8Bit(result.err).contains(message), result.err.constData());
+    const QFileInfo after(device);
+    QVERIFY(after.exists());
+    QVERIFY(!after.isFile());
+}
+
+void TestLumoKpx::standardOutputFailure_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("dump") << QStringList { "dump", "@out/out.KPX" };
+    QTest::newRow("help") << QStringList { "kpx", "--help" };
+}
+
+// Standard output that cannot take what is printed is a failure, said on standard error.
+void TestLumoKpx::standardOutputFailure()
+{
+    QFETCH(QStringList, arguments);
+    if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+        QSKIP("this system has no /dev/full");
+    QCOMPARE(run({ "kpx", "--touch", inputPath("touch.bin"), "-o", outputPath() }).exitCode, 0);
+    QProcess process;
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QStringLiteral(LUMO_BINARY), expand(arguments));
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(
+        err.contains("cannot write standard output: No space left on device"), err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestLumoKpx)
