@@ -1,5 +1,6 @@
 #include "zafcommand.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
@@ -78,12 +79,14 @@ int generate(const QString &command, const QString &project, const QString &outp
 
 int loadAndGenerate(const QString &command, const QString &project, const QString &output)
 {
-    QFile file(project);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        printError(
-            command, QStringLiteral("cannot read '%1': %2").arg(project, file.errorString()));
+    QByteArray document;
+    QString readError;
+    if (!readWholeFile(project, &document, &readError)) {
+        printError(command, QStringLiteral("cannot read '%1': %2").arg(project, readError));
         return ExitRefused;
     }
+    QBuffer file(&document);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
     FontImageList images;
     const ZafProjectError error
         = readZafProject(&file, QFileInfo(project).absolutePath(), newFontScene, &images);

@@ -10,8 +10,21 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
         *error = QStringLiteral("No file name given");
         return false;
     }
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         *error = QStringLiteral("Is a directory");
+        return false;
+    }
+    // A device or a FIFO may never end, or block before it begins.
+    if (info.exists() && !info.isFile()) {
+        *error = QStringLiteral("Not a regular file");
+        return false;
+    }
+    const QString tooLarge
+        = QStringLiteral("Larger than %1 bytes, the most a file read here may hold")
+              .arg(MaxInputFileSize);
+    if (info.size() > MaxInputFileSize) {
+        *error = tooLarge;
         return false;
     }
     QFile file(path);
@@ -19,9 +32,14 @@ bool readWholeFile(const QString &path, QByteArray *bytes, QString *error)
         *error = file.errorString();
         return false;
     }
-    QByteArray content = file.readAll();
+    // Bounded, for a file that grows while it is read.
+    QByteArray content = file.read(MaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError) {
         *error = file.errorString();
+        return false;
+    }
+    if (content.size() > MaxInputFileSize) {
+        *error = tooLarge;
         return false;
     }
     *bytes = content;

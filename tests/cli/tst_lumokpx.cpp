@@ -3,6 +3,8 @@
 
 #include <initializer_list>
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -120,6 +122,11 @@ void TestLumoKpx::init()
     writeInput("empty.bin", QByteArray());
     writeInput("vars.bin", smallVariables());
     writeInput("oversized.bin", oversizedVariables());
+    // Inputs no reader may take: a FIFO nobody writes to, and a sparse 3 GiB file.
+    QVERIFY(::mkfifo(QFile::encodeName(inputPath("fifo")).constData(), 0600) == 0);
+    QFile huge(inputPath("huge.bin"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    QVERIFY(huge.resize(qint64(3) << 30));
 }
 
 ProgramRun TestLumoKpx::run(const QStringList &arguments, const QString &epoch, const QString &zone)
@@ -326,6 +333,12 @@ void TestLumoKpx::refused_data()
         { "@in/missing.bin", "No such file" });
     refusal("touch file is a folder", { "--touch", "@in" }, { "'@in'", "directory" });
     refusal("touch file name empty", { "--touch", "" }, { "touch" });
+    refusal("touch file a device", { "--touch", "/dev/zero" }, { "/dev/zero", "regular file" });
+    refusal("touch file a FIFO", { "--touch", "@in/fifo" }, { "@in/fifo", "regular file" });
+    refusal("touch file of 3 GiB", { "--touch", "@in/huge.bin" },
+        { "@in/huge.bin", "268435456 bytes" });
+    refusal("variable file of 3 GiB", { "--var", "@in/huge.bin" },
+        { "@in/huge.bin", "268435456 bytes" });
     refusal("variable file missing", { "--touch", "@in/touch.bin", "--var", "@in/missing.bin" },
         { "@in/missing.bin", "No such file" });
     refusal("variable file empty", { "--var", "@in/empty.bin" }, { "@in/empty.bin", "0 bytes" });

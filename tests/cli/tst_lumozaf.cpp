@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 quint32 bigEndian(const QByteArray &bytes, int offset, int width)
@@ -137,6 +139,12 @@ void TestLumoZaf::refusedProjects_data()
                                      << "cannot read";
     QTest::newRow("missing project") << "project"
                                      << "cannot read";
+    QTest::newRow("project a device") << "device project"
+                                      << "'/dev/zero': Not a regular file";
+    QTest::newRow("project a FIFO") << "fifo project"
+                                    << "none.fifo': Not a regular file";
+    QTest::newRow("picture a device") << "device picture"
+                                      << "9.jpg): cannot read the picture: Not a regular file";
     QTest::newRow("empty project") << "empty project"
                                    << "no font image in the project";
     QTest::newRow("garbage project") << "garbage project"
@@ -165,6 +173,17 @@ void TestLumoZaf::refusedProjects()
         QVERIFY(QFile::remove(m_p->ws.imagePath + QStringLiteral("/9.jpg")));
     else if (damage == QLatin1String("project"))
         project = path(QStringLiteral("none.prozaf"));
+    else if (damage == QLatin1String("device project"))
+        project = QStringLiteral("/dev/zero");
+    else if (damage == QLatin1String("fifo project")) {
+        project = path(QStringLiteral("none.fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(project).constData(), 0600) == 0);
+    } else if (damage == QLatin1String("device picture")) {
+        // Replaced by a link to a device: reading it would never end.
+        const QString stored = m_p->ws.imagePath + QStringLiteral("/9.jpg");
+        QVERIFY(QFile::remove(stored));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), stored));
+    }
     if (damage == QLatin1String("key") || damage == QLatin1String("overlap"))
         QVERIFY(m_p->ws.save());
     const QString picture = m_p->ws.imagePath + QStringLiteral("/9.jpg");

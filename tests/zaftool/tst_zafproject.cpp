@@ -76,6 +76,7 @@ private slots:
     void damagedFileKeepsWhatWasRead();
     void relativePictureFromProjectFolder();
     void unreadableFileKeepsProject();
+    void deviceAsProjectKeepsProject();
     void failedSaveWarns_data();
     void failedSaveWarns();
     void saveAsAndOpenThroughDialogs();
@@ -258,6 +259,19 @@ void TestZafProject::unreadableFileKeepsProject()
     QCOMPARE(m_p->prompt.messages[0].title, QStringLiteral("提示"));
     QVERIFY(m_p->prompt.messages[0].text.startsWith(
         QStringLiteral("打开工程 %1:\n").arg(QDir::toNativeSeparators(missing))));
+}
+
+// A device opened as a project would be read without end; it is refused at once.
+void TestZafProject::deviceAsProjectKeepsProject()
+{
+    makeTwoFontImages();
+    const QString before = describe(m_p->ws.fontImages);
+    QVERIFY(!m_p->ws.loadFile(QStringLiteral("/dev/zero")));
+    QCOMPARE(describe(m_p->ws.fontImages), before);
+    QCOMPARE(m_p->prompt.messages.size(), 1);
+    QCOMPARE(m_p->prompt.messages[0].text,
+        QStringLiteral("打开工程 %1:\nNot a regular file.")
+            .arg(QDir::toNativeSeparators(QStringLiteral("/dev/zero"))));
 }
 
 void TestZafProject::failedSaveWarns_data()

@@ -1,5 +1,7 @@
 #include "glyphscanner.h"
 
+#include "filebytes.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLibrary>
@@ -42,8 +44,9 @@ ScanResult scanPicture(const QByteArray &pictureBytes)
 
 ScanResult scanPictureFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString error;
+    if (!readWholeFile(path, &bytes, &error))
         return ScanResult();
-    return scanPicture(file.readAll());
+    return scanPicture(bytes);
 }

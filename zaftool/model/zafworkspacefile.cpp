@@ -59,12 +59,15 @@ void ZafWorkspace::open()
 
 bool ZafWorkspace::loadFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QByteArray document;
+    QString readError;
+    if (!readWholeFile(fileName, &document, &readError)) {
         Prompt::current().warning(m_dialogParent, tr("提示"),
-            tr("打开工程 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
+            tr("打开工程 %1:\n%2.").arg(QDir::toNativeSeparators(fileName), readError));
         return false;
     }
+    QBuffer file(&document);
+    file.open(QIODevice::ReadOnly | QIODevice::Text);
     projectFile = fileName;
     emit projectLabelChanged(QStringLiteral("      ") + fileName);
     clearFontImages();
