@@ -155,6 +155,9 @@ void TestLumoZaf::refusedProjects_data()
                                        << "9.jpg): no start-of-scan";
     QTest::newRow("garbage picture") << "garbage picture"
                                      << "9.jpg): no baseline start-of-frame";
+    QTest::newRow("picture without its start marker")
+        << "headless picture"
+        << "9.jpg): does not start with the start-of-image marker FF D8";
     QTest::newRow("oversized picture") << "oversized picture"
                                        << "9.jpg): the prepared picture has";
 }
@@ -198,6 +201,8 @@ void TestLumoZaf::refusedProjects()
     else if (damage == QLatin1String("truncated picture"))
         QVERIFY(writeWholeFile(
             picture, pictureBytes.left(pictureBytes.indexOf("\xFF\xDA")), &damageError));
+    else if (damage == QLatin1String("headless picture"))
+        QVERIFY(writeWholeFile(picture, pictureBytes.mid(2), &damageError));
     else if (damage == QLatin1String("garbage picture"))
         QVERIFY(writeWholeFile(picture, QByteArray(5000, '\x5A'), &damageError));
     else if (damage == QLatin1String("oversized picture"))

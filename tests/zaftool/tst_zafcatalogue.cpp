@@ -132,10 +132,11 @@ void TestZafCatalogue::everyRefusalInEnglish()
     QTranslator translator;
     QVERIFY(loadCatalogue(&translator, 1, zafCatalogue));
     QVERIFY(QCoreApplication::installTranslator(&translator));
-    const ZafProblem problems[] = { ZafProblem::NoFontImages, ZafProblem::TooManyFontImages,
-        ZafProblem::Unreadable, ZafProblem::NoFrameMarker, ZafProblem::NoScanMarker,
-        ZafProblem::TruncatedMarker, ZafProblem::NoEndMarker, ZafProblem::PictureTooLarge,
-        ZafProblem::HeaderTooLarge, ZafProblem::FileTooLarge, ZafProblem::TooLargeForMemory };
+    const ZafProblem problems[]
+        = { ZafProblem::NoFontImages, ZafProblem::TooManyFontImages, ZafProblem::Unreadable,
+              ZafProblem::NoFrameMarker, ZafProblem::NoScanMarker, ZafProblem::TruncatedMarker,
+              ZafProblem::NoEndMarker, ZafProblem::NoStartMarker, ZafProblem::PictureTooLarge,
+              ZafProblem::HeaderTooLarge, ZafProblem::FileTooLarge, ZafProblem::TooLargeForMemory };
     QStringList untranslated;
     for (ZafProblem problem : problems) {
         ZafRefusal refusal;

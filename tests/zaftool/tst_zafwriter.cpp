@@ -620,6 +620,10 @@ void TestZafWriter::refusals_data()
         << withBad(good.left(scanData)) << ZafProblem::TruncatedMarker << 7 << qint64(0);
     QTest::newRow("cut short in the scan data") << withBad(good.left((scanData + good.size()) / 2))
                                                 << ZafProblem::NoEndMarker << 7 << qint64(0);
+    QTest::newRow("no FF D8 at the start")
+        << withBad(good.mid(2)) << ZafProblem::NoStartMarker << 7 << qint64(0);
+    QTest::newRow("a byte before FF D8")
+        << withBad(QByteArray(1, '\0') + good) << ZafProblem::NoStartMarker << 7 << qint64(0);
 
     MiniJpeg big;
     big.scanStart = 32;
@@ -747,6 +751,12 @@ void TestZafWriter::refusalWording_data()
             + QStringLiteral("扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）")
                             << en
             + QStringLiteral("no end-of-picture marker FF D9 after the scan data (truncated JPEG)");
+    QTest::newRow("no start") << ZafProblem::NoStartMarker << qint64(0)
+                              << cn
+            + QStringLiteral("不以JPEG图片开始标记 FF D8 开头（不是JPEG图片或已损坏）")
+                              << en
+            + QStringLiteral(
+                "does not start with the start-of-image marker FF D8 (not a JPEG, or damaged)");
     QTest::newRow("picture too large")
         << ZafProblem::PictureTooLarge << qint64(16777216)
         << cn + QStringLiteral("处理后的图片有16777216字节，必须小于16 MiB")

@@ -84,6 +84,12 @@ JpegPlan planJpeg(const QByteArray &jpeg)
         plan.problem = ZafProblem::NoEndMarker;
         return plan;
     }
+    // Checked last, so that a picture with more than one fault is named by the first as
+    // before. The module, like the file's own reader, takes a JPEG from its first byte.
+    if (!jpeg.startsWith(QByteArrayLiteral("\xFF\xD8"))) {
+        plan.problem = ZafProblem::NoStartMarker;
+        return plan;
+    }
     plan.scanPad = (4 - plan.scanStart % 4) % 4;
     const qint64 aligned = qint64(size) + plan.scanPad;
     plan.tailPad = static_cast<int>((4 - aligned % 4) % 4);
@@ -279,6 +285,10 @@ QString zafRefusalText(const ZafRefusal &refusal)
         return font
             + QCoreApplication::translate(
                 "ZafWriter", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
+    case ZafProblem::NoStartMarker:
+        return font
+            + QCoreApplication::translate(
+                "ZafWriter", "不以JPEG图片开始标记 FF D8 开头（不是JPEG图片或已损坏）");
     case ZafProblem::PictureTooLarge:
         return font
             + QCoreApplication::translate("ZafWriter", "处理后的图片有%1字节，必须小于16 MiB")

@@ -32,6 +32,7 @@ enum class ZafProblem {
     NoScanMarker, // no FF DA (start-of-scan)
     TruncatedMarker, // a marker's fields or the scan header reach the end of the picture
     NoEndMarker, // no FF D9 (end of picture) after the scan header: the picture was cut short
+    NoStartMarker, // the picture does not start with FF D8 (start of image)
     PictureTooLarge, // prepared picture of 16 MiB or more; `value` is its length
     HeaderTooLarge, // scan data starting at 64 KiB or later; `value` is the offset
     FileTooLarge, // total file of 4 GiB or more; `value` is the total so far

@@ -36,6 +36,10 @@
         <translation>no end-of-picture marker FF D9 after the scan data (truncated JPEG)</translation>
     </message>
     <message>
+        <source>不以JPEG图片开始标记 FF D8 开头（不是JPEG图片或已损坏）</source>
+        <translation>does not start with the start-of-image marker FF D8 (not a JPEG, or damaged)</translation>
+    </message>
+    <message>
         <source>处理后的图片有%1字节，必须小于16 MiB</source>
         <translation>the prepared picture has %1 bytes, it must be below 16 MiB</translation>
     </message>
