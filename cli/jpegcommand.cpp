@@ -8,6 +8,7 @@
 #include "commandline.h"
 #include "filebytes.h"
 #include "glyphencoder.h"
+#include "zafwriter.h"
 
 namespace {
 
@@ -37,12 +38,28 @@ void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString
         std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
 }
 
+// What makes `jpeg` no whole JPEG: empty, not starting with FF D8, or cut short. A
+// progressive picture is a whole JPEG and is copied as the icon-font tool stores it,
+// though the icon-font file cannot take it.
+ZafProblem damage(const QByteArray &jpeg)
+{
+    if (!jpeg.startsWith(QByteArrayLiteral("\xFF\xD8")))
+        return ZafProblem::NoStartMarker;
+    const ZafProblem problem = jpegMarkerProblem(jpeg);
+    return problem == ZafProblem::NoFrameMarker ? ZafProblem::None : problem;
+}
+
 int copyJpeg(const QString &command, const QString &source, const QString &output)
 {
     QByteArray bytes;
     QString error;
     if (!readWholeFile(source, &bytes, &error)) {
         printError(command, QStringLiteral("cannot read '%1': %2").arg(source, error));
+        return ExitRefused;
+    }
+    if (const ZafProblem problem = damage(bytes); problem != ZafProblem::None) {
+        printError(command,
+            QStringLiteral("'%1' is refused: %2").arg(source, zafJpegProblemText(problem)));
         return ExitRefused;
     }
     if (!writeOutput(output, bytes, &error)) {

@@ -81,6 +81,10 @@ void TestLumoJpeg::init()
     QString error;
     QVERIFY(writeWholeFile(inputPath("random.png"), QByteArray(3000, '\x5A'), &error));
     QVERIFY(writeWholeFile(inputPath("picture.tif"), QByteArray(100, '\0'), &error));
+    QVERIFY(writeWholeFile(inputPath("empty.jpg"), QByteArray(), &error));
+    QVERIFY(writeWholeFile(inputPath("text.jpg"), QByteArray("not a picture"), &error));
+    const QByteArray photo = fileBytes(inputPath("photo.jpeg"));
+    QVERIFY(writeWholeFile(inputPath("cut.jpg"), photo.left(photo.size() * 3 / 4), &error));
 }
 
 ProgramRun TestLumoJpeg::run(const QStringList &arguments)
@@ -160,6 +164,12 @@ void TestLumoJpeg::refused_data()
                                  << "cannot read";
     QTest::newRow("missing jpg") << QStringList { "jpeg", "@in/none.jpg", "-o", "@out/out.jpg" }
                                  << "cannot read";
+    QTest::newRow("empty jpg") << QStringList { "jpeg", "@in/empty.jpg", "-o", "@out/out.jpg" }
+                               << "does not start with the start-of-image marker FF D8";
+    QTest::newRow("text named jpg")
+        << QStringList { "jpeg", "@in/text.jpg", "-o", "@out/out.jpg" } << "marker FF D8";
+    QTest::newRow("jpg cut short") << QStringList { "jpeg", "@in/cut.jpg", "-o", "@out/out.jpg" }
+                                   << "no end-of-picture marker FF D9";
     QTest::newRow("unwritable converted")
         << QStringList { "jpeg", "@in/clear.PNG", "-o", "@out/no/out.jpg" } << "cannot write";
     QTest::newRow("unwritable copied")

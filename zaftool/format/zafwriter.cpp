@@ -253,11 +253,45 @@ QVector<int> fontOrder(const QVector<ZafFontInput> &fonts)
 
 } // namespace
 
+namespace {
+
+// The words of a problem with one picture, without the font image it belongs to.
+QString pictureProblemText(const ZafRefusal &refusal)
+{
+    switch (refusal.problem) {
+    case ZafProblem::Unreadable:
+        return QCoreApplication::translate("ZafWriter", "无法读取图片：%1").arg(refusal.detail);
+    case ZafProblem::NoFrameMarker:
+        return QCoreApplication::translate(
+            "ZafWriter", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
+    case ZafProblem::NoScanMarker:
+        return QCoreApplication::translate("ZafWriter", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
+    case ZafProblem::TruncatedMarker:
+        return QCoreApplication::translate("ZafWriter", "标记超出图片末尾（损坏的JPEG图片）");
+    case ZafProblem::NoEndMarker:
+        return QCoreApplication::translate(
+            "ZafWriter", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
+    case ZafProblem::NoStartMarker:
+        return QCoreApplication::translate(
+            "ZafWriter", "不以JPEG图片开始标记 FF D8 开头（不是JPEG图片或已损坏）");
+    case ZafProblem::PictureTooLarge:
+        return QCoreApplication::translate("ZafWriter", "处理后的图片有%1字节，必须小于16 MiB")
+            .arg(refusal.value);
+    case ZafProblem::HeaderTooLarge:
+        return QCoreApplication::translate("ZafWriter", "扫描数据从第%1字节开始，必须小于64 KiB")
+            .arg(refusal.value);
+    case ZafProblem::FileTooLarge:
+        return QCoreApplication::translate("ZafWriter", "文件达到%1字节，必须小于4 GiB")
+            .arg(refusal.value);
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
 QString zafRefusalText(const ZafRefusal &refusal)
 {
-    const QString font = QCoreApplication::translate("ZafWriter", "第%1张图片（%2）：")
-                             .arg(refusal.number)
-                             .arg(refusal.file);
     switch (refusal.problem) {
     case ZafProblem::None:
         return QString();
@@ -268,44 +302,28 @@ QString zafRefusalText(const ZafRefusal &refusal)
             "ZafWriter", "共有%1张图片，ZAF文件最多容纳1020张（从第%2张图片起放不下）")
             .arg(refusal.value)
             .arg(refusal.number);
-    case ZafProblem::Unreadable:
-        return font
-            + QCoreApplication::translate("ZafWriter", "无法读取图片：%1").arg(refusal.detail);
-    case ZafProblem::NoFrameMarker:
-        return font
-            + QCoreApplication::translate(
-                "ZafWriter", "缺少基线帧标记 FF C0（渐进式或损坏的JPEG图片）");
-    case ZafProblem::NoScanMarker:
-        return font
-            + QCoreApplication::translate("ZafWriter", "缺少扫描开始标记 FF DA（损坏的JPEG图片）");
-    case ZafProblem::TruncatedMarker:
-        return font
-            + QCoreApplication::translate("ZafWriter", "标记超出图片末尾（损坏的JPEG图片）");
-    case ZafProblem::NoEndMarker:
-        return font
-            + QCoreApplication::translate(
-                "ZafWriter", "扫描数据后缺少图片结束标记 FF D9（JPEG图片不完整）");
-    case ZafProblem::NoStartMarker:
-        return font
-            + QCoreApplication::translate(
-                "ZafWriter", "不以JPEG图片开始标记 FF D8 开头（不是JPEG图片或已损坏）");
-    case ZafProblem::PictureTooLarge:
-        return font
-            + QCoreApplication::translate("ZafWriter", "处理后的图片有%1字节，必须小于16 MiB")
-                  .arg(refusal.value);
-    case ZafProblem::HeaderTooLarge:
-        return font
-            + QCoreApplication::translate("ZafWriter", "扫描数据从第%1字节开始，必须小于64 KiB")
-                  .arg(refusal.value);
-    case ZafProblem::FileTooLarge:
-        return font
-            + QCoreApplication::translate("ZafWriter", "文件达到%1字节，必须小于4 GiB")
-                  .arg(refusal.value);
     case ZafProblem::TooLargeForMemory:
         return QCoreApplication::translate("ZafWriter", "文件将有%1字节，超出内存中能生成的大小")
             .arg(refusal.value);
+    default:
+        break;
     }
-    return QString();
+    return QCoreApplication::translate("ZafWriter", "第%1张图片（%2）：")
+               .arg(refusal.number)
+               .arg(refusal.file)
+        + pictureProblemText(refusal);
+}
+
+QString zafJpegProblemText(ZafProblem problem)
+{
+    ZafRefusal refusal;
+    refusal.problem = problem;
+    return pictureProblemText(refusal);
+}
+
+ZafProblem jpegMarkerProblem(const QByteArray &jpeg)
+{
+    return planJpeg(jpeg).problem;
 }
 
 bool loadZafWriterCommandLineCatalogue(QTranslator *translator)

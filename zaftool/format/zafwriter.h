@@ -54,6 +54,12 @@ struct ZafRefusal
 // `refusal.file` has it. The untranslated text is the icon-font tool's Chinese.
 QString zafRefusalText(const ZafRefusal &refusal);
 
+// The words of a marker problem of one picture, as in zafRefusalText without the font image.
+QString zafJpegProblemText(ZafProblem problem);
+
+// The first marker problem the writer would find in `jpeg` (None for a picture it takes).
+ZafProblem jpegMarkerProblem(const QByteArray &jpeg);
+
 // Loads into `translator` the English that the command line prints for these refusals
 // (the windows' English catalogues word them in their own way).
 bool loadZafWriterCommandLineCatalogue(QTranslator *translator);
