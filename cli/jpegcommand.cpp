@@ -2,12 +2,15 @@
 
 #include <cstdio>
 
+#include <QBuffer>
 #include <QCommandLineParser>
+#include <QImageReader>
 #include <QTemporaryDir>
 
 #include "commandline.h"
 #include "filebytes.h"
 #include "glyphencoder.h"
+#include "picturelimit.h"
 #include "zafwriter.h"
 
 namespace {
@@ -55,6 +58,13 @@ int copyJpeg(const QString &command, const QString &source, const QString &outpu
     QString error;
     if (!readWholeFile(source, &bytes, &error)) {
         printError(command, QStringLiteral("cannot read '%1': %2").arg(source, error));
+        return ExitRefused;
+    }
+    QBuffer header(&bytes);
+    header.open(QIODevice::ReadOnly);
+    if (const QString problem = fileSizeProblem(source, QImageReader(&header).size());
+        !problem.isEmpty()) {
+        printError(command, problem);
         return ExitRefused;
     }
     if (const ZafProblem problem = damage(bytes); problem != ZafProblem::None) {

@@ -1,4 +1,5 @@
 #include "testfiles.h"
+#include "hugepicture.h"
 #include "programrun.h"
 
 #include <QDir>
@@ -82,6 +83,8 @@ void TestLumoJpeg::init()
     QVERIFY(writeWholeFile(inputPath("random.png"), QByteArray(3000, '\x5A'), &error));
     QVERIFY(writeWholeFile(inputPath("picture.tif"), QByteArray(100, '\0'), &error));
     QVERIFY(writeWholeFile(inputPath("empty.jpg"), QByteArray(), &error));
+    QVERIFY(writeWholeFile(inputPath("huge.jpg"), jpegClaiming(30000, 30000), &error));
+    QVERIFY(writeWholeFile(inputPath("huge.png"), jpegClaiming(20000, 20000), &error));
     QVERIFY(writeWholeFile(inputPath("text.jpg"), QByteArray("not a picture"), &error));
     const QByteArray photo = fileBytes(inputPath("photo.jpeg"));
     QVERIFY(writeWholeFile(inputPath("cut.jpg"), photo.left(photo.size() * 3 / 4), &error));
@@ -164,6 +167,10 @@ void TestLumoJpeg::refused_data()
                                  << "cannot read";
     QTest::newRow("missing jpg") << QStringList { "jpeg", "@in/none.jpg", "-o", "@out/out.jpg" }
                                  << "cannot read";
+    QTest::newRow("copied, header claims 30000 x 30000") << QStringList { "jpeg", "@in/huge.jpg",
+        "-o", "@out/out.jpg" } << "has 30000 x 30000 pixels, more than the 8192 x 8192";
+    QTest::newRow("converted, header claims 20000 x 20000") << QStringList { "jpeg", "@in/huge.png",
+        "-o", "@out/out.jpg" } << "has 20000 x 20000 pixels, more than the 8192 x 8192";
     QTest::newRow("empty jpg") << QStringList { "jpeg", "@in/empty.jpg", "-o", "@out/out.jpg" }
                                << "does not start with the start-of-image marker FF D8";
     QTest::newRow("text named jpg")

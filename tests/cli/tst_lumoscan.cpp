@@ -1,3 +1,4 @@
+#include "hugepicture.h"
 #include "programrun.h"
 
 #include <QDir>
@@ -77,6 +78,9 @@ void TestLumoScan::init()
     QFile text(inputPath("text.png"));
     QVERIFY(text.open(QIODevice::WriteOnly));
     text.write("no picture here");
+    QFile huge(inputPath("huge.jpg"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(jpegClaiming(30000, 30000));
 }
 
 void TestLumoScan::scanned_data()
@@ -110,6 +114,8 @@ void TestLumoScan::refused_data()
                             << "cannot read";
     QTest::newRow("undecodable") << "text.png"
                                  << "cannot be decoded";
+    QTest::newRow("header claims 30000 x 30000") << "huge.jpg"
+                                                 << "has 30000 x 30000 pixels, more than the 8192";
 }
 
 void TestLumoScan::refused()

@@ -2,6 +2,7 @@
 
 #include "filebytes.h"
 #include "graphicsrectitem.h"
+#include "hugepicture.h"
 #include "scriptedprompt.h"
 #include "unwritable.h"
 #include "zaffixtures.h"
@@ -47,6 +48,7 @@ private slots:
     void cancelledFolderDialogChangesNothing();
     void addWithoutProjectCancelled();
     void undecodablePictureReported();
+    void hugePictureReported();
     void deleteRemovesStoredFileOnly();
     void lutFromScene();
     void zafEmptyProject();
@@ -218,6 +220,23 @@ void TestZafWorkspace::undecodablePictureReported()
             "information|图片解码错误|1张图片无法解码，未添加：\n"
                 + QDir::toNativeSeparators(source(QStringLiteral("4.png"))) }));
     QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/4.jpg")));
+}
+
+// A picture whose header claims more pixels than any is taken is not decoded at all, be it
+// stored as it is (a JPEG) or converted; the user is told which files were left out.
+void TestZafWorkspace::hugePictureReported()
+{
+    openProject();
+    QString error;
+    QVERIFY(writeWholeFile(source(QStringLiteral("3.jpg")), jpegClaiming(30000, 30000), &error));
+    QVERIFY(writeWholeFile(source(QStringLiteral("5.png")), jpegClaiming(20000, 9000), &error));
+    add({ QStringLiteral("3.jpg"), QStringLiteral("5.png"), QStringLiteral("6.png") });
+    QCOMPARE(numbers(m_p->ws.fontImages), QList<int>({ 6 }));
+    QCOMPARE(messages(m_p->prompt),
+        QStringList({ "information|图片解码错误|2张图片无法解码，未添加：\n"
+            + QDir::toNativeSeparators(source(QStringLiteral("3.jpg"))) + "\n"
+            + QDir::toNativeSeparators(source(QStringLiteral("5.png"))) }));
+    QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/3.jpg")));
 }
 
 void TestZafWorkspace::deleteRemovesStoredFileOnly()

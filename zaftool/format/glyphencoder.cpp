@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 
 #include "filebytes.h"
 #include "jpegencoder.h"
+#include "picturelimit.h"
 #include "zaflog.h"
 
 PictureKind pictureKind(const QString &fileName)
@@ -78,6 +80,11 @@ GlyphResult convertPicture(const QString &source, const QString &bmpPath, const 
     if (!readWholeFile(source, &bytes, &reason))
         return failure(
             GlyphStatus::Unreadable, QStringLiteral("cannot read '%1': %2").arg(source, reason));
+    QBuffer header(&bytes);
+    header.open(QIODevice::ReadOnly);
+    if (const QString problem = fileSizeProblem(source, QImageReader(&header).size());
+        !problem.isEmpty())
+        return failure(GlyphStatus::Undecodable, problem);
     QImage picture;
     if (!picture.loadFromData(bytes) || picture.isNull())
         return failure(GlyphStatus::Undecodable,
@@ -114,6 +121,10 @@ GlyphResult convertPicture(const QString &source, const QString &bmpPath, const 
 
 GlyphResult copyPic(const GlyphFolders &folders, QString *file)
 {
+    // The picture is shown decoded later; one that claims to be huge is not taken.
+    if (const QString problem = fileSizeProblem(*file, QImageReader(*file).size());
+        !problem.isEmpty())
+        return failure(GlyphStatus::Undecodable, problem);
     const QString destination = copiedPath(folders, *file);
     QFile source(*file);
     if (!source.copy(destination)) {

@@ -54,7 +54,15 @@ extern "C" Q_DECL_EXPORT void lumo_scan_picture(const QByteArray &pictureBytes, 
     if (picture.empty())
         return;
     result.decoded = true;
-    const Contours contours = externalOutlines(picture);
+    Contours contours;
+    // No exception may cross into the program that loaded the module.
+    try {
+        contours = externalOutlines(picture);
+    } catch (const std::exception &failure) {
+        result.error = QStringLiteral("the picture could not be scanned: %1")
+                           .arg(QString::fromLocal8Bit(failure.what()).trimmed());
+        return;
+    }
     result.rects.reserve(int(contours.size()));
     for (const std::vector<cv::Point> &contour : contours) {
         int nMinX, nMinY, nMaxX, nMaxY;

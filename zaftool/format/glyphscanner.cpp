@@ -1,8 +1,11 @@
 #include "glyphscanner.h"
 
 #include "filebytes.h"
+#include "picturelimit.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QFile>
 #include <QLibrary>
 
@@ -32,6 +35,13 @@ ScanFunction scanFunction(QString *error)
 ScanResult scanPicture(const QByteArray &pictureBytes)
 {
     ScanResult result;
+    // From the header alone: decoding a picture that claims to be huge would exhaust memory.
+    QBuffer header;
+    header.setData(pictureBytes);
+    header.open(QIODevice::ReadOnly);
+    result.error = pictureSizeProblem(QStringLiteral("the picture"), QImageReader(&header).size());
+    if (!result.error.isEmpty())
+        return result;
     QString error;
     const ScanFunction scan = scanFunction(&error);
     if (!scan) {
