@@ -143,11 +143,13 @@ void writePoints(QXmlStreamWriter *xml, const QPolygonF &points)
     }
 }
 
-// Reads the current element into the scene; `depth` counts the groups around it.
+GraphicsItemGroup *readGroupOutsideScene(QXmlStreamReader *xml, DrawScene *scene, int depth);
+
+// Reads the current element, outside the scene; `depth` counts the groups around it.
 QGraphicsItem *readItem(QXmlStreamReader *xml, DrawScene *scene, int depth)
 {
     if (xml->name() == QLatin1String("group"))
-        return readGroup(xml, scene, depth);
+        return readGroupOutsideScene(xml, scene, depth);
     GraphicsItem *shape = scene->shapeFactory().forElement(xml->name());
     if (!shape) {
         xml->skipCurrentElement();
@@ -157,7 +159,6 @@ QGraphicsItem *readItem(QXmlStreamReader *xml, DrawScene *scene, int depth)
         delete shape;
         return nullptr;
     }
-    scene->addItem(shape);
     return shape;
 }
 
@@ -171,14 +172,25 @@ bool readShapes(QXmlStreamReader *xml, DrawScene *scene)
             items.append(item);
     }
     // Files list the topmost shape first, while a shape added later lies above the earlier
-    // ones; restacking keeps the order of the file, so that saving and reopening does not
-    // turn the stack upside down.
-    for (int i = 1; i < items.size(); ++i)
-        items[i]->stackBefore(items[i - 1]);
+    // ones: adding the shapes last to first keeps the order of the file, so that saving and
+    // reopening does not turn the stack upside down. Restacking them one by one instead
+    // would take time quadratic in their number.
+    for (int i = items.size() - 1; i >= 0; --i)
+        scene->addItem(items.at(i));
     return !xml->hasError();
 }
 
 GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
+{
+    GraphicsItemGroup *group = readGroupOutsideScene(xml, scene, depth);
+    if (group)
+        scene->addItem(group);
+    return group;
+}
+
+namespace {
+
+GraphicsItemGroup *readGroupOutsideScene(QXmlStreamReader *xml, DrawScene *scene, int depth)
 {
     if (depth >= MaxGroupDepth) {
         xml->skipCurrentElement();
@@ -198,13 +210,16 @@ GraphicsItemGroup *readGroup(QXmlStreamReader *xml, DrawScene *scene, int depth)
     }
     if (members.isEmpty())
         return nullptr;
-    GraphicsItemGroup *group = scene->createGroup(members);
+    // Outside the scene, like every shape being read; readShapes adds the outermost.
+    GraphicsItemGroup *group = scene->createGroup(members, false);
     group->setRotation(rotate);
     group->normalizeGeometry();
     if (depth == 0)
         group->setPos(position);
     return group;
 }
+
+} // namespace
 
 void writeShapes(QXmlStreamWriter *xml, const QList<QGraphicsItem *> &items)
 {
