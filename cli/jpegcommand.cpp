@@ -33,14 +33,6 @@ void addOptions(QCommandLineParser *parser)
         QStringLiteral("file") });
 }
 
-// The quality loop's progress lines are for the windowed tool's debug output, not for a
-// script reading this program's output.
-void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg)
-        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
-}
-
 // What makes `jpeg` no whole JPEG: empty, not starting with FF D8, or cut short. A
 // progressive picture is a whole JPEG and is copied as the icon-font tool stores it,
 // though the icon-font file cannot take it.
