@@ -64,19 +64,6 @@ void addOptions(QCommandLineParser *parser)
         QStringLiteral("format") });
 }
 
-struct Decoded
-{
-    QStringList lines;
-    qint64 errorOffset = -1;
-    QString error;
-};
-
-// The three decoders report alike.
-template <typename Dump> Decoded decoded(const Dump &dump)
-{
-    return { dump.lines, dump.errorOffset, dump.error };
-}
-
 // The format named by --as or recognised in `bytes`; empty when there is none.
 QString formatOf(const QByteArray &bytes)
 {
@@ -89,20 +76,22 @@ QString formatOf(const QByteArray &bytes)
     return QString();
 }
 
-Decoded decode(const QString &format, const QByteArray &bytes)
+// Each line is printed as the decoder finds it: a file of a million records is not held
+// twice more as text.
+void printLine(const QString &line)
 {
-    if (format == QLatin1String("zaf"))
-        return decoded(dumpZaf(bytes));
-    if (format == QLatin1String("kpx"))
-        return decoded(dumpKpx(bytes));
-    return decoded(dumpTouchFile(bytes));
-}
-
-void printLines(const QStringList &lines)
-{
-    QByteArray text = lines.join(QLatin1Char('\n')).toUtf8();
+    QByteArray text = line.toUtf8();
     text += '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+}
+
+FileDump decode(const QString &format, const QByteArray &bytes)
+{
+    if (format == QLatin1String("zaf"))
+        return dumpZaf(bytes, printLine);
+    if (format == QLatin1String("kpx"))
+        return dumpKpx(bytes, printLine);
+    return dumpTouchFile(bytes, printLine);
 }
 
 } // namespace
@@ -140,9 +129,8 @@ int runDump(const QString &command, const QStringList &arguments)
                 .arg(file));
         return ExitRefused;
     }
-    const Decoded dump = decode(format, bytes);
-    printLines(dump.lines);
-    if (dump.errorOffset < 0)
+    const FileDump dump = decode(format, bytes);
+    if (dump.sound())
         return ExitOk;
     std::fflush(stdout);
     printError(command,

@@ -8,6 +8,14 @@ quint32 DumpReader::value(qint64 at, int width) const
     return number;
 }
 
+void DumpReader::addLine(const QString &text)
+{
+    if (m_sink)
+        m_sink(text);
+    else
+        m_dump.lines.append(text);
+}
+
 bool DumpReader::need(qint64 at, qint64 width, const QString &what)
 {
     if (at + width <= size())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -15,12 +17,18 @@ struct FileDump
     bool sound() const { return errorOffset < 0; }
 };
 
+// Takes each line as the decoder finds it, instead of `FileDump::lines`: a printer that
+// writes them out at once needs no more memory than the file's bytes, however many records
+// it holds.
+using DumpLineSink = std::function<void(const QString &line)>;
+
 // What the readers of the dump decoders share: big-endian fields, bounds, the first failure.
 class DumpReader
 {
 protected:
-    explicit DumpReader(const QByteArray &bytes)
+    DumpReader(const QByteArray &bytes, const DumpLineSink &sink)
         : m_bytes(bytes)
+        , m_sink(sink)
     {
     }
 
@@ -37,14 +45,13 @@ protected:
     // Nothing may follow the last part (`last` names it) at `end`, and the size field at
     // offset 10 must give the file's size.
     bool checkEnd(qint64 end, const QString &last);
-    void line(const QString &name, const QString &text)
-    {
-        m_dump.lines.append(name + QLatin1Char(' ') + text);
-    }
+    void line(const QString &name, const QString &text) { addLine(name + QLatin1Char(' ') + text); }
+    void addLine(const QString &text);
     void line(const QString &name, qint64 number) { line(name, QString::number(number)); }
     // "0x" and `digits` upper-case hex digits.
     static QString hex(quint32 value, int digits);
 
     const QByteArray &m_bytes;
+    DumpLineSink m_sink;
     FileDump m_dump;
 };

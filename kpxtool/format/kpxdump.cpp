@@ -27,8 +27,8 @@ struct Block
 class KpxReader : public DumpReader
 {
 public:
-    explicit KpxReader(const QByteArray &bytes)
-        : DumpReader(bytes)
+    KpxReader(const QByteArray &bytes, const DumpLineSink &sink)
+        : DumpReader(bytes, sink)
     {
     }
 
@@ -49,7 +49,7 @@ private:
 
 KpxDump KpxReader::read()
 {
-    m_dump.lines.append(QStringLiteral("format kpx"));
+    addLine(QStringLiteral("format kpx"));
     if (header() && index()) {
         bool sound = true;
         for (int i = 0; sound && i < m_blocks.size(); ++i)
@@ -223,7 +223,7 @@ bool isKpxFile(const QByteArray &bytes)
     return bytes.startsWith(identification());
 }
 
-KpxDump dumpKpx(const QByteArray &bytes)
+KpxDump dumpKpx(const QByteArray &bytes, const DumpLineSink &sink)
 {
-    return KpxReader(bytes).read();
+    return KpxReader(bytes, sink).read();
 }

@@ -9,4 +9,5 @@ bool isKpxFile(const QByteArray &bytes);
 
 // Header, the page index entries in use and each page block's header with its record
 // counts. The records themselves are not decoded.
-KpxDump dumpKpx(const QByteArray &bytes);
+// With a `sink`, the lines go there as they are found and `lines` stays empty.
+KpxDump dumpKpx(const QByteArray &bytes, const DumpLineSink &sink = {});

@@ -1,7 +1,5 @@
 #include "touchdump.h"
 
-#include <QVector>
-
 #include "touchrecord.h"
 
 namespace {
@@ -38,31 +36,32 @@ QString recordLine(int index, const TouchRecord &record)
 }
 
 // What is wrong with what follows the whole records, starting at `at`; empty when it is
-// exactly the end mark.
+// exactly the end mark. Looks at the rest in place: it may be most of a large file.
 QString restProblem(const QByteArray &bytes, int at, qint64 *offset)
 {
-    const QByteArray rest = bytes.mid(at);
+    const int rest = bytes.size() - at;
+    const auto byteAt = [&](int i) { return static_cast<unsigned char>(bytes.at(at + i)); };
+    const bool endMarkFirst = rest >= 2 && byteAt(0) == 0xFF && byteAt(1) == 0xFF;
     *offset = at;
-    if (rest == QByteArray(endMark))
+    if (endMarkFirst && rest == 2)
         return QString();
-    if (rest.isEmpty())
+    if (rest == 0)
         return QStringLiteral("the file ends without the end mark FF FF");
-    if (rest.startsWith(endMark)) {
+    if (endMarkFirst) {
         *offset = at + 2;
-        return QStringLiteral("%1 bytes follow the end mark FF FF").arg(rest.size() - 2);
+        return QStringLiteral("%1 bytes follow the end mark FF FF").arg(rest - 2);
     }
-    if (static_cast<unsigned char>(rest.at(0)) == 0xFF) {
-        return rest.size() == 1
+    if (byteAt(0) == 0xFF) {
+        return rest == 1
             ? QStringLiteral("the end mark FF FF is cut short")
             : QStringLiteral("record %1 has the page number 0x%2, which the reader takes for "
                              "the end mark")
                   .arg(at / touchRecordSize)
-                  .arg(QString::number(static_cast<unsigned char>(rest.at(1)) | 0xFF00, 16)
-                           .toUpper());
+                  .arg(QString::number(byteAt(1) | 0xFF00, 16).toUpper());
     }
     return QStringLiteral("record %1 is cut short: %2 of %3 bytes")
         .arg(at / touchRecordSize)
-        .arg(rest.size())
+        .arg(rest)
         .arg(touchRecordSize);
 }
 
@@ -70,26 +69,36 @@ QString restProblem(const QByteArray &bytes, int at, qint64 *offset)
 
 bool looksLikeTouchFile(const QByteArray &bytes)
 {
-    const QVector<TouchRecord> records = decodeTouchFile(bytes);
-    qint64 offset = 0;
-    if (!restProblem(bytes, records.size() * touchRecordSize, &offset).isEmpty())
+    // The end mark and the size first: content of another kind mostly fails there, before
+    // a record is read.
+    if (!bytes.endsWith(endMark) || (bytes.size() - 2) % touchRecordSize != 0)
         return false;
-    for (const TouchRecord &record : records) {
-        if (!plausible(record))
+    const int records = touchRecordCount(bytes);
+    qint64 offset = 0;
+    if (!restProblem(bytes, records * touchRecordSize, &offset).isEmpty())
+        return false;
+    for (int i = 0; i < records; ++i) {
+        if (!plausible(touchRecordAt(bytes, i)))
             return false;
     }
     return true;
 }
 
-TouchDump dumpTouchFile(const QByteArray &bytes)
+TouchDump dumpTouchFile(const QByteArray &bytes, const DumpLineSink &sink)
 {
     TouchDump dump;
-    dump.lines.append(QStringLiteral("format hmi"));
+    const auto addLine = [&](const QString &text) {
+        if (sink)
+            sink(text);
+        else
+            dump.lines.append(text);
+    };
+    addLine(QStringLiteral("format hmi"));
     // The tool's own reader: it stops at a first byte 0xFF or a short rest.
-    const QVector<TouchRecord> records = decodeTouchFile(bytes);
-    for (int i = 0; i < records.size(); ++i)
-        dump.lines.append(recordLine(i, records.at(i)));
-    const int end = records.size() * touchRecordSize;
+    const int records = touchRecordCount(bytes);
+    for (int i = 0; i < records; ++i)
+        addLine(recordLine(i, touchRecordAt(bytes, i)));
+    const int end = records * touchRecordSize;
     qint64 offset = 0;
     const QString problem = restProblem(bytes, end, &offset);
     if (!problem.isEmpty()) {
@@ -97,7 +106,7 @@ TouchDump dumpTouchFile(const QByteArray &bytes)
         dump.error = problem;
         return dump;
     }
-    dump.lines.append(QStringLiteral("records %1").arg(records.size()));
-    dump.lines.append(QStringLiteral("end_mark.offset %1").arg(end));
+    addLine(QStringLiteral("records %1").arg(records));
+    addLine(QStringLiteral("end_mark.offset %1").arg(end));
     return dump;
 }

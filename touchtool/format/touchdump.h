@@ -13,4 +13,5 @@ bool looksLikeTouchFile(const QByteArray &bytes);
 
 // One line per record, fields as the touch tool reads them back: picNum and catoonNum
 // signed, the others unsigned; commond in hex.
-TouchDump dumpTouchFile(const QByteArray &bytes);
+// With a `sink`, the lines go there as they are found and `lines` stays empty.
+TouchDump dumpTouchFile(const QByteArray &bytes, const DumpLineSink &sink = {});

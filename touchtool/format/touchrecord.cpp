@@ -73,23 +73,36 @@ QByteArray encodeTouchFile(const QVector<TouchRecord> &records)
     return bytes;
 }
 
+int touchRecordCount(const QByteArray &bytes)
+{
+    int at = 0;
+    while (bytes.size() - at >= touchRecordSize && static_cast<unsigned char>(bytes.at(at)) != 0xFF)
+        at += touchRecordSize;
+    return at / touchRecordSize;
+}
+
+TouchRecord touchRecordAt(const QByteArray &bytes, int index)
+{
+    const int at = index * touchRecordSize;
+    TouchRecord record;
+    record.page = field(bytes, at);
+    record.left = field(bytes, at + 2);
+    record.top = field(bytes, at + 4);
+    record.right = field(bytes, at + 6);
+    record.bottom = field(bytes, at + 8);
+    record.picNum = field(bytes, at + 10);
+    record.pressedPage = field(bytes, at + 12);
+    record.command = field(bytes, at + 14);
+    return record;
+}
+
 QVector<TouchRecord> decodeTouchFile(const QByteArray &bytes)
 {
+    const int count = touchRecordCount(bytes);
     QVector<TouchRecord> records;
-    for (int at = 0; bytes.size() - at >= touchRecordSize; at += touchRecordSize) {
-        if (static_cast<unsigned char>(bytes.at(at)) == 0xFF)
-            break;
-        TouchRecord record;
-        record.page = field(bytes, at);
-        record.left = field(bytes, at + 2);
-        record.top = field(bytes, at + 4);
-        record.right = field(bytes, at + 6);
-        record.bottom = field(bytes, at + 8);
-        record.picNum = field(bytes, at + 10);
-        record.pressedPage = field(bytes, at + 12);
-        record.command = field(bytes, at + 14);
-        records.append(record);
-    }
+    records.reserve(count);
+    for (int i = 0; i < count; ++i)
+        records.append(touchRecordAt(bytes, i));
     return records;
 }
 

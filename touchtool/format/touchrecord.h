@@ -37,5 +37,10 @@ QByteArray encodeTouchFile(const QVector<TouchRecord> &records);
 // byte is 0xFF (the end mark) or when fewer than 16 bytes remain; such a rest is ignored.
 QVector<TouchRecord> decodeTouchFile(const QByteArray &bytes);
 
+// How many records that reader takes, and record `index` of them, for going through a large
+// file without holding every record.
+int touchRecordCount(const QByteArray &bytes);
+TouchRecord touchRecordAt(const QByteArray &bytes, int index);
+
 // A 16-bit field read as signed: 0x8000..0xFFFF give -32768..-1.
 int signed16(int value);

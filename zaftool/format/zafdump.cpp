@@ -17,8 +17,8 @@ const QByteArray &identification()
 class ZafReader : public DumpReader
 {
 public:
-    explicit ZafReader(const QByteArray &bytes)
-        : DumpReader(bytes)
+    ZafReader(const QByteArray &bytes, const DumpLineSink &sink)
+        : DumpReader(bytes, sink)
     {
     }
 
@@ -38,7 +38,7 @@ private:
 
 ZafDump ZafReader::read()
 {
-    m_dump.lines.append(QStringLiteral("format zaf"));
+    addLine(QStringLiteral("format zaf"));
     if (header() && index()) {
         m_running = qint64(m_fonts + 1) * kBlock;
         // In file order: every descriptor, then the pictures they point at.
@@ -146,7 +146,8 @@ void ZafReader::characters(int font, qint64 table)
                          .arg(value(at + 10, 2)));
     }
     line(QStringLiteral("font[%1].chars").arg(font), found.size());
-    m_dump.lines += found;
+    for (const QString &character : found)
+        addLine(character);
 }
 
 bool ZafReader::picture(int font, qint64 descriptor)
@@ -208,7 +209,7 @@ bool isZafFile(const QByteArray &bytes)
     return bytes.startsWith(identification());
 }
 
-ZafDump dumpZaf(const QByteArray &bytes)
+ZafDump dumpZaf(const QByteArray &bytes, const DumpLineSink &sink)
 {
-    return ZafReader(bytes).read();
+    return ZafReader(bytes, sink).read();
 }
