@@ -7,6 +7,7 @@
 #include "commandline.h"
 #include "filebytes.h"
 #include "glyphscanner.h"
+#include "picturecutshort.h"
 
 namespace {
 
@@ -55,6 +56,10 @@ int runScan(const QString &command, const QStringList &arguments)
     QString error;
     if (!readWholeFile(source, &bytes, &error)) {
         printError(command, QStringLiteral("cannot read '%1': %2").arg(source, error));
+        return ExitRefused;
+    }
+    if (const QString problem = cutShortProblem(source, bytes); !problem.isEmpty()) {
+        printError(command, problem);
         return ExitRefused;
     }
     const ScanResult result = scanPicture(bytes);

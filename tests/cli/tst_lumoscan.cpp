@@ -1,5 +1,6 @@
 #include "hugepicture.h"
 #include "programrun.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -81,6 +82,10 @@ void TestLumoScan::init()
     QFile huge(inputPath("huge.jpg"));
     QVERIFY(huge.open(QIODevice::WriteOnly));
     huge.write(jpegClaiming(30000, 30000));
+    const QByteArray whole = fileBytes(inputPath("glyphs.jpg"));
+    QFile cut(inputPath("cut.jpg"));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(whole.left(whole.size() * 3 / 4));
 }
 
 void TestLumoScan::scanned_data()
@@ -116,6 +121,9 @@ void TestLumoScan::refused_data()
                                  << "cannot be decoded";
     QTest::newRow("header claims 30000 x 30000") << "huge.jpg"
                                                  << "has 30000 x 30000 pixels, more than the 8192";
+    // Decoded, the part that is there would give fewer glyphs without a word.
+    QTest::newRow("jpeg cut short") << "cut.jpg"
+                                    << "is cut short: the JPEG has no end of picture FF D9";
 }
 
 void TestLumoScan::refused()

@@ -480,6 +480,11 @@ void TestGlyphScanner::scanCommand_data()
     QTest::newRow("undecodable")
         << QByteArray("no picture") << 1
         << QStringList({ "warning|错误！|扫描时加载图片失败！扫描的图片路径不能有中文！" });
+    const QByteArray whole = encoded(squares());
+    // Decoded, the rows that are there would give fewer characters without a word.
+    QTest::newRow("cut short") << whole.left(whole.size() - 12) << 1
+                               << QStringList({ "warning|错误！|'@file' is cut short: the PNG "
+                                                "ends before its IEND chunk" });
 }
 
 // The command on the shown font image: its characters are replaced, or the box appears
@@ -498,6 +503,7 @@ void TestGlyphScanner::scanCommand()
     scene->file = file;
     addChar(scene.data(), QRect(1, 1, 5, 5), 65);
     project.ws.scanImage(scene.data());
+    messages.replaceInStrings(QStringLiteral("@file"), file);
     QCOMPARE(::messages(project.prompt), messages);
     QCOMPARE(::characters(scene.data()).size(), characters);
     project.ws.scanImage(nullptr);

@@ -9,6 +9,7 @@
 
 #include "filebytes.h"
 #include "jpegencoder.h"
+#include "picturecutshort.h"
 #include "picturelimit.h"
 #include "zaflog.h"
 
@@ -84,6 +85,9 @@ GlyphResult convertPicture(const QString &source, const QString &bmpPath, const 
     header.open(QIODevice::ReadOnly);
     if (const QString problem = fileSizeProblem(source, QImageReader(&header).size());
         !problem.isEmpty())
+        return failure(GlyphStatus::Undecodable, problem);
+    // Before decoding: the decoder would give what it could read without a word.
+    if (const QString problem = cutShortProblem(source, bytes); !problem.isEmpty())
         return failure(GlyphStatus::Undecodable, problem);
     QImage picture;
     if (!picture.loadFromData(bytes) || picture.isNull())

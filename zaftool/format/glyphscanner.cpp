@@ -1,6 +1,7 @@
 #include "glyphscanner.h"
 
 #include "filebytes.h"
+#include "picturecutshort.h"
 #include "picturelimit.h"
 
 #include <QBuffer>
@@ -58,5 +59,7 @@ ScanResult scanPictureFile(const QString &path)
     QString error;
     if (!readWholeFile(path, &bytes, &error))
         return ScanResult();
-    return scanPicture(bytes);
+    ScanResult cutShort;
+    cutShort.error = cutShortProblem(path, bytes);
+    return cutShort.error.isEmpty() ? scanPicture(bytes) : cutShort;
 }

@@ -41,5 +41,6 @@ inline bool GetMinMaxPoint(
 // done by the scanner module, loaded from lib/lumo beside the program's bin folder.
 ScanResult scanPicture(const QByteArray &pictureBytes);
 
-// scanPicture() on the bytes of the file at `path`; not decoded when it cannot be read.
+// scanPicture() on the bytes of the file at `path`; not decoded when it cannot be read, an
+// error when the picture is cut short.
 ScanResult scanPictureFile(const QString &path);
