@@ -97,8 +97,32 @@ int oneArgument(
     return -1;
 }
 
-void dropDebugMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+namespace {
+
+QStringList heldRemarks;
+QtMessageHandler previousHandler = nullptr;
+
+void holdRemark(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type != QtDebugMsg)
-        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    if (type != QtDebugMsg && !heldRemarks.contains(message))
+        heldRemarks.append(message);
+}
+
+} // namespace
+
+DecoderRemarks::DecoderRemarks()
+{
+    heldRemarks.clear();
+    previousHandler = qInstallMessageHandler(holdRemark);
+}
+
+DecoderRemarks::~DecoderRemarks()
+{
+    qInstallMessageHandler(previousHandler);
+}
+
+void DecoderRemarks::printAsWarnings(const QString &command) const
+{
+    for (const QString &remark : qAsConst(heldRemarks))
+        printError(command, QStringLiteral("warning: ") + remark);
 }

@@ -52,9 +52,21 @@ inline int onePicture(const QCommandLineParser &parser, const QString &command, 
     return oneArgument(parser, command, QStringLiteral("picture"), picture);
 }
 
-// A message handler that keeps the format code's debug lines, meant for the windowed
-// tools' debug output, away from a script reading lumo's output; the rest goes to stderr.
-void dropDebugMessages(QtMsgType type, const QMessageLogContext &context, const QString &message);
+// While it lives, keeps the format code's debug lines (meant for the windowed tools' debug
+// output) away from a script reading lumo's output, and holds back what the picture
+// decoders remark ("Corrupt JPEG data: ..."): such a line names no file, and before a
+// refusal it would only blur the command's own message. A command that succeeds prints
+// them as its warnings; one that refuses drops them. One at a time.
+class DecoderRemarks
+{
+public:
+    DecoderRemarks();
+    ~DecoderRemarks();
+    DecoderRemarks(const DecoderRemarks &) = delete;
+    DecoderRemarks &operator=(const DecoderRemarks &) = delete;
+    // "command: warning: remark" on standard error, each different remark once.
+    void printAsWarnings(const QString &command) const;
+};
 
 // Writes a subcommand's output file whole: "-" is standard output, any other name goes
 // through writeWholeFile. On failure returns false with the system's reason in `error`.

@@ -124,8 +124,9 @@ int runZaf(const QString &command, const QStringList &arguments)
     if (output.isEmpty())
         return usageError(command, QStringLiteral("no output file given (-o OUT.ZAF)"));
 
-    const QtMessageHandler previous = qInstallMessageHandler(dropDebugMessages);
+    const DecoderRemarks remarks;
     const int status = loadAndGenerate(command, project, output);
-    qInstallMessageHandler(previous);
+    if (status == ExitOk)
+        remarks.printAsWarnings(command);
     return status;
 }

@@ -56,6 +56,20 @@ bool isSpecialFile(const QString &path)
     return info.exists() && !info.isFile() && !info.isDir();
 }
 
+// Writes on after a short write: a disk that fills up takes part of the bytes without an
+// error (Qt then reports "Unknown error"), and only the next attempt gets the system's
+// reason ("No space left on device"). The same holds for flushing the buffered rest.
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    for (qint64 at = 0; at < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + at, bytes.size() - at);
+        if (written <= 0)
+            return false;
+        at += written;
+    }
+    return file.flush() || file.flush();
+}
+
 bool writeDirectly(const QString &path, const QByteArray &bytes, QString *error)
 {
     QFile file(path);
@@ -63,7 +77,7 @@ bool writeDirectly(const QString &path, const QByteArray &bytes, QString *error)
         *error = file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAll(file, bytes)) {
         *error = file.errorString();
         return false;
     }
@@ -83,7 +97,7 @@ bool writeWholeFile(const QString &path, const QByteArray &bytes, QString *error
     }
     // Qt 5's commit() swaps the file in even when its last buffered bytes could not be
     // written (a full disk), so they are flushed and checked here.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    if (!writeAll(file, bytes)) {
         *error = file.errorString();
         file.cancelWriting();
         return false;

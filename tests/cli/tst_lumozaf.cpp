@@ -46,6 +46,7 @@ private slots:
     void sameBytesAsGenerateCommand();
     void refusedProjects_data();
     void refusedProjects();
+    void decoderRemarks();
     void writeFailure_data();
     void writeFailure();
     void usageErrors_data();
@@ -219,10 +220,29 @@ void TestLumoZaf::refusedProjects()
 
     const ProgramRun run = lumo({ QStringLiteral("zaf"), project, QStringLiteral("-o"), out });
     QCOMPARE(run.exitCode, 1);
-    // Qt's picture reader may have warned about a damaged picture before.
-    const QByteArray last = run.err.trimmed().split('\n').last();
-    QVERIFY2(last.startsWith("lumo zaf: ") && last.contains(message.toUtf8()), run.err.constData());
+    // One line, lumo's own: what the picture decoder remarked on the way is not repeated.
+    QVERIFY2(run.err.count('\n') == 1 && run.err.startsWith("lumo zaf: ")
+            && run.err.contains(message.toUtf8()),
+        run.err.constData());
     QCOMPARE(fileBytes(out), QByteArray("old"));
+}
+
+// A picture whose Huffman table the decoder calls bogus is stored as the window stores it;
+// the decoder's words reach the user as lumo's warning, naming itself, once.
+void TestLumoZaf::decoderRemarks()
+{
+    makeProject();
+    const QString picture = m_p->ws.imagePath + QStringLiteral("/9.jpg");
+    QByteArray bytes = fileBytes(picture);
+    const int table = bytes.indexOf("\xFF\xC4");
+    QVERIFY(table > 0);
+    bytes[table + 5] = char(bytes.at(table + 5) ^ 0xFF);
+    QString error;
+    QVERIFY(writeWholeFile(picture, bytes, &error));
+    const ProgramRun run = lumo(
+        { QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), path("out.ZAF") });
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QByteArray("lumo zaf: warning: Bogus Huffman table definition\n"));
 }
 
 void TestLumoZaf::writeFailure_data()
@@ -244,6 +264,10 @@ void TestLumoZaf::writeFailure()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.startsWith("lumo zaf: ") && run.err.contains(target.path().toUtf8()),
         run.err.constData());
+    // The system's reason, also when the disk took part of the file before it filled.
+    QVERIFY2(!run.err.contains("Unknown error"), run.err.constData());
+    if (destination == Unwritable::DiskFull)
+        QVERIFY2(run.err.contains("File too large"), run.err.constData());
     QCOMPARE(target.changes(), QString());
 }
 
