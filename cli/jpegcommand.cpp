@@ -11,6 +11,7 @@
 #include "filebytes.h"
 #include "glyphencoder.h"
 #include "picturelimit.h"
+#include "signalcleanup.h"
 #include "zafwriter.h"
 
 namespace {
@@ -81,12 +82,12 @@ int convert(const QString &command, const QString &source, const QString &output
             QStringLiteral("cannot make a temporary folder: %1").arg(folder.errorString()));
         return ExitRefused;
     }
+    const QString bmpName = QStringLiteral("temp.bmp");
+    const QString jpegName = QStringLiteral("out.jpg");
+    const RemovedOnSignal stopped(folder.path(), { bmpName, jpegName });
     const bool toStandardOutput = output == QLatin1String("-");
-    const QString target = toStandardOutput ? folder.filePath(QStringLiteral("out.jpg")) : output;
-    const QtMessageHandler previous = qInstallMessageHandler(dropDebugMessages);
-    const GlyphResult result
-        = convertPicture(source, folder.filePath(QStringLiteral("temp.bmp")), target);
-    qInstallMessageHandler(previous);
+    const QString target = toStandardOutput ? folder.filePath(jpegName) : output;
+    const GlyphResult result = convertPicture(source, folder.filePath(bmpName), target);
     if (!result.stored()) {
         printError(command, result.error);
         return ExitRefused;
@@ -120,13 +121,14 @@ int runJpeg(const QString &command, const QStringList &arguments)
     if (output.isEmpty())
         return usageError(command, QStringLiteral("no output file given (-o OUT.jpg)"));
 
-    switch (pictureKind(source)) {
-    case PictureKind::Copied:
-        return copyJpeg(command, source, output);
-    case PictureKind::Converted:
-        return convert(command, source, output);
-    case PictureKind::Refused:
-        break;
+    const PictureKind kind = pictureKind(source);
+    if (kind != PictureKind::Refused) {
+        const DecoderRemarks remarks;
+        const int status = kind == PictureKind::Copied ? copyJpeg(command, source, output)
+                                                       : convert(command, source, output);
+        if (status == ExitOk)
+            remarks.printAsWarnings(command);
+        return status;
     }
     printError(command,
         QStringLiteral("'%1' is refused: only bmp, gif, png, ico, jpg and jpeg pictures are "

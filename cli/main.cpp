@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QTextCodec>
 #include <QTranslator>
 
 #include "commandline.h"
@@ -97,6 +99,19 @@ std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv)
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+// Qt decodes arguments with the locale's encoding and replaces what does not decode (a GBK
+// file name unpacked under a UTF-8 locale, say): such a name would open, or write, another
+// file. Returns the first such argument as decoded; empty when every one is exact.
+QString undecodableArgument(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw)
+            return QFile::decodeName(raw);
+    }
+    return QString();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -113,6 +128,14 @@ int main(int argc, char **argv)
         QCoreApplication::installTranslator(&kpxWords);
 
     const QStringList arguments = QCoreApplication::arguments();
+    if (const QString argument = undecodableArgument(argc, argv); !argument.isEmpty()) {
+        const Subcommand *subcommand = findSubcommand(arguments.value(1));
+        printError(subcommand ? QStringLiteral("lumo ") + arguments.at(1) : QStringLiteral("lumo"),
+            QStringLiteral("'%1' cannot be represented in this system's character encoding "
+                           "(%2): a file of that name could be neither read nor written")
+                .arg(argument, QString::fromLatin1(QTextCodec::codecForLocale()->name())));
+        return ExitRefused;
+    }
     if (arguments.size() < 2 || arguments.at(1).startsWith(QLatin1Char('-')))
         return runWithoutSubcommand(arguments);
     const QString name = arguments.at(1);

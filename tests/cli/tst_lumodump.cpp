@@ -4,10 +4,16 @@
 
 #include <initializer_list>
 
+#include <cstdio>
+
+#include <unistd.h>
+
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -198,6 +204,8 @@ private slots:
     void recognition();
     void usageErrors_data();
     void usageErrors();
+    void namesOutsideTheEncoding_data();
+    void namesOutsideTheEncoding();
 
 private:
     ProgramRun dump(const QByteArray &file, const QStringList &options = {});
@@ -411,6 +419,42 @@ void TestLumoDump::usageErrors()
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(run.out, QByteArray());
     QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
+}
+
+void TestLumoDump::namesOutsideTheEncoding_data()
+{
+    QTest::addColumn<QString>("arguments");
+    // "测" in GBK, as an archive made on another system unpacks it.
+    QTest::newRow("existing input") << "dump \"$(printf '\\262\\342.bin')\"";
+    QTest::newRow("output") << "jpeg dot.png -o \"$(printf '\\262\\342.jpg')\"";
+}
+
+// Decoded under a UTF-8 locale, such a name would be another file: nothing is read or
+// written under it.
+void TestLumoDump::namesOutsideTheEncoding()
+{
+    QFETCH(QString, arguments);
+    QTemporaryDir dir;
+    const QByteArray gbkName = QFile::encodeName(dir.path()) + "/\xB2\xE2.bin";
+    QFile input;
+    QVERIFY(input.open(
+        std::fopen(gbkName.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    input.write(touchSample());
+    input.close();
+    // Qt cannot name it to remove it.
+    const auto removeInput = qScopeGuard([&gbkName] { ::unlink(gbkName.constData()); });
+    QVERIFY(QImage(1, 1, QImage::Format_RGB32).save(dir.filePath("dot.png")));
+    const int entries = QDir(dir.path()).count();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    const ProgramRun run = runProgram(QStringLiteral("/bin/sh"),
+        { QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + arguments,
+            QStringLiteral(LUMO_BINARY) },
+        dir.path(), environment);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("cannot be represented in this system's character encoding (UTF-8)"),
+        run.err.constData());
+    QCOMPARE(QDir(dir.path()).count(), uint(entries));
 }
 
 QTEST_GUILESS_MAIN(TestLumoDump)

@@ -2,7 +2,10 @@
 #include "hugepicture.h"
 #include "programrun.h"
 
+#include <csignal>
+
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -54,6 +57,8 @@ private slots:
     void usage_data();
     void usage();
     void help();
+    void stoppedBySignal_data();
+    void stoppedBySignal();
 
 private:
     ProgramRun run(const QStringList &arguments);
@@ -88,6 +93,15 @@ void TestLumoJpeg::init()
     QVERIFY(writeWholeFile(inputPath("text.jpg"), QByteArray("not a picture"), &error));
     const QByteArray photo = fileBytes(inputPath("photo.jpeg"));
     QVERIFY(writeWholeFile(inputPath("cut.jpg"), photo.left(photo.size() * 3 / 4), &error));
+    // A picture of one pixel.
+    const QByteArray gif
+        = QByteArrayLiteral("GIF89a\x01\x00\x01\x00\x80\x00\x00\x00\x00\x00\xFF\xFF"
+                            "\xFF,\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02"
+                            "D\x01\x00;");
+    QVERIFY(writeWholeFile(inputPath("dot.gif"), gif, &error));
+    QVERIFY(writeWholeFile(inputPath("cut.gif"), gif.left(gif.size() - 3), &error));
+    const QByteArray png = fileBytes(inputPath("noise.png"));
+    QVERIFY(writeWholeFile(inputPath("cut.png"), png.left(png.size() - 12), &error));
 }
 
 ProgramRun TestLumoJpeg::run(const QStringList &arguments)
@@ -105,6 +119,7 @@ void TestLumoJpeg::converted_data()
     QTest::addColumn<QString>("picture");
     QTest::newRow("transparent PNG") << "clear.PNG";
     QTest::newRow("BMP") << "clear.bmp";
+    QTest::newRow("GIF") << "dot.gif";
     QTest::newRow("noise: quality loop") << "noise.png";
 }
 
@@ -177,6 +192,10 @@ void TestLumoJpeg::refused_data()
         << QStringList { "jpeg", "@in/text.jpg", "-o", "@out/out.jpg" } << "marker FF D8";
     QTest::newRow("jpg cut short") << QStringList { "jpeg", "@in/cut.jpg", "-o", "@out/out.jpg" }
                                    << "no end-of-picture marker FF D9";
+    QTest::newRow("gif cut short") << QStringList { "jpeg", "@in/cut.gif", "-o", "@out/out.jpg" }
+                                   << "is cut short: the GIF ends before its trailer 3B";
+    QTest::newRow("png cut short") << QStringList { "jpeg", "@in/cut.png", "-o", "@out/out.jpg" }
+                                   << "is cut short: the PNG ends before its IEND chunk";
     QTest::newRow("unwritable converted")
         << QStringList { "jpeg", "@in/clear.PNG", "-o", "@out/no/out.jpg" } << "cannot write";
     QTest::newRow("unwritable copied")
@@ -233,6 +252,42 @@ void TestLumoJpeg::help()
     const ProgramRun overview = run({ "--help" });
     QCOMPARE(overview.exitCode, 0);
     QVERIFY(overview.out.contains("  jpeg "));
+}
+
+void TestLumoJpeg::stoppedBySignal_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+}
+
+// A conversion stopped half-way leaves neither its intermediate BMP nor its folder.
+void TestLumoJpeg::stoppedBySignal()
+{
+    QFETCH(int, signal);
+    // Large enough that the quality loop is still at work when the signal comes.
+    QVERIFY(noise(3000, 3000).save(inputPath("large.png"), "png"));
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+    QProcess lumo;
+    lumo.setProcessEnvironment(environment);
+    lumo.start(QStringLiteral(LUMO_BINARY), { "jpeg", inputPath("large.png"), "-o", outputPath() });
+    QVERIFY(lumo.waitForStarted());
+    const auto bmpWritten = [&temporary] {
+        QDirIterator files(
+            temporary.path(), { "temp.bmp" }, QDir::Files, QDirIterator::Subdirectories);
+        return files.hasNext();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(bmpWritten() || lumo.state() == QProcess::NotRunning, 60000);
+    QVERIFY2(lumo.state() == QProcess::Running, "the conversion ended before the signal");
+    ::kill(pid_t(lumo.processId()), signal);
+    QVERIFY(lumo.waitForFinished(60000));
+    QCOMPARE(lumo.exitStatus(), QProcess::CrashExit);
+    QCOMPARE(
+        QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList());
+    QCOMPARE(outputEntries(), QStringList());
 }
 
 QTEST_MAIN(TestLumoJpeg)
