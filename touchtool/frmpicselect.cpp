@@ -1,4 +1,5 @@
 #include "frmpicselect.h"
+#include "pagescene.h"
 #include "touchlog.h"
 
 #include <QGridLayout>
@@ -71,7 +72,7 @@ void FrmPicSelect::showPic()
         button->setIconSize(QSize(kButtonSize, kButtonSize));
         // A small copy: the icon keeps its pixmap for as long as the form is open.
         button->setIcon(
-            QPixmap(page->file.absoluteFilePath())
+            pagePicture(page->file.absoluteFilePath())
                 .scaled(kButtonSize, kButtonSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         button->setText(QString::number(page->number));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

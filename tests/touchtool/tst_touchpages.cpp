@@ -1,3 +1,4 @@
+#include "hugepicture.h"
 #include "touchworkspace.h"
 
 #include "drawscene.h"
@@ -26,6 +27,7 @@ private slots:
     void addWithoutProjectAsksForOne();
     void cancelledDialogAddsNothing();
     void shownPageGivesPageSize();
+    void hugePictureRefused();
     void deleteKeepsPictures();
     void closeEmptiesProject();
     void previewStateOfTheProject();
@@ -197,6 +199,24 @@ void TestTouchPages::shownPageGivesPageSize()
     m_ws->addScene(77);
     QCOMPARE(m_ws->currentPage, 9);
     QVERIFY(!m_ws->pages.contains(77));
+}
+
+// A page whose header claims 20000 x 20000 pixels would decode to 1.6 GB at every paint.
+void TestTouchPages::hugePictureRefused()
+{
+    QFile huge(source(QStringLiteral("8.jpg")));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(jpegClaiming(20000, 20000));
+    huge.close();
+    add({ QStringLiteral("8.jpg"), QStringLiteral("9.png") });
+    QCOMPARE(pageNumbers(m_ws->pages), QList<int> { 9 });
+    QCOMPARE(messages(*m_prompt),
+        QStringList { QStringLiteral("warning|add images|'%1' has 20000 x 20000 pixels, more than "
+                                     "the 8192 x 8192 a picture may have")
+                          .arg(QFileInfo(source(QStringLiteral("8.jpg"))).absoluteFilePath()) });
+    const PageScene page { QFileInfo(huge) };
+    QCOMPARE(page.pageSize(), QSize());
+    QVERIFY(pagePicture(page.file).isNull());
 }
 
 void TestTouchPages::deleteKeepsPictures()

@@ -1,6 +1,7 @@
 #include "zafworkspace.h"
 
 #include "filebytes.h"
+#include "fontscene.h"
 #include "graphicsrectitem.h"
 #include "hugepicture.h"
 #include "scriptedprompt.h"
@@ -237,6 +238,13 @@ void TestZafWorkspace::hugePictureReported()
             + QDir::toNativeSeparators(source(QStringLiteral("3.jpg"))) + "\n"
             + QDir::toNativeSeparators(source(QStringLiteral("5.png"))) }));
     QVERIFY(!QFile::exists(m_p->ws.imagePath + QStringLiteral("/3.jpg")));
+
+    // One put in a stored picture's place later is not decoded to be shown.
+    QVERIFY(writeWholeFile(source(QStringLiteral("7.jpg")), jpegClaiming(20000, 20000), &error));
+    QScopedPointer<FontScene> scene(
+        newFontScene(7, 1, 32, QFileInfo(source(QStringLiteral("7.jpg")))));
+    loadBackground(scene.data());
+    QVERIFY(scene->background->pixmap().isNull());
 }
 
 void TestZafWorkspace::deleteRemovesStoredFileOnly()

@@ -1,5 +1,6 @@
 #include "pagescene.h"
 
+#include "picturelimit.h"
 #include "previewstate.h"
 #include "toucharea.h"
 
@@ -25,7 +26,7 @@ PageScene::PageScene(const QFileInfo &picture, QObject *parent)
 {
     file = picture.absoluteFilePath();
     // The size of what decodes: a damaged picture paints nothing, so it has no size either.
-    if (!file.isEmpty())
+    if (!file.isEmpty() && pagePictureProblem(file).isEmpty())
         m_pageSize = QImageReader(file).read().size();
     setSceneRect(0, 0, m_pageSize.width(), m_pageSize.height());
     // The select tool keeps dragged areas on the page.
@@ -45,11 +46,21 @@ void PageScene::drawBackground(QPainter *painter, const QRectF &rect)
 {
     DrawScene::drawBackground(painter, rect);
     // Loaded at every paint, so a page picture replaced on disk shows at once.
-    const QPixmap picture(file);
+    const QPixmap picture = pagePicture(file);
     // In floating point: a scene grown by shapes far off the page has a rectangle that
     // whole numbers cannot hold.
     if (!picture.isNull())
         painter->drawPixmap(sceneRect(), picture, QRectF(picture.rect()));
+}
+
+QString pagePictureProblem(const QString &file)
+{
+    return fileSizeProblem(file, QImageReader(file).size());
+}
+
+QPixmap pagePicture(const QString &file)
+{
+    return pagePictureProblem(file).isEmpty() ? QPixmap(file) : QPixmap();
 }
 
 QSize pageSize(const DrawScene *scene)

@@ -2,6 +2,7 @@
 
 #include "drawscene.h"
 
+#include <QPixmap>
 #include <QSize>
 
 class QFileInfo;
@@ -13,7 +14,8 @@ class PageScene : public DrawScene
     Q_OBJECT
 
 public:
-    // A picture that cannot be read gives a page of 0 x 0.
+    // A picture that cannot be read, or whose header claims more pixels than the tools
+    // take, gives a page of 0 x 0.
     explicit PageScene(const QFileInfo &picture, QObject *parent = nullptr);
 
     // The picture's size. Kept apart from the scene rectangle because Qt takes a 0 x 0
@@ -29,6 +31,13 @@ protected:
 private:
     QSize m_pageSize;
 };
+
+// The picture at `file` decoded, or none when it cannot be, or when its header claims more
+// pixels than the tools take: decoding it would exhaust memory.
+QPixmap pagePicture(const QString &file);
+
+// Empty when the picture at `file` may be decoded, else why not, naming the file.
+QString pagePictureProblem(const QString &file);
 
 // The page size of `scene`: its picture's size for a page scene, else its rectangle's.
 QSize pageSize(const DrawScene *scene);

@@ -1,5 +1,7 @@
 #include "projectinfo.h"
 
+#include "pagescene.h"
+
 #include <QPixmap>
 
 ProjectInfo *ProjectInfo::instance()
@@ -23,5 +25,5 @@ QPixmap ProjectInfo::pagePicture(int page) const
     const auto it = pages.constFind(page);
     if (it == pages.constEnd())
         return QPixmap();
-    return QPixmap(it.value()->file.absoluteFilePath());
+    return ::pagePicture(it.value()->file.absoluteFilePath());
 }

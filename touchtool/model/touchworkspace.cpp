@@ -78,6 +78,12 @@ void TouchWorkspace::addPic(const QStringList &picList, int &wrongNum)
             ++wrongNum;
             continue;
         }
+        // Taken, such a page would decode to gigabytes at every paint.
+        if (const QString problem = pagePictureProblem(finfo.absoluteFilePath());
+            !problem.isEmpty()) {
+            Prompt::current().warning(m_dialogParent, QStringLiteral("add images"), problem);
+            continue;
+        }
         const int number = digits.toInt();
         pages.insert(number, new PicMsg(number, finfo, createScene(number, finfo)));
         currentPage = number;

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "character.h"
+#include "picturelimit.h"
 
 namespace {
 
@@ -60,6 +61,10 @@ void loadBackground(FontScene *scene)
 {
     if (!scene || !scene->background || !scene->background->pixmap().isNull()
         || scene->file.isEmpty())
+        return;
+    // A picture put in the project's place since it was added may claim more pixels than
+    // memory holds; it shows as a damaged one does.
+    if (!pictureSizeProblem(scene->file, QSize(scene->picWidth, scene->picHeight)).isEmpty())
         return;
     scene->background->setPixmap(QPixmap(scene->file));
 }
