@@ -104,7 +104,10 @@ QtMessageHandler previousHandler = nullptr;
 
 void holdRemark(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
-    if (type != QtDebugMsg && !heldRemarks.contains(message))
+    // The program ends right after a fatal message: it cannot wait.
+    if (type == QtFatalMsg)
+        std::fputs(qPrintable(message + QLatin1Char('\n')), stderr);
+    else if (type != QtDebugMsg && !heldRemarks.contains(message))
         heldRemarks.append(message);
 }
 
