@@ -50,6 +50,11 @@ int writeConfig(const QString &command, const QString &project, const QString &o
                            "written")
                 .arg(project));
         return ExitRefused;
+    case HmiConfigBuild::PageOutOfRange:
+        printError(command,
+            QStringLiteral("project file '%1': %2 No touch configuration file is written.")
+                .arg(project, touchPageRefusalText(build.pages)));
+        return ExitRefused;
     case HmiConfigBuild::None:
         break;
     }

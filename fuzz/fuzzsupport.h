@@ -36,6 +36,8 @@ public:
 
     QByteArray rest() { return take(m_size - m_position); }
 
+    bool atEnd() const { return m_position >= m_size; }
+
 private:
     const char *m_data;
     int m_size;

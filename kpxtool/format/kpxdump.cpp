@@ -98,7 +98,9 @@ void KpxReader::sound()
         line(QStringLiteral("header.sound"), QStringLiteral("silent"));
     } else {
         line(QStringLiteral("header.sound"), QStringLiteral("speaker"));
-        line(QStringLiteral("header.zva"), qint16(value(28, 2)));
+        // The audio file ID runs from 0 to 65534; FF FF stands for -1.
+        const quint32 zva = value(28, 2);
+        line(QStringLiteral("header.zva"), zva == 0xFFFF ? -1 : qint64(zva));
         line(QStringLiteral("header.audio"), value(30, 2));
     }
 }

@@ -132,6 +132,15 @@ QByteArray kpxHeaderOnly(KpxSound sound)
     return buildKpx(KpxSources(), settings, stamp()).bytes;
 }
 
+QByteArray kpxSpeakerOnly(int audioFileId, int audioId)
+{
+    KpxSettings settings;
+    settings.pageFileId = 7;
+    settings.audioFileId = audioFileId;
+    settings.audioId = audioId;
+    return buildKpx(KpxSources(), settings, stamp()).bytes;
+}
+
 QStringList kpxHeaderLines(int size, int page, int rpl, int start)
 {
     return { "format kpx", "header.magic ORBI_3", "header.id 0x15", "header.type KPX",
@@ -241,6 +250,13 @@ void TestLumoDump::kpxFiles_data()
     QTest::newRow("pages and variables") << kpxSample() << kpxSampleLines();
     QTest::newRow("buzzer, no pages") << kpxHeaderOnly(KpxSound::Buzzer) << headerOnly("buzzer");
     QTest::newRow("silent, no pages") << kpxHeaderOnly(KpxSound::Silent) << headerOnly("silent");
+    // The audio file ID is unsigned but for FF FF, which stands for -1.
+    for (int zva : { 32768, 65534 })
+        QTest::newRow(qPrintable(QStringLiteral("audio file %1").arg(zva)))
+            << kpxSpeakerOnly(zva, 3)
+            << kpxHeaderLines(256, 0, 7, 0)
+                + QStringList { "header.sound speaker", QStringLiteral("header.zva %1").arg(zva),
+                      "header.audio 3", "index.size 0" };
 }
 
 void TestLumoDump::kpxFiles()

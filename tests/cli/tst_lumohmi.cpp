@@ -69,6 +69,8 @@ private slots:
     void picturesNeedNotExist();
     void refused_data();
     void refused();
+    void pageNumbers_data();
+    void pageNumbers();
     void writeFailure_data();
     void writeFailure();
     void usage_data();
@@ -206,6 +208,71 @@ void TestLumoHmi::refused()
     QVERIFY(QFileInfo(path("folder/kept")).isDir());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
         project.isNull() ? QStringList() : QStringList { "in.hmi" });
+}
+
+void TestLumoHmi::pageNumbers_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<int>("picNum");
+    QTest::addColumn<int>("catoonNum");
+    QTest::addColumn<QString>("refusal"); // empty: written, and read back the same
+    const QString area = QStringLiteral("Page %1, area at (10, 20): ");
+    const QString pageRange = QStringLiteral("the page number %1 cannot be stored. Pages with "
+                                             "touch areas run from 0 to 65279 (0xFEFF)");
+    const QString jumpRange = QStringLiteral("the jump page %1 cannot be stored. Jump pages run "
+                                             "from 0 to 32767, or -1 for none");
+    const QString pressedRange = QStringLiteral("the animation page %1 cannot be stored. "
+                                                "Animation pages run from 0 to 32767, or -1 "
+                                                "for none");
+    QTest::newRow("page 0") << "0" << 0 << 0 << QString();
+    QTest::newRow("page 0xFEFF") << "65279" << 32767 << 32767 << QString();
+    QTest::newRow("no targets") << "3" << -1 << -1 << QString();
+    QTest::newRow("page 0xFF00") << "65280" << 1 << 1 << area.arg(65280) + pageRange.arg(65280);
+    QTest::newRow("page 0xFFFF") << "65535" << 1 << 1 << area.arg(65535) + pageRange.arg(65535);
+    QTest::newRow("page -1") << "-1" << 1 << 1 << area.arg(-1) + pageRange.arg(-1);
+    QTest::newRow("page 99999") << "99999" << 1 << 1 << area.arg(99999) + pageRange.arg(99999);
+    QTest::newRow("jump 32768") << "3" << 32768 << -1 << area.arg(3) + jumpRange.arg(32768);
+    QTest::newRow("jump 99999") << "3" << 99999 << -1 << area.arg(3) + jumpRange.arg(99999);
+    QTest::newRow("jump 0xFF00") << "3" << 0xFF00 << -1 << area.arg(3) + jumpRange.arg(65280);
+    QTest::newRow("jump -2") << "3" << -2 << -1 << area.arg(3) + jumpRange.arg(-2);
+    QTest::newRow("pressed 99999") << "3" << -1 << 99999 << area.arg(3) + pressedRange.arg(99999);
+    QTest::newRow("pressed -32768") << "3" << 5 << -32768 << area.arg(3) + pressedRange.arg(-32768);
+}
+
+void TestLumoHmi::pageNumbers()
+{
+    QFETCH(QString, page);
+    QFETCH(int, picNum);
+    QFETCH(int, catoonNum);
+    QFETCH(QString, refusal);
+    writeFile(path("in.hmi"),
+        QStringLiteral("<scenes><canvas file=\"\" key=\"1\"><rect x=\"0\" y=\"0\" width=\"5\" "
+                       "height=\"5\"/></canvas><canvas file=\"\" key=\"%1\"><rect x=\"10.5\" "
+                       "y=\"20\" width=\"30\" height=\"40\" picNum=\"%2\" catoonNum=\"%3\" "
+                       "commond=\"7\"/></canvas></scenes>")
+            .arg(page)
+            .arg(picNum)
+            .arg(catoonNum)
+            .toUtf8());
+    const ProgramRun result = run({ "hmi", "in.hmi", "-o", "out.bin" });
+    if (!refusal.isEmpty()) {
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.startsWith("lumo hmi: project file 'in.hmi': " + refusal.toUtf8()),
+            result.err.constData());
+        QVERIFY(result.err.endsWith("No touch configuration file is written.\n"));
+        QVERIFY(!QFile::exists(path("out.bin")));
+        return;
+    }
+    QCOMPARE(result.exitCode, 0);
+    const ProgramRun dump = run({ "dump", "out.bin" });
+    QCOMPARE(dump.exitCode, 0);
+    const QByteArray expected = QStringLiteral("page=%1 left=10 top=20 right=39 bottom=59 "
+                                               "picNum=%2 catoonNum=%3 commond=0x0007")
+                                    .arg(page)
+                                    .arg(picNum)
+                                    .arg(catoonNum)
+                                    .toUtf8();
+    QVERIFY2(dump.out.contains(expected), dump.out.constData());
 }
 
 void TestLumoHmi::writeFailure_data()

@@ -1,8 +1,10 @@
 #include "mainwindow.h"
 
 #include "drawscene.h"
+#include "filebytes.h"
 #include "title.h"
 #include "touchfixtures.h"
+#include "touchrecord.h"
 #include "touchresources.h"
 #include "touchworkspace.h"
 
@@ -37,6 +39,8 @@ private slots:
     void zoomInThenOutRestoresScale();
     void languageSwitchTwiceReturns();
     void workspaceMessagesInTheirOwnContext();
+    void generateRefusesPageNumbers_data();
+    void generateRefusesPageNumbers();
 
 private:
     // A project with pages 1 and 2; page 1 shown with three areas.
@@ -255,6 +259,69 @@ void TestTouchMainWindow::workspaceMessagesInTheirOwnContext()
     QCOMPARE(
         english.translate("TouchWorkspace", "Lumo hmi config"), QStringLiteral("Lumo hmi config"));
     QCOMPARE(english.translate("MainWindow", "Lumo hmi config"), QString());
+}
+
+void TestTouchMainWindow::generateRefusesPageNumbers_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("picNum");
+    QTest::addColumn<int>("catoonNum");
+    QTest::addColumn<QString>("warning"); // empty: generated
+    QTest::newRow("largest pages") << 65279 << 32767 << 32767 << QString();
+    QTest::newRow("no targets") << 0 << -1 << -1 << QString();
+    QTest::newRow("page 0xFF00")
+        << 65280 << 1 << 1
+        << "Page 65280, area at (10, 20): the page number 65280 cannot be stored. Pages with "
+           "touch areas run from 0 to 65279 (0xFEFF): the field holds 16 bits, and a record "
+           "starting with the byte FF is read as the end mark FF FF.";
+    QTest::newRow("jump 99999")
+        << 4 << 99999 << -1
+        << "Page 4, area at (10, 20): the jump page 99999 cannot be stored. Jump pages run from "
+           "0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed "
+           "number.";
+    QTest::newRow("pressed look 32768")
+        << 4 << 2 << 32768
+        << "Page 4, area at (10, 20): the animation page 32768 cannot be stored. Animation "
+           "pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back "
+           "as a signed number.";
+}
+
+void TestTouchMainWindow::generateRefusesPageNumbers()
+{
+    QFETCH(int, page);
+    QFETCH(int, picNum);
+    QFETCH(int, catoonNum);
+    QFETCH(QString, warning);
+    const QString project = m_dir->filePath(QStringLiteral("project"));
+    QVERIFY(QDir().mkpath(project));
+    m_window->workspace()->createPro(QString(), QString(), project);
+    const QString picture = m_dir->filePath(QStringLiteral("%1.png").arg(page));
+    writePicture(picture, QSize(480, 272));
+    m_prompt->answer(QStringList { picture });
+    m_window->btnAddPic->click();
+    QVERIFY(m_window->workspace()->pages.contains(page));
+    addArea(m_window->workspace()->pages.value(page)->scene, QPointF(10, 20), QSizeF(30, 40),
+        picNum, catoonNum, 0x1F);
+    const QString config = project + QStringLiteral("/HmiConfig.bin");
+    const QByteArray earlier("written before");
+    QString error;
+    QVERIFY(writeWholeFile(config, earlier, &error));
+    m_prompt->messages.clear();
+
+    m_window->actionGenerate->trigger();
+    if (!warning.isEmpty()) {
+        QCOMPARE(messages(*m_prompt),
+            QStringList { QStringLiteral("warning|generate hmi config file|") + warning });
+        QCOMPARE(fileBytes(config), earlier);
+        return;
+    }
+    QCOMPARE(messages(*m_prompt),
+        QStringList { QStringLiteral("about|generate hmi config file|generate ok") });
+    const QVector<TouchRecord> records = decodeTouchFile(fileBytes(config));
+    QCOMPARE(records.size(), 1);
+    QCOMPARE(records.first().page, page);
+    QCOMPARE(signed16(records.first().picNum), picNum);
+    QCOMPARE(signed16(records.first().pressedPage), catoonNum);
 }
 
 QTEST_MAIN(TestTouchMainWindow)

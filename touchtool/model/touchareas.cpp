@@ -65,12 +65,17 @@ QVector<TouchRecord> pageRecords(int page, PageScene *scene)
     return records;
 }
 
-QByteArray hmiConfigBytes(const PageMap &pages)
+QVector<TouchRecord> hmiConfigRecords(const PageMap &pages)
 {
     QVector<TouchRecord> records;
     for (auto it = pages.constBegin(); it != pages.constEnd(); ++it)
         records += pageRecords(it.key(), it.value()->scene);
-    return encodeTouchFile(records);
+    return records;
+}
+
+QByteArray hmiConfigBytes(const PageMap &pages)
+{
+    return encodeTouchFile(hmiConfigRecords(pages));
 }
 
 int addMissingAreas(const PageMap &pages, const QVector<TouchRecord> &records)

@@ -21,8 +21,11 @@ QList<QGraphicsItem *> topLevelShapes(PageScene *scene);
 // ignored.
 QVector<TouchRecord> pageRecords(int page, PageScene *scene);
 
+// The records of every page's areas, pages in ascending number.
+QVector<TouchRecord> hmiConfigRecords(const PageMap &pages);
+
 // The device file of the pages in ascending page number; just the end mark for pages
-// without areas.
+// without areas. Page numbers are not judged here (checkTouchPages).
 QByteArray hmiConfigBytes(const PageMap &pages);
 
 // Adds a touch rectangle for every record that names a page of `pages` and finds no area

@@ -23,7 +23,12 @@ HmiConfigBuild buildHmiConfig(const QByteArray &projectBytes, const QString &pro
     } else if (pages.isEmpty()) {
         build.problem = HmiConfigBuild::NoPages;
     } else {
-        build.bytes = hmiConfigBytes(pages);
+        const QVector<TouchRecord> records = hmiConfigRecords(pages);
+        build.pages = checkTouchPages(records);
+        if (build.pages.ok())
+            build.bytes = encodeTouchFile(records);
+        else
+            build.problem = HmiConfigBuild::PageOutOfRange;
     }
     // Qt deletes a scene whose index was never built in quadratic time.
     QCoreApplication::processEvents();

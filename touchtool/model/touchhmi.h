@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "touchpages.h"
+
 // The device file of a touch project document, for programs that cannot hold the touch
 // model themselves (see touch_hmi in CMakeLists.txt). Only Qt value types cross here.
 struct HmiConfigBuild
@@ -12,11 +14,13 @@ struct HmiConfigBuild
         None,
         Damaged, // the XML is broken at `line`, `column`: `error`
         NoPages, // the document holds no page, so there is no file to write
+        PageOutOfRange, // a page number the file cannot hold: `pages`
     };
     Problem problem = None;
     QString error;
     qint64 line = 0;
     qint64 column = 0;
+    TouchPageRefusal pages;
     QByteArray bytes; // the whole device file when problem is None
 };
 

@@ -10,6 +10,7 @@
 #include "prompt.h"
 #include "touchareas.h"
 #include "touchlog.h"
+#include "touchpages.h"
 #include "touchproject.h"
 #include "touchrecord.h"
 
@@ -270,8 +271,14 @@ void TouchWorkspace::getHmiConfig()
         return;
     const QString target = projectPath + QStringLiteral("/HmiConfig.bin");
     const QString title = QStringLiteral("generate hmi config file");
+    const QVector<TouchRecord> records = hmiConfigRecords(pages);
+    const TouchPageRefusal refusal = checkTouchPages(records);
+    if (!refusal.ok()) {
+        Prompt::current().warning(m_dialogParent, title, touchPageRefusalText(refusal));
+        return;
+    }
     QString error;
-    if (!writeWholeFile(target, hmiConfigBytes(pages), &error)) {
+    if (!writeWholeFile(target, encodeTouchFile(records), &error)) {
         Prompt::current().warning(
             m_dialogParent, title, tr("Cannot write file %1:\n%2.").arg(target, error));
         return;

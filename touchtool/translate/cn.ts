@@ -288,6 +288,25 @@
     </message>
 </context>
 <context>
+    <name>TouchPages</name>
+    <message>
+        <source>Page %1, area at (%2, %3): </source>
+        <translation>第%1页，位于(%2, %3)的触控区域：</translation>
+    </message>
+    <message>
+        <source>the page number %1 cannot be stored. Pages with touch areas run from 0 to 65279 (0xFEFF): the field holds 16 bits, and a record starting with the byte FF is read as the end mark FF FF.</source>
+        <translation>页码%1无法保存。带触控区域的页码范围为0到65279（0xFEFF）：该字段为16位，且以字节FF开头的记录会被读作结束标记FF FF。</translation>
+    </message>
+    <message>
+        <source>the jump page %1 cannot be stored. Jump pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</source>
+        <translation>跳转页%1无法保存。跳转页范围为0到32767，或-1表示无：该字段为16位，读回时按有符号数处理。</translation>
+    </message>
+    <message>
+        <source>the animation page %1 cannot be stored. Animation pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</source>
+        <translation>动画页%1无法保存。动画页范围为0到32767，或-1表示无：该字段为16位，读回时按有符号数处理。</translation>
+    </message>
+</context>
+<context>
     <name>TouchWorkspace</name>
     <message>
         <source>open</source>

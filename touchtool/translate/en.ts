@@ -288,6 +288,25 @@
     </message>
 </context>
 <context>
+    <name>TouchPages</name>
+    <message>
+        <source>Page %1, area at (%2, %3): </source>
+        <translation>Page %1, area at (%2, %3): </translation>
+    </message>
+    <message>
+        <source>the page number %1 cannot be stored. Pages with touch areas run from 0 to 65279 (0xFEFF): the field holds 16 bits, and a record starting with the byte FF is read as the end mark FF FF.</source>
+        <translation>the page number %1 cannot be stored. Pages with touch areas run from 0 to 65279 (0xFEFF): the field holds 16 bits, and a record starting with the byte FF is read as the end mark FF FF.</translation>
+    </message>
+    <message>
+        <source>the jump page %1 cannot be stored. Jump pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</source>
+        <translation>the jump page %1 cannot be stored. Jump pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</translation>
+    </message>
+    <message>
+        <source>the animation page %1 cannot be stored. Animation pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</source>
+        <translation>the animation page %1 cannot be stored. Animation pages run from 0 to 32767, or -1 for none: the field holds 16 bits and is read back as a signed number.</translation>
+    </message>
+</context>
+<context>
     <name>TouchWorkspace</name>
     <message>
         <source>open</source>
