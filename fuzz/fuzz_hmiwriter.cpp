@@ -90,7 +90,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const QVector<TouchRecord> records = hmiConfigRecords(pages);
-    if (checkTouchPages(records).ok()) {
+    const TouchPageRefusal refusal = checkTouchPages(records);
+    if (!refusal.ok()) {
+        expect(!touchPageRefusalText(refusal).isEmpty(), "a refusal without words");
+    } else {
         const QByteArray bytes = hmiConfigBytes(pages);
         const QVector<TouchRecord> read = decodeTouchFile(bytes);
         expect(read.size() == records.size(), "record count");
