@@ -69,6 +69,8 @@ private slots:
     void picturesNeedNotExist();
     void refused_data();
     void refused();
+    void damaged_data();
+    void damaged();
     void writeFailure_data();
     void writeFailure();
     void usage_data();
@@ -206,6 +208,87 @@ void TestLumoHmi::refused()
     QVERIFY(QFileInfo(path("folder/kept")).isDir());
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
         project.isNull() ? QStringList() : QStringList { "in.hmi" });
+}
+
+// A project that lumo hmi turns into a file when it is sound, damaged once in each row.
+const char soundProject[]
+    = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<!DOCTYPE Lumo_ZAF_Tool>\n"
+      "<scenes>\n"
+      "    <canvas width=\"480\" height=\"272\" file=\"/nowhere/1.png\" key=\"1\">\n"
+      "        <rect rotate=\"0\" x=\"10\" y=\"20\" z=\"0\" width=\"30\" height=\"5\" "
+      "picNum=\"4\" catoonNum=\"-1\" commond=\"4660\"/>\n"
+      "    </canvas>\n"
+      "    <canvas width=\"480\" height=\"272\" file=\"/nowhere/2.png\" key=\"2\"/>\n"
+      "</scenes>\n";
+
+void TestLumoHmi::damaged_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("message");
+    QString crowded = QStringLiteral("picNum=\"4\"");
+    for (int i = 0; i < 70; ++i)
+        crowded += QStringLiteral(" a%1=\"0\"").arg(i);
+    QTest::newRow("sound") << QString() << QString() << QString();
+    QTest::newRow("jump page not a number") << "picNum=\"4\""
+                                            << "picNum=\"4h\""
+                                            << "picNum=\"4h\" is not a number";
+    QTest::newRow("command beyond 16 bits") << "commond=\"4660\""
+                                            << "commond=\"70000\""
+                                            << "commond=\"70000\" is outside -32768 ... 65535";
+    QTest::newRow("x beyond 16 bits") << "x=\"10\""
+                                      << "x=\"70011\""
+                                      << "x=\"70011\" is outside -32768 ... 65535";
+    QTest::newRow("page key not a number") << "key=\"2\""
+                                           << "key=\"2x\""
+                                           << "key=\"2x\" is not a number";
+    QTest::newRow("rect misspelt") << "<rect"
+                                   << "<rekt"
+                                   << "unknown element rekt";
+    QTest::newRow("attribute misspelt") << "commond"
+                                        << "commonb"
+                                        << "unknown attribute commonb of rect";
+    QTest::newRow("two canvases, one key")
+        << "key=\"2\""
+        << "key=\"1\""
+        << "a second canvas with key 1 replaces the one at line 4";
+    QTest::newRow("junk after the root") << "</scenes>"
+                                         << "</scenes>junk"
+                                         << "Extra content at end of document";
+    QTest::newRow("element with too many attributes")
+        << "picNum=\"4\"" << crowded << "an element with more than 64 attributes";
+}
+
+void TestLumoHmi::damaged()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, message);
+    QString text = QString::fromLatin1(soundProject);
+    const int at = from.isEmpty() ? -1 : text.indexOf(from);
+    if (at >= 0)
+        text.replace(at, from.size(), to);
+    const int line = text.left(at).count(QLatin1Char('\n')) + 1;
+    writeFile(path("in.hmi"), text.toUtf8());
+
+    const ProgramRun result = run({ "hmi", "in.hmi", "-o", "out.bin" });
+    if (from.isEmpty()) {
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(fileBytes(path("out.bin")),
+            QByteArray::fromHex("0001000A0014002700180004FFFF1234FFFF"));
+        return;
+    }
+    QCOMPARE(result.exitCode, 1);
+    const QString first = QString::fromUtf8(result.err.split('\n').first());
+    const QRegularExpression place(QStringLiteral(
+        "^lumo hmi: project file 'in.hmi' is damaged at line (\\d+), column (\\d+): (.+)$"));
+    const QRegularExpressionMatch match = place.match(first);
+    QVERIFY2(match.hasMatch(), result.err.constData());
+    QCOMPARE(match.captured(1).toInt(), line);
+    QVERIFY(match.captured(2).toInt() > 0);
+    QVERIFY2(match.captured(3).contains(message), result.err.constData());
+    QVERIFY(!QFile::exists(path("out.bin")));
 }
 
 void TestLumoHmi::writeFailure_data()
