@@ -4,8 +4,10 @@
 #include <QFileInfo>
 
 #include "commandline.h"
+#include "damagereport.h"
 #include "filebytes.h"
 #include "touchhmi.h"
+#include "touchprojectcheck.h"
 
 namespace {
 
@@ -32,6 +34,13 @@ int writeConfig(const QString &command, const QString &project, const QString &o
     if (!readWholeFile(project, &bytes, &error)) {
         printError(
             command, QStringLiteral("cannot read project file '%1': %2").arg(project, error));
+        return ExitRefused;
+    }
+    // Areas the touch tool would read only in part, or with values it made up, are not the
+    // project the user made.
+    const ReadProblems problems = checkTouchDocument(bytes);
+    if (!problems.isEmpty()) {
+        printDamage(command, QStringLiteral("project file '%1'").arg(project), problems);
         return ExitRefused;
     }
     const HmiConfigBuild build = buildHmiConfig(bytes, QFileInfo(project).absolutePath());

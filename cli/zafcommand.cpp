@@ -8,10 +8,12 @@
 #include <QGraphicsItem>
 
 #include "commandline.h"
+#include "damagereport.h"
 #include "filebytes.h"
 #include "fontscene.h"
 #include "validation.h"
 #include "zafproject.h"
+#include "zafprojectcheck.h"
 #include "zafworkspace.h"
 
 namespace {
@@ -83,6 +85,13 @@ int loadAndGenerate(const QString &command, const QString &project, const QStrin
     QString readError;
     if (!readWholeFile(project, &document, &readError)) {
         printError(command, QStringLiteral("cannot read '%1': %2").arg(project, readError));
+        return ExitRefused;
+    }
+    // A file that the window would read only in part, or with values it made up, is not
+    // the project the user made.
+    const ReadProblems problems = checkZafDocument(document);
+    if (!problems.isEmpty()) {
+        printDamage(command, QStringLiteral("'%1'").arg(project), problems);
         return ExitRefused;
     }
     QBuffer file(&document);

@@ -47,6 +47,8 @@ private slots:
     void refusedProjects_data();
     void refusedProjects();
     void decoderRemarks();
+    void damagedProjects_data();
+    void damagedProjects();
     void writeFailure_data();
     void writeFailure();
     void usageErrors_data();
@@ -243,6 +245,85 @@ void TestLumoZaf::decoderRemarks()
         { QStringLiteral("zaf"), m_p->ws.projectFile, QStringLiteral("-o"), path("out.ZAF") });
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QByteArray("lumo zaf: warning: Bogus Huffman table definition\n"));
+}
+
+// One damage each to the project the window saved; every one would make lumo write a file
+// other than the one the user made, so each is refused at its own line.
+void TestLumoZaf::damagedProjects_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("message");
+    QString crowded = QStringLiteral("asc=\"65\"");
+    for (int i = 0; i < 70; ++i)
+        crowded += QStringLiteral(" a%1=\"0\"").arg(i);
+    QTest::newRow("key not a number") << "asc=\"65\""
+                                      << "asc=\"4h\""
+                                      << "asc=\"4h\" is not a number";
+    QTest::newRow("key beyond a byte") << "asc=\"65\""
+                                       << "asc=\"256\""
+                                       << "asc=\"256\" is outside 0 ... 255";
+    QTest::newRow("encryption key not a number") << "secury=\"0\""
+                                                 << "secury=\"1x\""
+                                                 << "secury=\"1x\" is not a number";
+    QTest::newRow("x beyond 16 bits") << " x=\"1\" "
+                                      << " x=\"70011\" "
+                                      << "x=\"70011\" is outside -32768 ... 65535";
+    QTest::newRow("rotation centre beyond 16 bits")
+        << "rc_x=\"1.5\""
+        << "rc_x=\"65536.5\""
+        << "rc_x=\"65536.5\" is outside -32768 ... 65535";
+    QTest::newRow("width negative") << "width=\"5\""
+                                    << "width=\"-5\""
+                                    << "width=\"-5\" is outside 0 ... 65535";
+    QTest::newRow("rect misspelt") << "<rect rotate=\"0\" x=\"1\""
+                                   << "<rekt rotate=\"0\" x=\"1\""
+                                   << "unknown element rekt";
+    QTest::newRow("attribute misspelt") << "asc=\"65\""
+                                        << "aqc=\"65\""
+                                        << "unknown attribute aqc of rect";
+    QTest::newRow("two canvases, one key") << "key=\"9\""
+                                           << "key=\"4\""
+                                           << "a second canvas with key 4 replaces the one at line";
+    QTest::newRow("junk after the root") << "</scenes>"
+                                         << "</scenes>junk"
+                                         << "Extra content at end of document";
+    QTest::newRow("text between shapes") << "<rect rotate=\"0\" x=\"1\""
+                                         << "= <rect rotate=\"0\" x=\"1\""
+                                         << "text \"=\" between elements is ignored";
+    QTest::newRow("element with too many attributes")
+        << "asc=\"65\"" << crowded << "an element with more than 64 attributes";
+}
+
+void TestLumoZaf::damagedProjects()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, message);
+    makeProject();
+    const QString project = m_p->ws.projectFile;
+    QString text = QString::fromUtf8(fileBytes(project));
+    const int at = text.lastIndexOf(from);
+    QVERIFY2(at >= 0, qPrintable(text));
+    text.replace(at, from.size(), to);
+    const int line = text.left(at).count(QLatin1Char('\n')) + 1;
+    QString error;
+    QVERIFY(writeWholeFile(project, text.toUtf8(), &error));
+    const QString out = path(QStringLiteral("out.ZAF"));
+    QVERIFY(writeWholeFile(out, "old", &error));
+
+    const ProgramRun run = lumo({ QStringLiteral("zaf"), project, QStringLiteral("-o"), out });
+    QCOMPARE(run.exitCode, 1);
+    const QString first = QString::fromUtf8(run.err.split('\n').first());
+    const QRegularExpression place(QStringLiteral("^lumo zaf: '(.+)' is damaged at line (\\d+), "
+                                                  "column (\\d+): (.+)$"));
+    const QRegularExpressionMatch match = place.match(first);
+    QVERIFY2(match.hasMatch(), run.err.constData());
+    QCOMPARE(match.captured(1), project);
+    QCOMPARE(match.captured(2).toInt(), line);
+    QVERIFY(match.captured(3).toInt() > 0);
+    QVERIFY2(match.captured(4).contains(message), run.err.constData());
+    QCOMPARE(fileBytes(out), QByteArray("old"));
 }
 
 void TestLumoZaf::writeFailure_data()

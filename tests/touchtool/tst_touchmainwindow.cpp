@@ -41,6 +41,7 @@ private slots:
     void workspaceMessagesInTheirOwnContext();
     void generateRefusesPageNumbers_data();
     void generateRefusesPageNumbers();
+    void damagedProjectOpensWithWarning();
 
 private:
     // A project with pages 1 and 2; page 1 shown with three areas.
@@ -322,6 +323,55 @@ void TestTouchMainWindow::generateRefusesPageNumbers()
     QCOMPARE(records.first().page, page);
     QCOMPARE(signed16(records.first().picNum), picNum);
     QCOMPARE(signed16(records.first().pressedPage), catoonNum);
+}
+
+// The window opens what it can of a damaged project, as it always did, and says what it
+// made up or left out, each at its line.
+void TestTouchMainWindow::damagedProjectOpensWithWarning()
+{
+    const QString file = m_dir->filePath(QStringLiteral("LMprj.hmi"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+              "<!DOCTYPE Lumo_ZAF_Tool>\n"
+              "<scenes>\n"
+              "    <canvas width=\"480\" height=\"272\" file=\"/nowhere/1.png\" key=\"1\">\n"
+              "        <rect rotate=\"0\" x=\"10\" y=\"20\" z=\"0\" width=\"30\" height=\"5\" "
+              "picNum=\"4h\" catoonNum=\"0\" commond=\"4660\"/>\n"
+              "        <rekt rotate=\"0\" x=\"50\" y=\"20\" z=\"0\" width=\"30\" height=\"5\"/>\n"
+              "    </canvas>\n"
+              "    <canvas width=\"480\" height=\"272\" file=\"/nowhere/2.png\" key=\"1\">\n"
+              "        <rect rotate=\"0\" x=\"70011\" y=\"20\" z=\"0\" width=\"30\" height=\"5\" "
+              "picNum=\"7\" catoonNum=\"0\" commond=\"1\"/>\n"
+              "    </canvas>\n"
+              "</scenes>\n");
+    out.close();
+    m_prompt->answer(file);
+    m_window->actionOpen->trigger();
+
+    // The later canvas replaced the earlier one, as it always did.
+    const PageMap &pages = m_window->workspace()->pages;
+    QCOMPARE(pages.keys(), QList<int>({ 1 }));
+    QList<QGraphicsItem *> areas;
+    for (QGraphicsItem *item : pages.value(1)->scene->items())
+        if (item->type() == ShapeType)
+            areas.append(item);
+    QCOMPARE(areas.size(), 1);
+    QCOMPARE(areas.first()->pos().x(), 70011.0);
+
+    QCOMPARE(m_prompt->messages.size(), 1);
+    const ScriptedPrompt::Message &warning = m_prompt->messages.first();
+    QCOMPARE(warning.kind, QStringLiteral("warning"));
+    QCOMPARE(warning.title, QStringLiteral("Qt Drawing"));
+    QVERIFY2(
+        warning.text.startsWith(
+            QStringLiteral("Some of project file %1 could not be read as it stands").arg(file)),
+        qPrintable(warning.text));
+    for (const char *expected : { "line 5, column 109: picNum=\"4h\" is not a number",
+             "line 6, column 68: unknown element rekt where a shape is expected",
+             "line 8, column 67: a second canvas with key 1 replaces the one at line 4",
+             "line 9, column 108: x=\"70011\" is outside -32768 ... 65535" })
+        QVERIFY2(warning.text.contains(QLatin1String(expected)), qPrintable(warning.text));
 }
 
 QTEST_MAIN(TestTouchMainWindow)

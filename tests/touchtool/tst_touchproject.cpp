@@ -194,7 +194,11 @@ void TestTouchProject::duplicateKeyLaterWins()
     QCOMPARE(page->file.fileName(), QStringLiteral("b.png"));
     QCOMPARE(pageSize(page->scene), QSize(20, 30));
     QCOMPARE(commands(page->scene), QList<int> { 22 });
-    QVERIFY(m_prompt->messages.isEmpty());
+    // The page of the earlier canvas is gone; the user is told which one.
+    QCOMPARE(m_prompt->messages.size(), 1);
+    QVERIFY2(m_prompt->messages.first().text.contains(
+                 "a second canvas with key 3 replaces the one at line 4"),
+        qPrintable(m_prompt->messages.first().text));
 }
 
 // A project made by hand may name its pictures relative to its own folder.

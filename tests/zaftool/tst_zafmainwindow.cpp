@@ -76,6 +76,7 @@ private slots:
     void longWorkReportsProgress();
     void startUpDialog_data();
     void startUpDialog();
+    void damagedProjectOpensWithWarning();
 
 private:
     // A project with font images 1 and 2 shown in the window; font 1 has two characters.
@@ -376,6 +377,55 @@ void TestZafMainWindow::startUpDialog()
     QTRY_VERIFY(seen);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QCOMPARE(window.labelProject->text(), label.arg(m_p->project));
+}
+
+// The window opens what it can of a damaged project, as it always did, and says what it
+// made up or left out, each at its line.
+void TestZafMainWindow::damagedProjectOpensWithWarning()
+{
+    const QString file = m_p->dir.filePath(QStringLiteral("damaged.prozaf"));
+    QString error;
+    QVERIFY(writeWholeFile(file,
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<!DOCTYPE Lumo_ZAF_Tool>\n"
+        "<scenes>\n"
+        "    <canvas width=\"40\" height=\"30\" file=\"images/4.jpg\" key=\"4\" secury=\"1x\" "
+        "filter=\"0\">\n"
+        "        <rect rotate=\"0\" x=\"1\" y=\"2\" z=\"0\" width=\"5\" height=\"4\" "
+        "asc=\"4h\" rc_x=\"2\" rc_y=\"2\"/>\n"
+        "        <rekt rotate=\"0\" x=\"10\" y=\"2\" z=\"0\" width=\"5\" height=\"4\" "
+        "asc=\"66\" rc_x=\"2\" rc_y=\"2\"/>\n"
+        "        <rect rotate=\"0\" x=\"70011\" y=\"2\" z=\"0\" width=\"5\" height=\"4\" "
+        "asc=\"67\" rc_x=\"2\" rc_y=\"2\"/>\n"
+        "    </canvas>\n"
+        "</scenes>\n"
+        "junk\n",
+        &error));
+    m_p->prompt.answer(file);
+    m_window->actionOpen->trigger();
+
+    QCOMPARE(numbers(m_window->workspace()->fontImages), QList<int>({ 4 }));
+    FontScene *scene = m_window->workspace()->fontImages.at(4)->scene;
+    QCOMPARE(scene->encryptionKey, 0);
+    QList<int> keys;
+    for (GraphicsRectItem *character : characters(scene))
+        keys.append(characterFields(character)->asc);
+    std::sort(keys.begin(), keys.end());
+    QCOMPARE(keys, QList<int>({ 0, 67 }));
+
+    QCOMPARE(m_p->prompt.messages.size(), 1);
+    const ScriptedPrompt::Message &warning = m_p->prompt.messages.first();
+    QCOMPARE(warning.kind, QStringLiteral("warning"));
+    QCOMPARE(warning.title, QStringLiteral("提示"));
+    QVERIFY2(warning.text.startsWith(QStringLiteral("工程文件 %1 中有些内容未能照原样载入")
+                                         .arg(QDir::toNativeSeparators(file))),
+        qPrintable(warning.text));
+    for (const char *expected : { "line 4, column 86: secury=\"1x\" is not a number",
+             "line 5, column 92: asc=\"4h\" is not a number",
+             "line 6, column 93: unknown element rekt where a shape is expected",
+             "line 7, column 96: x=\"70011\" is outside -32768 ... 65535",
+             "line 10, column 1: Extra content at end of document" })
+        QVERIFY2(warning.text.contains(QLatin1String(expected)), qPrintable(warning.text));
 }
 
 QTEST_MAIN(TestZafMainWindow)

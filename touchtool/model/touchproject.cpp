@@ -1,5 +1,6 @@
 #include "touchproject.h"
 
+#include "crowdedtag.h"
 #include "drawscene.h"
 #include "itemxml.h"
 #include "pagescene.h"
@@ -75,10 +76,16 @@ ProjectReadResult readProjectPages(const QByteArray &bytes, PageMap *pages,
     // A new project's file is empty until the first save; that is no damage.
     if (bytes.trimmed().isEmpty())
         return result;
-    QXmlStreamReader xml(bytes);
+    const CrowdedTag crowded = findCrowdedTag(bytes);
+    QXmlStreamReader xml(crowded.found() ? bytes.left(crowded.offset) : bytes);
     if (xml.readNextStartElement() && xml.name() == QLatin1String("scenes"))
         readScenes(&xml, projectFolder, pages, createScene);
-    if (xml.hasError()) {
+    if (crowded.found() && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+        result.damaged = true;
+        result.error = crowded.text();
+        result.line = crowded.line;
+        result.column = crowded.column;
+    } else if (xml.hasError()) {
         result.damaged = true;
         result.error = xml.errorString();
         result.line = xml.lineNumber();

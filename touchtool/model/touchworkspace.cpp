@@ -1,5 +1,7 @@
 #include "touchworkspace.h"
 
+#include <algorithm>
+
 #include "drawscene.h"
 #include "drawtool.h"
 #include "filebytes.h"
@@ -12,6 +14,7 @@
 #include "touchlog.h"
 #include "touchpages.h"
 #include "touchproject.h"
+#include "touchprojectcheck.h"
 #include "touchrecord.h"
 
 #include <QCoreApplication>
@@ -236,6 +239,26 @@ void TouchWorkspace::openByPath(const QString &fileName)
     }
     if (read.damaged)
         reportDamage(fileName, read.line, read.column, read.error);
+    reportDefaults(fileName, checkTouchDocument(bytes), read.damaged ? read.line : 0, read.column);
+}
+
+void TouchWorkspace::reportDefaults(
+    const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn)
+{
+    // Where reading stopped was told already, and nothing after it was read.
+    if (breakLine > 0)
+        problems.erase(std::remove_if(problems.begin(), problems.end(),
+                           [=](const ReadProblem &problem) {
+                               return problem.endsReading || problem.line > breakLine
+                                   || (problem.line == breakLine && problem.column >= breakColumn);
+                           }),
+            problems.end());
+    if (problems.isEmpty())
+        return;
+    Prompt::current().warning(m_dialogParent, tr("Qt Drawing"),
+        tr("Some of project file %1 could not be read as it stands:\n%2\n"
+           "The rest is open; saving writes what is open now.")
+            .arg(fileName, problemLines(problems)));
 }
 
 void TouchWorkspace::reportDamage(

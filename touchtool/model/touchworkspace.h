@@ -1,6 +1,7 @@
 #pragma once
 
 #include "picmsg.h"
+#include "projectcheck.h"
 
 #include <QList>
 #include <QObject>
@@ -94,6 +95,10 @@ private:
     void setProjectFolder(const QString &path);
     void dropPages(const QList<int> &numbers);
     void reportDamage(const QString &fileName, qint64 line, qint64 column, const QString &error);
+    // What the open project holds other than the file says; `breakLine` and `breakColumn`:
+    // where reading stopped, reported already (line 0: it did not stop).
+    void reportDefaults(
+        const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn);
 
     QWidget *m_dialogParent = nullptr;
 };

@@ -281,6 +281,63 @@
     </message>
 </context>
 <context>
+    <name>ProjectCheck</name>
+    <message>
+        <source>text &quot;%1&quot; between elements is ignored</source>
+        <translation>元素之间的文字“%1”被忽略</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number; read as 0</source>
+        <translation>%1=&quot;%2&quot; 不是数字，按 0 读入</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is outside %3 ... %4, which the file can hold</source>
+        <translation>%1=&quot;%2&quot; 超出文件能存放的 %3 ... %4</translation>
+    </message>
+    <message>
+        <source>unknown attribute %1 of %2 is ignored</source>
+        <translation>%2 的未知属性 %1 被忽略</translation>
+    </message>
+    <message>
+        <source>unknown element %1 inside %2 is skipped</source>
+        <translation>%2 内的未知元素 %1 被跳过</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a point is expected is skipped</source>
+        <translation>应为 point 处的未知元素 %1 被跳过</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a shape is expected is skipped</source>
+        <translation>应为图形处的未知元素 %1 被跳过</translation>
+    </message>
+    <message>
+        <source>a second canvas with key %1 replaces the one at line %2</source>
+        <translation>键为 %1 的第二个 canvas 取代了第 %2 行的那个</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a canvas is expected is skipped</source>
+        <translation>应为 canvas 处的未知元素 %1 被跳过</translation>
+    </message>
+    <message>
+        <source>content after the end of the root element is ignored</source>
+        <translation>根元素结束之后的内容被忽略</translation>
+    </message>
+    <message>
+        <source>%1; nothing from there on is read</source>
+        <translation>%1；从该处起的内容均未读入</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行第 %2 列：%3</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>另有 %n 处</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Title</name>
     <message>
         <source>Lumo QV command set touch configuration generation tool</source>
@@ -345,6 +402,14 @@ The pages read before that point are open.</source>
         <translation>工程文件 %1 在第 %2 行第 %3 列处损坏：
 %4。
 已打开该处之前读到的页面。</translation>
+    </message>
+    <message>
+        <source>Some of project file %1 could not be read as it stands:
+%2
+The rest is open; saving writes what is open now.</source>
+        <translation>工程文件 %1 中有些内容未能照原样读入：
+%2
+其余内容已打开；保存会写下现在打开的样子。</translation>
     </message>
     <message>
         <source>Lumo hmi config</source>

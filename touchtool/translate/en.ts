@@ -281,6 +281,64 @@
     </message>
 </context>
 <context>
+    <name>ProjectCheck</name>
+    <message>
+        <source>text &quot;%1&quot; between elements is ignored</source>
+        <translation>text &quot;%1&quot; between elements is ignored</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is not a number; read as 0</source>
+        <translation>%1=&quot;%2&quot; is not a number; read as 0</translation>
+    </message>
+    <message>
+        <source>%1=&quot;%2&quot; is outside %3 ... %4, which the file can hold</source>
+        <translation>%1=&quot;%2&quot; is outside %3 ... %4, which the file can hold</translation>
+    </message>
+    <message>
+        <source>unknown attribute %1 of %2 is ignored</source>
+        <translation>unknown attribute %1 of %2 is ignored</translation>
+    </message>
+    <message>
+        <source>unknown element %1 inside %2 is skipped</source>
+        <translation>unknown element %1 inside %2 is skipped</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a point is expected is skipped</source>
+        <translation>unknown element %1 where a point is expected is skipped</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a shape is expected is skipped</source>
+        <translation>unknown element %1 where a shape is expected is skipped</translation>
+    </message>
+    <message>
+        <source>a second canvas with key %1 replaces the one at line %2</source>
+        <translation>a second canvas with key %1 replaces the one at line %2</translation>
+    </message>
+    <message>
+        <source>unknown element %1 where a canvas is expected is skipped</source>
+        <translation>unknown element %1 where a canvas is expected is skipped</translation>
+    </message>
+    <message>
+        <source>content after the end of the root element is ignored</source>
+        <translation>content after the end of the root element is ignored</translation>
+    </message>
+    <message>
+        <source>%1; nothing from there on is read</source>
+        <translation>%1; nothing from there on is read</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Title</name>
     <message>
         <source>Lumo QV command set touch configuration generation tool</source>
@@ -345,6 +403,14 @@ The pages read before that point are open.</source>
         <translation>Project file %1 is damaged at line %2, column %3:
 %4.
 The pages read before that point are open.</translation>
+    </message>
+    <message>
+        <source>Some of project file %1 could not be read as it stands:
+%2
+The rest is open; saving writes what is open now.</source>
+        <translation>Some of project file %1 could not be read as it stands:
+%2
+The rest is open; saving writes what is open now.</translation>
     </message>
     <message>
         <source>Lumo hmi config</source>

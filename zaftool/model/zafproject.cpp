@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "crowdedtag.h"
 #include "itemxml.h"
 
 namespace {
@@ -126,10 +127,17 @@ ZafProjectError readZafProject(QIODevice *device, const QString &projectFolder,
     // A new project's file is empty until its first save.
     if (device->size() == 0)
         return error;
-    QXmlStreamReader xml(device);
+    const QByteArray document = device->readAll();
+    const CrowdedTag crowded = findCrowdedTag(document);
+    QXmlStreamReader xml(crowded.found() ? document.left(crowded.offset) : document);
     if (xml.readNextStartElement() && xml.name() == QLatin1String("scenes"))
         readScenes(&xml, projectFolder, createScene, images);
-    if (xml.hasError()) {
+    if (crowded.found() && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+        error.sound = false;
+        error.line = crowded.line;
+        error.column = crowded.column;
+        error.text = crowded.text();
+    } else if (xml.hasError()) {
         error.sound = false;
         error.line = xml.lineNumber();
         error.column = xml.columnNumber();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fontimage.h"
+#include "projectcheck.h"
 #include "zafwriter.h"
 
 #include <QList>
@@ -128,6 +129,10 @@ signals:
     void progress(int done, int total, const QString &name);
 
 private:
+    // What the open project holds other than the file says; `breakLine` and `breakColumn`:
+    // where reading stopped, reported already (line 0: it did not stop).
+    void reportDefaults(
+        const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn);
     void clearFontImages();
     bool renderStandardFont(const QFont &font, const QString &path);
     bool writeOutput(const QByteArray &bytes);

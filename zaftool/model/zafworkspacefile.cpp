@@ -9,6 +9,9 @@
 #include "filebytes.h"
 #include "prompt.h"
 #include "zafproject.h"
+#include "zafprojectcheck.h"
+
+#include <algorithm>
 
 bool ZafWorkspace::save()
 {
@@ -92,5 +95,25 @@ bool ZafWorkspace::loadFile(const QString &fileName)
                 .arg(error.column)
                 .arg(error.text));
     }
+    reportDefaults(
+        fileName, checkZafDocument(document), error.sound ? 0 : error.line, error.column);
     return true;
+}
+
+void ZafWorkspace::reportDefaults(
+    const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn)
+{
+    // Where reading stopped was told already, and nothing after it was read.
+    if (breakLine > 0)
+        problems.erase(std::remove_if(problems.begin(), problems.end(),
+                           [=](const ReadProblem &problem) {
+                               return problem.endsReading || problem.line > breakLine
+                                   || (problem.line == breakLine && problem.column >= breakColumn);
+                           }),
+            problems.end());
+    if (problems.isEmpty())
+        return;
+    Prompt::current().warning(m_dialogParent, tr("提示"),
+        tr("工程文件 %1 中有些内容未能照原样载入：\n%2\n其余内容已载入；保存会写下现在载入的样子。")
+            .arg(QDir::toNativeSeparators(fileName), problemLines(problems)));
 }

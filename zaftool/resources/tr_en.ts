@@ -406,6 +406,14 @@
 Only what comes before the damage was loaded.</translation>
     </message>
     <message>
+        <source>工程文件 %1 中有些内容未能照原样载入：
+%2
+其余内容已载入；保存会写下现在载入的样子。</source>
+        <translation>Some of the project file %1 could not be loaded as it stands:
+%2
+The rest is loaded; saving writes what is loaded now.</translation>
+    </message>
+    <message>
         <source>错误！</source>
         <translation>error!</translation>
     </message>
