@@ -274,6 +274,18 @@ ReadProblems checkProjectDocument(const QByteArray &document, const ProjectVocab
     return checker.problems;
 }
 
+ReadProblems problemsBefore(ReadProblems problems, qint64 line, qint64 column)
+{
+    if (line > 0)
+        problems.erase(std::remove_if(problems.begin(), problems.end(),
+                           [=](const ReadProblem &problem) {
+                               return problem.endsReading || problem.line > line
+                                   || (problem.line == line && problem.column >= column);
+                           }),
+            problems.end());
+    return problems;
+}
+
 QString problemLines(const ReadProblems &problems, int shown)
 {
     QStringList lines;

@@ -47,5 +47,9 @@ struct ProjectVocabulary
 // (and empty ones) give no problems.
 ReadProblems checkProjectDocument(const QByteArray &document, const ProjectVocabulary &vocabulary);
 
+// The problems before where reading stopped at (`line`, `column`): that place was told
+// already, and nothing after it was read. All of them when `line` is 0.
+ReadProblems problemsBefore(ReadProblems problems, qint64 line, qint64 column);
+
 // "line L, column C: text", one problem a line, at most `shown` of them.
 QString problemLines(const ReadProblems &problems, int shown = 10);

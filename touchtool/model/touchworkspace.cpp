@@ -1,7 +1,5 @@
 #include "touchworkspace.h"
 
-#include <algorithm>
-
 #include "drawscene.h"
 #include "drawtool.h"
 #include "filebytes.h"
@@ -245,14 +243,7 @@ void TouchWorkspace::openByPath(const QString &fileName)
 void TouchWorkspace::reportDefaults(
     const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn)
 {
-    // Where reading stopped was told already, and nothing after it was read.
-    if (breakLine > 0)
-        problems.erase(std::remove_if(problems.begin(), problems.end(),
-                           [=](const ReadProblem &problem) {
-                               return problem.endsReading || problem.line > breakLine
-                                   || (problem.line == breakLine && problem.column >= breakColumn);
-                           }),
-            problems.end());
+    problems = problemsBefore(problems, breakLine, breakColumn);
     if (problems.isEmpty())
         return;
     Prompt::current().warning(m_dialogParent, tr("Qt Drawing"),

@@ -11,8 +11,6 @@
 #include "zafproject.h"
 #include "zafprojectcheck.h"
 
-#include <algorithm>
-
 bool ZafWorkspace::save()
 {
     return saveFile(projectFile);
@@ -103,14 +101,7 @@ bool ZafWorkspace::loadFile(const QString &fileName)
 void ZafWorkspace::reportDefaults(
     const QString &fileName, ReadProblems problems, qint64 breakLine, qint64 breakColumn)
 {
-    // Where reading stopped was told already, and nothing after it was read.
-    if (breakLine > 0)
-        problems.erase(std::remove_if(problems.begin(), problems.end(),
-                           [=](const ReadProblem &problem) {
-                               return problem.endsReading || problem.line > breakLine
-                                   || (problem.line == breakLine && problem.column >= breakColumn);
-                           }),
-            problems.end());
+    problems = problemsBefore(problems, breakLine, breakColumn);
     if (problems.isEmpty())
         return;
     Prompt::current().warning(m_dialogParent, tr("提示"),
