@@ -3,6 +3,7 @@
 // pages, the file must dump sound and decode to the same records, and every page number
 // must come back as it was.
 #include "fuzzsupport.h"
+#include "offscreenapplication.h"
 
 #include "pagescene.h"
 #include "picmsg.h"
@@ -13,8 +14,6 @@
 #include "touchrecord.h"
 
 #include <cstdlib>
-
-#include <QApplication>
 
 namespace {
 
@@ -60,11 +59,7 @@ bool sameRecord(const TouchRecord &written, const TouchRecord &read)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: the platform plugin leaves objects behind when it is torn down.
-    static QApplication *app = new QApplication(*argc, *argv);
-    Q_UNUSED(app);
-    return 0;
+    return startOffscreenApplication(argc, argv);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -1,9 +1,8 @@
 // What the start-up configuration builder writes, its own reader reads: power-on settings
 // in the ranges the window and lumo kpx take, touch and variable bytes from the input; an
 // accepted file must dump sound and give back the settings, the time and the highest page.
-#include "fuzzsupport.h"
+#include "kpxfuzzbuild.h"
 
-#include "kpxbuilder.h"
 #include "kpxdump.h"
 
 #include <cstdlib>
@@ -23,23 +22,8 @@ void expect(const QStringList &lines, const QString &line)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzInput input(data, size);
-    const int flags = input.takeByte();
     KpxSettings settings;
-    settings.pageFileId = input.takeShort();
-    settings.startPageId = input.takeShort();
-    settings.sound = static_cast<KpxSound>(flags % 3);
-    // -1 to 65534, as the window's field and lumo kpx --zva take it.
-    settings.audioFileId = input.takeShort() - 1;
-    settings.audioId = input.takeShort();
-
-    KpxSources sources;
-    sources.touchIncluded = flags & 0x10;
-    sources.variablesIncluded = flags & 0x20;
-    sources.touch = input.take(input.takeShort());
-    sources.variables = input.rest();
-
-    const KpxBuild build
-        = buildKpx(sources, settings, QDateTime(QDate(2026, 3, 1), QTime(9, 5, 7), Qt::UTC));
+    const KpxBuild build = buildKpxFromFuzzInput(input, &settings);
     if (build.refusal != KpxRefusal::None)
         return 0;
     const KpxDump dump = dumpKpx(build.bytes);

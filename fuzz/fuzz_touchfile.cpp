@@ -1,6 +1,7 @@
 // The touch configuration file read back into a project: the records, then the areas
 // added to the pages they name, then the file written again from those pages.
 #include "fuzzsupport.h"
+#include "offscreenapplication.h"
 
 #include "pagescene.h"
 #include "picmsg.h"
@@ -9,15 +10,9 @@
 
 #include <cstdlib>
 
-#include <QApplication>
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: the platform plugin leaves objects behind when it is torn down.
-    static QApplication *app = new QApplication(*argc, *argv);
-    Q_UNUSED(app);
-    return 0;
+    return startOffscreenApplication(argc, argv);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

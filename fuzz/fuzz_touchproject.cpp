@@ -3,6 +3,7 @@
 // without a problem, the written file reads back with the same values, and writing those
 // gives the same bytes.
 #include "fuzzsupport.h"
+#include "offscreenapplication.h"
 #include "shapevalues.h"
 
 #include "pagescene.h"
@@ -13,7 +14,6 @@
 
 #include <cstdlib>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -58,11 +58,7 @@ void paint(QGraphicsScene *scene)
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: the platform plugin leaves objects behind when it is torn down.
-    static QApplication *app = new QApplication(*argc, *argv);
-    Q_UNUSED(app);
-    return 0;
+    return startOffscreenApplication(argc, argv);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
